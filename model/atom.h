@@ -1,0 +1,149 @@
+#pragma once
+
+#include "model/base_atom.h"
+#include "platform/real48.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace trelvix {
+
+class tAtoms;
+class tLabel;
+
+/// Size of the atom data record of the document's 2D section.
+inline constexpr std::size_t atomDataSize = 346;
+using AtomDataRecord = std::array<std::uint8_t, atomDataSize>;
+/// Three 6-byte reals: x3, y3, z3.
+using XyzRecord = std::array<std::uint8_t, 18>;
+
+/// The atom: one element (or one text) at a 3D position in drawing units, drawn at the rounding
+/// of that position, with its charge, implicit hydrogens, free valence, style, colour and font.
+/// Valence is counted in half-bonds: a new carbon has free valence 8, each single bond takes 2.
+class tXY : public tbaseatm
+{
+public:
+  /// A new atom of element z at (x, y, 0) with the given display style.
+  tXY(int z, double x, double y, std::uint8_t style);
+  ~tXY() override;
+  tXY(const tXY&) = delete;
+  tXY& operator=(const tXY&) = delete;
+
+  /// A text label attached to the atom; not owned.
+  tLabel* Lbl = nullptr;
+  /// The neighbour list, rebuilt on demand from the document's bonds; owned.
+  std::unique_ptr<tAtoms> atoms;
+
+  // Element and chemistry queries, read from the element table.
+  double GetEN() const;
+  double GetAREN() const;
+  /// Covalent radius in Ångström.
+  double CovRadius() const;
+  /// The covalent radius scaled for the ion's charge by the Slater orbital size, Ångström.
+  double Radius() const;
+  /// z3 + covalent radius: the depth key of the depth sort.
+  double top() const;
+  int MaxValence() const;
+  /// Implicit hydrogens for the elements that carry them, else 0.
+  virtual int mult() const;
+  /// Weight with the implicit hydrogens, amu.
+  double AW() const;
+  int Hybmult() const;
+  /// Hydrogen-bond acceptor: N, O or F.
+  bool HBA() const;
+  bool isatom() const;
+  /// Electronic energy of the ion relative to the neutral atom, cal/mol; 0 when neutral.
+  double energy() const;
+  /// The charge as text: "" for 0, "-1".."-9", "+1".."+9".
+  std::string SCharge() const;
+
+  // Changes of state.
+  /// Makes the atom element z, adjusting the free valence by the difference of the valences.
+  virtual void Change(int z, std::uint8_t newStyle);
+  /// Sets an accepted style (0, 1, 3, 4, 5, 6, 255; 2 resolved by element); returns the old one.
+  virtual std::uint8_t ChangeStyle(std::uint8_t newStyle, bool redraw);
+  std::uint8_t setstyle(std::uint8_t newStyle);
+  /// Changes the colour unless the style is 16 or more; returns the previous colour.
+  Colour Color(Colour c);
+  /// charge += delta, clamped to -9..+9.
+  void ChangeQ(int delta);
+  void setcharge(std::int8_t q);
+  void ChangeH(int delta);
+  /// One more bond possible: free valence += 2.
+  void ValExpand();
+  virtual void Revtext();
+  virtual void shiftlR();
+  /// Takes the first 32 characters of text.
+  void SetSymbol(std::string_view text);
+  void SetFont(const FontRecord& f) { font = f; }
+  void ChangeFont(const FontRecord& f) { font = f; }
+
+  // Coordinates, drawing units.
+  void setRXYZ(double x, double y, double z);
+  virtual void MoveToXYZ(double x, double y, double z);
+  virtual void Move(double dx, double dy, double dz);
+  void shift(double dx, double dy, double dz);
+  void updatexyz();
+  void update3d();
+  virtual void update();
+  void setxyz(const XyzRecord& record);
+  /// x3, y3, z3 as three 6-byte reals; false when a coordinate is too large for the format.
+  bool getxyz(XyzRecord& record) const;
+  void vector(const std::array<double, 3>& v, double factor);
+  double Dist3d(const tXY& other) const;
+  /// Distance in Ångström.
+  double Angstroms(const tXY& other) const;
+  double dAngstroms(double x, double y, double z) const;
+  double xAng() const;
+  double yAng() const;
+  double zAng() const;
+  std::int32_t px() const;
+  std::int32_t py() const;
+  std::int32_t pz() const;
+  std::int32_t Xmax() const { return px() + 1; }
+  std::int32_t xmin() const { return px() - 1; }
+  std::int32_t Ymax() const { return py() + 1; }
+  std::int32_t Ymin() const { return py() - 1; }
+  std::int32_t Zmax() const;
+  std::int32_t Zmin() const;
+
+  // Copies and records.
+  void CloneData(const tXY& other);
+  /// The 346-byte atom data record.
+  void getdata(AtomDataRecord& record) const;
+  virtual void AssignData(const AtomDataRecord& record);
+  void WriteData(BinaryWriter& out) const;
+  /// Reads one record and applies it; false (atom unchanged) on a short read.
+  bool ReadData(BinaryReader& in);
+  void WriteXYZ(BinaryWriter& out) const;
+  /// Reads three 6-byte reals; false (atom unchanged) on a short read.
+  bool Readxyz(BinaryReader& in);
+
+  // Drawing on the main canvas.
+  virtual void show();
+  virtual void hide();
+};
+
+/// A text atom: a label standing in the place of an atom.
+class tLAtm : public tXY
+{
+public:
+  static constexpr std::uint8_t labelKind = 1;
+  tLAtm(double x, double y, std::string_view text);
+
+protected:
+  tLAtm(double x, double y, std::string_view text, std::uint8_t kind);
+};
+
+/// A text atom drawn as a chemical formula.
+class tFormula : public tLAtm
+{
+public:
+  static constexpr std::uint8_t formulaKind = 2;
+  tFormula(double x, double y, std::string_view text);
+};
+
+} // namespace trelvix

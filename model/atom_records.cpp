@@ -1,0 +1,146 @@
+// The atom data record (346 bytes) and the coordinate record (three 6-byte reals) of tXY.
+#include "model/atom.h"
+#include "platform/checked.h"
+
+#include <algorithm>
+
+namespace trelvix {
+
+namespace {
+
+// Offsets in the atom data record. The bytes at 7..10, 65..66, 132..322 and 343 are not read
+// back; the program writes zeros there.
+constexpr std::size_t offAtomNumber = 0;
+constexpr std::size_t offTextFlag = 2;
+constexpr std::size_t offScreenX = 3;
+constexpr std::size_t offScreenY = 5;
+constexpr std::size_t offDepth = 11;
+constexpr std::size_t offPrevDepth = 13;
+constexpr std::size_t offFont = 15;
+constexpr std::size_t offSymbol = 67;
+constexpr std::size_t offTextDirection = 323;
+constexpr std::size_t offColour = 324;
+constexpr std::size_t offSavedColour = 328;
+constexpr std::size_t offPairCount = 332;
+constexpr std::size_t offFreeValence = 333;
+constexpr std::size_t offCharge = 334;
+constexpr std::size_t offElement = 335;
+constexpr std::size_t offAtomicWeight = 336;
+constexpr std::size_t offStyle = 342;
+constexpr std::size_t offShiftFlag = 344;
+
+void put16(AtomDataRecord& r, std::size_t at, std::uint16_t v)
+{
+  r[at] = static_cast<std::uint8_t>(v & 0xFF);
+  r[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void put32(AtomDataRecord& r, std::size_t at, std::uint32_t v)
+{
+  for (std::size_t i = 0; i < 4; ++i)
+    r[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::int16_t get16(const AtomDataRecord& r, std::size_t at)
+{
+  return static_cast<std::int16_t>(r[at] | (r[at + 1] << 8));
+}
+
+std::uint32_t get32(const AtomDataRecord& r, std::size_t at)
+{
+  std::uint32_t v = 0;
+  for (std::size_t i = 0; i < 4; ++i)
+    v |= static_cast<std::uint32_t>(r[at + i]) << (8 * i);
+  return v;
+}
+
+} // namespace
+
+void tXY::getdata(AtomDataRecord& r) const
+{
+  r.fill(0);
+  put16(r, offAtomNumber, static_cast<std::uint16_t>(atomNumber));
+  r[offTextFlag] = textFlag;
+  // The record keeps 16-bit screen positions: a position beyond them cannot be stored.
+  put16(r, offScreenX, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenX)));
+  put16(r, offScreenY, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenY)));
+  put16(r, offDepth, static_cast<std::uint16_t>(depth));
+  put16(r, offPrevDepth, static_cast<std::uint16_t>(prevDepth));
+  const auto packedFont = font.pack();
+  std::copy(packedFont.begin(), packedFont.end(), r.begin() + offFont);
+  r[offSymbol] = symbol.length;
+  std::copy(symbol.chars.begin(), symbol.chars.end(), r.begin() + offSymbol + 1);
+  r[offTextDirection] = static_cast<std::uint8_t>(textDirection);
+  put32(r, offColour, colour);
+  put32(r, offSavedColour, savedColour);
+  r[offPairCount] = pairCount;
+  r[offFreeValence] = static_cast<std::uint8_t>(freeValence);
+  r[offCharge] = static_cast<std::uint8_t>(charge);
+  r[offElement] = static_cast<std::uint8_t>(element);
+  // Only a damaged record holds a weight beyond the 6-byte range; it is written as 0.
+  const auto weight = encodeReal48(atomicWeight).value_or(Real48Bytes{});
+  std::copy(weight.begin(), weight.end(), r.begin() + offAtomicWeight);
+  r[offStyle] = style;
+  r[offShiftFlag] = shiftFlag;
+}
+
+void tXY::AssignData(const AtomDataRecord& r)
+{
+  atomNumber = get16(r, offAtomNumber);
+  textFlag = r[offTextFlag];
+  screenX = prevScreenX = get16(r, offScreenX);
+  screenY = prevScreenY = get16(r, offScreenY);
+  depth = get16(r, offDepth);
+  prevDepth = get16(r, offPrevDepth);
+  std::array<std::uint8_t, FontRecord::packedSize> packedFont;
+  std::copy_n(r.begin() + offFont, packedFont.size(), packedFont.begin());
+  font = FontRecord::unpack(packedFont);
+  symbol.length = r[offSymbol];
+  std::copy_n(r.begin() + offSymbol + 1, symbol.chars.size(), symbol.chars.begin());
+  textDirection = static_cast<std::int8_t>(r[offTextDirection]);
+  colour = get32(r, offColour);
+  savedColour = get32(r, offSavedColour);
+  pairCount = r[offPairCount];
+  freeValence = static_cast<std::int8_t>(r[offFreeValence]);
+  charge = static_cast<std::int8_t>(r[offCharge]);
+  element = static_cast<std::int8_t>(r[offElement]);
+  Real48Bytes weight;
+  std::copy_n(r.begin() + offAtomicWeight, weight.size(), weight.begin());
+  atomicWeight = static_cast<float>(decodeReal48(weight));
+  style = r[offStyle];
+  shiftFlag = r[offShiftFlag];
+}
+
+void tXY::WriteData(BinaryWriter& out) const
+{
+  AtomDataRecord r;
+  getdata(r);
+  out.bytes(r.data(), r.size());
+}
+
+bool tXY::ReadData(BinaryReader& in)
+{
+  AtomDataRecord r;
+  if (!in.bytes(r.data(), r.size()))
+    return false;
+  AssignData(r);
+  return true;
+}
+
+void tXY::WriteXYZ(BinaryWriter& out) const
+{
+  out.real48(x3);
+  out.real48(y3);
+  out.real48(z3);
+}
+
+bool tXY::Readxyz(BinaryReader& in)
+{
+  XyzRecord r;
+  if (!in.bytes(r.data(), r.size()))
+    return false;
+  setxyz(r);
+  return true;
+}
+
+} // namespace trelvix

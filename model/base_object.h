@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/canvas.h"
+
+namespace trelvix {
+
+/// The root of every drawable model object: the canvas it currently draws on.
+class tbaseobject
+{
+public:
+  virtual ~tbaseobject();
+
+  /// The canvas the object draws on; not owned. Unset until the first drawing binds it.
+  Canvas* canvas = nullptr;
+
+  /// Binds canvas to the main window's canvas.
+  void print();
+  /// The main window's canvas, without binding it.
+  Canvas& getcanvas() const;
+  /// Binds canvas as print does and returns it.
+  Canvas& canvasdc();
+
+  /// Gives the main canvas the new font, pen or brush and returns the one it had.
+  FontRecord assignfont(const FontRecord& font);
+  Pen assignpen(const Pen& pen);
+  Brush assignbrush(const Brush& brush);
+
+  /// Binds canvas, then sets the brush colour and style.
+  void setbrush(BrushStyle style, Colour colour);
+  /// Binds canvas, then sets pen colour, width and style: 0 solid, 1 dash, 2 dot, 3 dash-dot,
+  /// 4 dash-dot-dot, 5 clear; any other style keeps the current pen style.
+  void setpen(int style, std::int16_t width, Colour colour);
+};
+
+} // namespace trelvix

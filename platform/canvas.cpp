@@ -1,0 +1,7 @@
+#include "platform/canvas.h"
+
+namespace trelvix {
+
+Canvas::~Canvas() = default;
+
+} // namespace trelvix

@@ -1,0 +1,31 @@
+#include "platform/scripted_shell.h"
+
+namespace trelvix {
+
+MessageAnswer ScriptedShell::message(const std::string& text,
+                                     const std::string& caption,
+                                     MessageIcon icon,
+                                     MessageButtons buttons)
+{
+  m_messages.push_back(Message{ text, caption, icon, buttons });
+  if (!m_answers.empty()) {
+    const MessageAnswer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+  }
+  switch (buttons) {
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+      return m_defaultYesNo;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+double ScriptedShell::random()
+{
+  // The top 53 bits of the generator give a double uniform in [0, 1).
+  return static_cast<double>(m_random() >> 11) * 0x1.0p-53;
+}
+
+} // namespace trelvix
