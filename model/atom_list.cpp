@@ -1,12 +1,12 @@
 #include "model/atom_list.h"
 
-#include <cmath>
-#include <functional>
-#include <vector>
-
 #include "model/atom.h"
 #include "model/depth_sort.h"
 #include "platform/checked.h"
+
+#include <cmath>
+#include <functional>
+#include <vector>
 
 namespace trelvix {
 
@@ -17,8 +17,20 @@ namespace {
 bool countsImplicitHydrogens(int z)
 {
   switch (z) {
-    case 5: case 6: case 7: case 8: case 9: case 14: case 15: case 16: case 17:
-    case 33: case 34: case 35: case 52: case 53:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 33:
+    case 34:
+    case 35:
+    case 52:
+    case 53:
       return true;
     default:
       return false;
@@ -40,8 +52,10 @@ double meanOf(const tAtoms& atoms, Pick pick)
 
 // Starting from the first atom's rounded coordinate, the best of the atoms' bounds; 0 when empty.
 template<class Better>
-std::int32_t boundOf(const tAtoms& atoms, std::int32_t (tXY::*coordinate)() const,
-                     std::int32_t (tXY::*bound)() const, Better better)
+std::int32_t boundOf(const tAtoms& atoms,
+                     std::int32_t (tXY::*coordinate)() const,
+                     std::int32_t (tXY::*bound)() const,
+                     Better better)
 {
   if (atoms.empty())
     return 0;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
 #include "model/base_list.h"
 #include "model/rotation.h"
 #include "platform/canvas.h"
 #include "platform/font_record.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace trelvix {
 

@@ -1,12 +1,12 @@
 #include "model/bond_list.h"
 
-#include <vector>
-
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/depth_sort.h"
 #include "model/link.h"
 #include "platform/checked.h"
+
+#include <vector>
 
 namespace trelvix {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <memory>
-
 #include "model/base_list.h"
 #include "platform/canvas.h"
+
+#include <memory>
 
 namespace trelvix {
 
