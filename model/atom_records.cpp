@@ -8,12 +8,13 @@ namespace trelvix {
 
 namespace {
 
-// Offsets in the atom data record. The bytes at 7..10, 65..66, 132..322 and 343 are not read
-// back; the program writes zeros there.
+// Offsets in the atom data record. The bytes at 7..10 (a copy of the screen position), 65..66,
+// 132..322 and 343 are not read back; the program writes zeros there but for the copy.
 constexpr std::size_t offAtomNumber = 0;
 constexpr std::size_t offTextFlag = 2;
 constexpr std::size_t offScreenX = 3;
 constexpr std::size_t offScreenY = 5;
+constexpr std::size_t offScreenCopy = 7;
 constexpr std::size_t offDepth = 11;
 constexpr std::size_t offPrevDepth = 13;
 constexpr std::size_t offFont = 15;
@@ -64,6 +65,7 @@ void tXY::getdata(AtomDataRecord& r) const
   // The record keeps 16-bit screen positions: a position beyond them cannot be stored.
   put16(r, offScreenX, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenX)));
   put16(r, offScreenY, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenY)));
+  std::copy_n(r.begin() + offScreenX, 4, r.begin() + offScreenCopy);
   put16(r, offDepth, static_cast<std::uint16_t>(depth));
   put16(r, offPrevDepth, static_cast<std::uint16_t>(prevDepth));
   const auto packedFont = font.pack();

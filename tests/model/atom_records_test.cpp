@@ -101,6 +101,7 @@ TEST_F(AtomRecordTest, AtomDataRecordLaysOutEveryField)
   put(expected, 0, { 0x02, 0x01 });                           // atom number 258
   put(expected, 3, { 12, 0x00 });                             // screen x
   put(expected, 5, { 0xF8, 0xFF });                           // screen y -8
+  put(expected, 7, { 12, 0x00, 0xF8, 0xFF });                 // copy of the screen position
   put(expected, 11, { 0xFE, 0xFF, 0x05, 0x00 });              // depth -2, previous 5
   put(expected, 15, { 13, 0, 0, 0, 0, 0, 0, 0, 0x90, 0x01 }); // height 13 ... weight 400
   put(expected, 31, { 2, 2 });                                // quality, pitch and family
