@@ -1,6 +1,7 @@
 // The atom data record (346 bytes) and the coordinate record (three 6-byte reals) of tXY.
 #include "model/atom.h"
 #include "platform/checked.h"
+#include "platform/record_bytes.h"
 
 #include <algorithm>
 
@@ -30,51 +31,26 @@ constexpr std::size_t offAtomicWeight = 336;
 constexpr std::size_t offStyle = 342;
 constexpr std::size_t offShiftFlag = 344;
 
-void put16(AtomDataRecord& r, std::size_t at, std::uint16_t v)
-{
-  r[at] = static_cast<std::uint8_t>(v & 0xFF);
-  r[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void put32(AtomDataRecord& r, std::size_t at, std::uint32_t v)
-{
-  for (std::size_t i = 0; i < 4; ++i)
-    r[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-std::int16_t get16(const AtomDataRecord& r, std::size_t at)
-{
-  return static_cast<std::int16_t>(r[at] | (r[at + 1] << 8));
-}
-
-std::uint32_t get32(const AtomDataRecord& r, std::size_t at)
-{
-  std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i)
-    v |= static_cast<std::uint32_t>(r[at + i]) << (8 * i);
-  return v;
-}
-
 } // namespace
 
 void tXY::getdata(AtomDataRecord& r) const
 {
   r.fill(0);
-  put16(r, offAtomNumber, static_cast<std::uint16_t>(atomNumber));
+  putField(r, offAtomNumber, atomNumber);
   r[offTextFlag] = textFlag;
   // The record keeps 16-bit screen positions: a position beyond them cannot be stored.
-  put16(r, offScreenX, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenX)));
-  put16(r, offScreenY, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(screenY)));
+  putField(r, offScreenX, checkedNarrow<std::int16_t>(screenX));
+  putField(r, offScreenY, checkedNarrow<std::int16_t>(screenY));
   std::copy_n(r.begin() + offScreenX, 4, r.begin() + offScreenCopy);
-  put16(r, offDepth, static_cast<std::uint16_t>(depth));
-  put16(r, offPrevDepth, static_cast<std::uint16_t>(prevDepth));
+  putField(r, offDepth, depth);
+  putField(r, offPrevDepth, prevDepth);
   const auto packedFont = font.pack();
   std::copy(packedFont.begin(), packedFont.end(), r.begin() + offFont);
   r[offSymbol] = symbol.length;
   std::copy(symbol.chars.begin(), symbol.chars.end(), r.begin() + offSymbol + 1);
   r[offTextDirection] = static_cast<std::uint8_t>(textDirection);
-  put32(r, offColour, colour);
-  put32(r, offSavedColour, savedColour);
+  putField(r, offColour, colour);
+  putField(r, offSavedColour, savedColour);
   r[offPairCount] = pairCount;
   r[offFreeValence] = static_cast<std::uint8_t>(freeValence);
   r[offCharge] = static_cast<std::uint8_t>(charge);
@@ -88,20 +64,20 @@ void tXY::getdata(AtomDataRecord& r) const
 
 void tXY::AssignData(const AtomDataRecord& r)
 {
-  atomNumber = get16(r, offAtomNumber);
+  atomNumber = getField<std::int16_t>(r, offAtomNumber);
   textFlag = r[offTextFlag];
-  screenX = prevScreenX = get16(r, offScreenX);
-  screenY = prevScreenY = get16(r, offScreenY);
-  depth = get16(r, offDepth);
-  prevDepth = get16(r, offPrevDepth);
+  screenX = prevScreenX = getField<std::int16_t>(r, offScreenX);
+  screenY = prevScreenY = getField<std::int16_t>(r, offScreenY);
+  depth = getField<std::int16_t>(r, offDepth);
+  prevDepth = getField<std::int16_t>(r, offPrevDepth);
   std::array<std::uint8_t, FontRecord::packedSize> packedFont;
   std::copy_n(r.begin() + offFont, packedFont.size(), packedFont.begin());
   font = FontRecord::unpack(packedFont);
   symbol.length = r[offSymbol];
   std::copy_n(r.begin() + offSymbol + 1, symbol.chars.size(), symbol.chars.begin());
   textDirection = static_cast<std::int8_t>(r[offTextDirection]);
-  colour = get32(r, offColour);
-  savedColour = get32(r, offSavedColour);
+  colour = getField<std::uint32_t>(r, offColour);
+  savedColour = getField<std::uint32_t>(r, offSavedColour);
   pairCount = r[offPairCount];
   freeValence = static_cast<std::int8_t>(r[offFreeValence]);
   charge = static_cast<std::int8_t>(r[offCharge]);

@@ -38,7 +38,7 @@ void tbasefragment::write3dheading(BinaryWriter& out) const
   for (int i = 0; i < 3; ++i)
     out.u8(settings[static_cast<std::size_t>(i)]);
   std::array<std::int16_t, 5> words = {
-    corners[0], corners[1], corners[2], corners[3], static_cast<std::int16_t>(frame.left & 0xFFFF)
+    corners[0], corners[1], corners[2], corners[3], static_cast<std::int16_t>(frameRect.left & 0xFFFF)
   };
   for (int start : cornerTransferStart) {
     out.i16(words[static_cast<std::size_t>(start)]);
@@ -126,7 +126,7 @@ void tbasefragment::printmoles(Canvas& target)
   const TextAlign oldAlign = target.textAlign();
   target.setFont(messageFont());
   target.setTextAlign(TextAlign{ HAlign::Left, VAlign::Top });
-  target.text(Point{ frame.left, frame.bottom + 5 }, text);
+  target.text(Point{ frameRect.left, frameRect.bottom + 5 }, text);
   target.setTextAlign(oldAlign);
   target.setFont(oldFont);
 }

@@ -38,7 +38,7 @@ public:
   std::uint32_t valueB = 0;
   /// x min, x max, y min, y max of the atoms, rounded.
   std::array<std::int16_t, 4> corners{};
-  Rect frame; ///< bounding box in pixels
+  Rect frameRect; ///< the frame: bounding box in pixels
   std::array<std::uint8_t, 2> flagBytes{};
   double strainEnergy = 0;   ///< cal/mol
   double startingEnergy = 0; ///< cal/mol
@@ -55,8 +55,8 @@ public:
 
   tbasefragment();
 
-  std::int32_t BoxWidth() const { return frame.right - frame.left; }
-  std::int32_t BoxHeight() const { return frame.bottom - frame.top; }
+  std::int32_t BoxWidth() const { return frameRect.right - frameRect.left; }
+  std::int32_t BoxHeight() const { return frameRect.bottom - frameRect.top; }
 
   /// The 147-byte fragment heading of the document's 3D sections.
   virtual void Read3dheading(BinaryReader& in);

@@ -1,6 +1,7 @@
 // The 23-byte bond data record of tLink.
 #include "model/atom_list.h"
 #include "model/link.h"
+#include "platform/record_bytes.h"
 
 namespace trelvix {
 
@@ -20,18 +21,6 @@ constexpr std::size_t offIndex1 = 18;
 constexpr std::size_t offIndex2 = 20;
 constexpr std::size_t offVisible = 22;
 
-void put16(BondDataRecord& r, std::size_t at, std::int16_t v)
-{
-  const auto u = static_cast<std::uint16_t>(v);
-  r[at] = static_cast<std::uint8_t>(u & 0xFF);
-  r[at + 1] = static_cast<std::uint8_t>(u >> 8);
-}
-
-std::int16_t get16(const BondDataRecord& r, std::size_t at)
-{
-  return static_cast<std::int16_t>(r[at] | (r[at + 1] << 8));
-}
-
 } // namespace
 
 void tLink::getdata(BondDataRecord& r, const tAtoms& atomList) const
@@ -39,16 +28,15 @@ void tLink::getdata(BondDataRecord& r, const tAtoms& atomList) const
   r.fill(0);
   r[offShare] = hybShare;
   r[offType] = typeCode;
-  for (std::size_t i = 0; i < 4; ++i)
-    r[offColour + i] = static_cast<std::uint8_t>(colour >> (8 * i));
+  putField(r, offColour, colour);
   r[offLineStyle] = static_cast<std::uint8_t>(lineStyle);
   r[offCisTrans] = static_cast<std::uint8_t>(cisTrans);
-  put16(r, offOffsetX, offsetX);
-  put16(r, offOffsetY, offsetY);
+  putField(r, offOffsetX, offsetX);
+  putField(r, offOffsetY, offsetY);
   r[offFlip] = flipSide;
   r[offWidth] = penWidth;
-  put16(r, offIndex1, atomList.storedIndexOf(Atm1));
-  put16(r, offIndex2, atomList.storedIndexOf(Atm2));
+  putField(r, offIndex1, atomList.storedIndexOf(Atm1));
+  putField(r, offIndex2, atomList.storedIndexOf(Atm2));
   r[offVisible] = visible;
 }
 
@@ -56,17 +44,15 @@ void tLink::AssignData(const BondDataRecord& r)
 {
   hybShare = r[offShare];
   typeCode = r[offType];
-  colour = 0;
-  for (std::size_t i = 0; i < 4; ++i)
-    colour |= static_cast<Colour>(r[offColour + i]) << (8 * i);
+  colour = getField<std::uint32_t>(r, offColour);
   lineStyle = static_cast<std::int8_t>(r[offLineStyle]);
   cisTrans = static_cast<std::int8_t>(r[offCisTrans]);
-  offsetX = get16(r, offOffsetX);
-  offsetY = get16(r, offOffsetY);
+  offsetX = getField<std::int16_t>(r, offOffsetX);
+  offsetY = getField<std::int16_t>(r, offOffsetY);
   flipSide = r[offFlip];
   penWidth = r[offWidth];
-  index1 = get16(r, offIndex1);
-  index2 = get16(r, offIndex2);
+  index1 = getField<std::int16_t>(r, offIndex1);
+  index2 = getField<std::int16_t>(r, offIndex2);
   visible = r[offVisible];
 }
 

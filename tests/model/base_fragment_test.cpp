@@ -40,7 +40,7 @@ TEST_F(FragmentBaseTest, MolesCaptionByPhaseAndAmount)
 TEST_F(FragmentBaseTest, PrintmolesDrawsUnderTheFrame)
 {
   tbasefragment f;
-  f.frame = Rect{ 10, 20, 110, 60 };
+  f.frameRect = Rect{ 10, 20, 110, 60 };
   f.phase = 4;
   f.amount = 2.0;
   shell.canvas().setTextAlign(TextAlign{ HAlign::Center, VAlign::Bottom });
@@ -77,7 +77,7 @@ TEST_F(FragmentBaseTest, HeadingLayoutAndRoundTrip)
   f.symbolKind = 102;
   f.settings = { 1, 2, 3, 4, 5 };
   f.corners = { -10, 20, -30, 40 };
-  f.frame.left = 0x1234;
+  f.frameRect.left = 0x1234;
   f.valueA = 0xA1A2A3A4;
   f.valueB = 0xB1B2B3B4;
   f.flagBytes = { 0x0F, 0xF0 };
