@@ -46,8 +46,10 @@ void tXY::getdata(AtomDataRecord& r) const
   putField(r, offPrevDepth, prevDepth);
   const auto packedFont = font.pack();
   std::copy(packedFont.begin(), packedFont.end(), r.begin() + offFont);
-  r[offSymbol] = symbol.length;
-  std::copy(symbol.chars.begin(), symbol.chars.end(), r.begin() + offSymbol + 1);
+  // The text field holds up to 255 characters in the file; the atom keeps 64, and the bytes past
+  // the text are written as zeros.
+  r[offSymbol] = static_cast<std::uint8_t>(symbol.size());
+  std::copy_n(symbol.chars.begin(), symbol.size(), r.begin() + offSymbol + 1);
   r[offTextDirection] = static_cast<std::uint8_t>(textDirection);
   putField(r, offColour, colour);
   putField(r, offSavedColour, savedColour);
@@ -73,7 +75,8 @@ void tXY::AssignData(const AtomDataRecord& r)
   std::array<std::uint8_t, FontRecord::packedSize> packedFont;
   std::copy_n(r.begin() + offFont, packedFont.size(), packedFont.begin());
   font = FontRecord::unpack(packedFont);
-  symbol.length = r[offSymbol];
+  symbol.length =
+    std::min<std::uint8_t>(r[offSymbol], static_cast<std::uint8_t>(symbol.chars.size()));
   std::copy_n(r.begin() + offSymbol + 1, symbol.chars.size(), symbol.chars.begin());
   textDirection = static_cast<std::int8_t>(r[offTextDirection]);
   colour = getField<std::uint32_t>(r, offColour);

@@ -130,6 +130,27 @@ TEST_F(AtomRecordTest, AtomDataRecordLaysOutEveryField)
   EXPECT_EQ(b.savedColour, 0x00445566u);
 }
 
+TEST_F(AtomRecordTest, AtomDataTextKeepsSixtyFourCharactersAndWritesNoStaleTail)
+{
+  AtomDataRecord record{};
+  record[67] = 200; // a long text from another writer
+  for (std::size_t i = 0; i < 200; ++i)
+    record[68 + i] = static_cast<std::uint8_t>('a' + i % 26);
+  tXY a(6, 0, 0, 0);
+  a.AssignData(record);
+  EXPECT_EQ(a.symbol.size(), 64u);
+  EXPECT_EQ(a.symbol.str().substr(0, 3), "abc");
+
+  a.SetSymbol("Cl");
+  AtomDataRecord written;
+  a.getdata(written);
+  EXPECT_EQ(written[67], 2);
+  EXPECT_EQ(written[68], 'C');
+  EXPECT_EQ(written[69], 'l');
+  for (std::size_t i = 70; i < 323; ++i)
+    ASSERT_EQ(written[i], 0) << i; // the old text's tail is not written
+}
+
 TEST_F(AtomRecordTest, AtomDataRecordBeyondSixteenBitScreenRaisesOverflow)
 {
   tXY a(6, 40000, 0, 0);
