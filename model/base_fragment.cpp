@@ -1,6 +1,7 @@
 #include "model/base_fragment.h"
 
 #include "model/defaults.h"
+#include "platform/record_bytes.h"
 
 #include <cstdio>
 
@@ -32,14 +33,60 @@ void tbasefragment::clearVDWparms()
     solute[static_cast<std::size_t>(i)] = i < 8 ? 0.0 : 1.0;
 }
 
+namespace {
+
+// Offsets in the fragment data record; bytes 7..30 are written as zeros and not read.
+constexpr std::size_t offKind = 0;
+constexpr std::size_t offSettings = 2;
+constexpr std::size_t offFirstColour = 31;
+constexpr std::size_t offSecondColour = 35;
+constexpr std::size_t offFrame = 39;
+constexpr std::size_t offFlags = 47;
+constexpr std::size_t offAtomCount = 49;
+constexpr std::size_t offBondCount = 51;
+
+} // namespace
+
+void tbasefragment::getdata(FragmentDataRecord& r,
+                            std::uint16_t atomCount,
+                            std::uint16_t bondCount) const
+{
+  r.fill(0);
+  putField(r, offKind, symbolKind);
+  std::copy(settings.begin(), settings.end(), r.begin() + offSettings);
+  putField(r, offFirstColour, valueA);
+  putField(r, offSecondColour, valueC);
+  const std::int32_t edges[4] = {
+    frameRect.left, frameRect.top, frameRect.right, frameRect.bottom
+  };
+  for (std::size_t i = 0; i < 4; ++i)
+    putField(r, offFrame + 2 * i, static_cast<std::uint16_t>(edges[i] & 0xFFFF));
+  r[offFlags] = flagBytes[0];
+  r[offFlags + 1] = flagBytes[1];
+  putField(r, offAtomCount, atomCount);
+  putField(r, offBondCount, bondCount);
+}
+
+void tbasefragment::AssignData(const FragmentDataRecord& r)
+{
+  symbolKind = getField<std::uint16_t>(r, offKind);
+  std::copy_n(r.begin() + offSettings, settings.size(), settings.begin());
+  valueA = getField<std::uint32_t>(r, offFirstColour);
+  valueC = getField<std::uint32_t>(r, offSecondColour);
+  flagBytes[0] = r[offFlags];
+  flagBytes[1] = r[offFlags + 1];
+}
+
 void tbasefragment::write3dheading(BinaryWriter& out) const
 {
   out.u16(symbolKind);
   for (int i = 0; i < 3; ++i)
     out.u8(settings[static_cast<std::size_t>(i)]);
-  std::array<std::int16_t, 5> words = {
-    corners[0], corners[1], corners[2], corners[3], static_cast<std::int16_t>(frameRect.left & 0xFFFF)
-  };
+  std::array<std::int16_t, 5> words = { corners[0],
+                                        corners[1],
+                                        corners[2],
+                                        corners[3],
+                                        static_cast<std::int16_t>(frameRect.left & 0xFFFF) };
   for (int start : cornerTransferStart) {
     out.i16(words[static_cast<std::size_t>(start)]);
     out.i16(words[static_cast<std::size_t>(start + 1)]);

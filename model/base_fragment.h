@@ -11,6 +11,10 @@
 
 namespace trelvix {
 
+/// Size of the fragment data record that heads every structure section of the document file.
+inline constexpr std::size_t fragmentDataSize = 53;
+using FragmentDataRecord = std::array<std::uint8_t, fragmentDataSize>;
+
 /// The stored attributes of a molecule fragment: its kind, frame, energies, amount and phase,
 /// and the van der Waals and solution parameters of the substance.
 class tbasefragment : public tbaseobject
@@ -57,6 +61,13 @@ public:
 
   std::int32_t BoxWidth() const { return frameRect.right - frameRect.left; }
   std::int32_t BoxHeight() const { return frameRect.bottom - frameRect.top; }
+
+  /// The 53-byte fragment data record: kind, the five settings, the two colours (value A and
+  /// value C), the frame's low words, the two flag bytes and the given atom and bond counts.
+  void getdata(FragmentDataRecord& record, std::uint16_t atomCount, std::uint16_t bondCount) const;
+  /// Takes kind, settings, colours and flag bytes from the record (the frame is recomputed from
+  /// the atoms and the counts belong to the section).
+  void AssignData(const FragmentDataRecord& record);
 
   /// The 147-byte fragment heading of the document's 3D sections.
   virtual void Read3dheading(BinaryReader& in);

@@ -130,3 +130,45 @@ TEST_F(FragmentBaseTest, HeadingLayoutAndRoundTrip)
 
 } // namespace
 } // namespace trelvix
+
+namespace trelvix {
+namespace {
+
+TEST_F(FragmentBaseTest, FragmentDataRecordLayout)
+{
+  tbasefragment f;
+  f.symbolKind = 104;
+  f.settings = { 1, 3, 2, 0, 5 };
+  f.valueA = 0x000000FF;
+  f.valueC = 0x00FF0000;
+  f.frameRect = Rect{ -2, 10, 300, 70000 }; // only the low 16 bits travel
+  f.flagBytes = { 7, 9 };
+  FragmentDataRecord r;
+  f.getdata(r, 3, 2);
+  FragmentDataRecord expected{};
+  const std::uint8_t head[] = { 104, 0, 1, 3, 2, 0, 5 };
+  std::copy(std::begin(head), std::end(head), expected.begin());
+  const std::uint8_t tail[] = {
+    0xFF, 0,    0,    0, // first colour
+    0,    0,    0xFF, 0, // second colour
+    0xFE, 0xFF,          // left -2
+    10,   0,             // top
+    0x2C, 0x01,          // right 300
+    0x70, 0x11,          // bottom 70000 = 0x11170
+    7,    9,             // flag bytes
+    3,    0,    2,    0, // atom and bond counts
+  };
+  std::copy(std::begin(tail), std::end(tail), expected.begin() + 31);
+  EXPECT_EQ(r, expected);
+
+  tbasefragment g;
+  g.AssignData(expected);
+  EXPECT_EQ(g.symbolKind, 104);
+  EXPECT_EQ(g.settings, f.settings);
+  EXPECT_EQ(g.valueA, f.valueA);
+  EXPECT_EQ(g.valueC, f.valueC);
+  EXPECT_EQ(g.flagBytes, f.flagBytes);
+}
+
+} // namespace
+} // namespace trelvix
