@@ -1,23 +1,80 @@
 // trelvix3d-cli: the headless front end. Every command reads and writes documents with the same
-// code the program uses.
+// code the program uses. Exit status: 0 success, 1 a user error (the message on standard error),
+// 2 bad usage.
+#include "cli/cli_session.h"
+#include "cli/document_json.h"
+#include "document/drawing.h"
+
 #include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace {
+
+constexpr int userError = 1;
+constexpr int usageError = 2;
+
+int runInfo(trelvix::CliSession& session, const std::string& file)
+{
+  std::unique_ptr<trelvix::tDrawing> drawing = session.load(file);
+  if (!drawing)
+    return userError;
+  std::cout << trelvix::documentJson(*drawing).dump(
+                 2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
+  return 0;
+}
+
+int runBuild(trelvix::CliSession& session, const std::string& input, const std::string& output)
+{
+  std::unique_ptr<trelvix::tDrawing> drawing;
+  if (!input.empty()) {
+    drawing = session.load(input);
+    if (!drawing)
+      return userError;
+  } else {
+    drawing = std::make_unique<trelvix::tDrawing>();
+    trelvix::setCurrentDrawing(drawing.get());
+  }
+  return session.save(*drawing, output) ? 0 : userError;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
   CLI::App app{ "Trelvix3D command line: build, inspect, optimise and render .tvx documents",
                 "trelvix3d-cli" };
   app.set_version_flag("--version", std::string("trelvix3d-cli ") + TRELVIX_VERSION);
-  app.require_subcommand(0);
+  int scale = 0;
+  app
+    .add_option(
+      "--scale", scale, "Bond-length scale in pixels (default: the defaults file, else 28)")
+    ->check(CLI::Range(1, 65535));
+
+  std::string infoFile;
+  CLI::App* info = app.add_subcommand("info", "Print a document as JSON");
+  info->add_option("FILE", infoFile, "The .tvx document")->required();
+
+  std::string buildInput;
+  std::string buildOutput;
+  CLI::App* build = app.add_subcommand("build", "Build a document step by step and save it");
+  build->add_option("--in", buildInput, "Start from this document instead of an empty one");
+  build->add_option("-o,--output", buildOutput, "The document to write")->required();
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     // CLI11 gives help and version exit code 0; every real usage error becomes 2.
     const int code = app.exit(e);
-    return code == 0 ? 0 : 2;
+    return code == 0 ? 0 : usageError;
   }
-  if (argc == 1) {
-    std::cout << app.help();
-  }
+
+  trelvix::CliSession session;
+  session.loadDefaults(scale);
+  if (info->parsed())
+    return runInfo(session, infoFile);
+  if (build->parsed())
+    return runBuild(session, buildInput, buildOutput);
+  std::cout << app.help();
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/binary_io.h"
 
+#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdio>
@@ -7,14 +8,26 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace trelvix {
 
 namespace {
 
-// The open error of path as the load and save messages number it.
-IoResult openError(int error, const std::string& path)
+// The unsigned integer of the same width as T, whose bytes are T's bytes.
+template<class T>
+using Bits = std::conditional_t<
+  sizeof(T) == 1,
+  std::uint8_t,
+  std::conditional_t<sizeof(T) == 2,
+                     std::uint16_t,
+                     std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
+
+// The result code of a failed open, create or rename of path. A missing file is FileNotFound
+// only when its folder exists; otherwise the path itself is wrong. Anything not named here is
+// reported as other, the generic failure of the operation.
+IoResult fileError(int error, const std::string& path, IoResult other)
 {
   switch (error) {
     case ENOENT: {
@@ -24,7 +37,7 @@ IoResult openError(int error, const std::string& path)
         return IoResult::PathNotFound;
       return IoResult::FileNotFound;
     }
-    case ENOTDIR:
+    case ENOTDIR: // a file stands where a folder of the path should be
       return IoResult::PathNotFound;
     case EACCES:
     case EPERM:
@@ -32,7 +45,7 @@ IoResult openError(int error, const std::string& path)
     case EROFS:
       return IoResult::AccessDenied;
     default:
-      return IoResult::WriteFailed;
+      return other;
   }
 }
 
@@ -40,15 +53,30 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t n)
 {
   while (n > 0) {
     const ssize_t written = ::write(fd, data, n);
-    if (written < 0) {
-      if (errno == EINTR)
-        continue;
+    if (written < 0 && errno == EINTR)
+      continue;
+    if (written <= 0)
       return false;
-    }
     data += written;
     n -= static_cast<std::size_t>(written);
   }
   return true;
+}
+
+// Creates a new file beside path for the save to write to; its name goes to temp. O_EXCL makes
+// sure an existing file is never reused. Returns the descriptor, or -1 with errno set.
+int createTemporary(const std::string& path, std::string& temp)
+{
+  static std::atomic<unsigned> counter{ 0 };
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    // 0666 less the umask: the permissions any newly created document gets.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST)
+      return fd;
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 } // namespace
@@ -62,11 +90,16 @@ BinaryReader BinaryReader::fromFile(const std::string& path, IoResult& result)
 {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    result = openError(errno, path);
+    result = fileError(errno, path, IoResult::ReadPastEnd);
     return {};
   }
   struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    result = IoResult::ReadPastEnd;
+    return {};
+  }
+  if (S_ISDIR(info.st_mode)) { // a folder opens for reading but is not a file to load
     ::close(fd);
     result = IoResult::AccessDenied;
     return {};
@@ -75,11 +108,11 @@ BinaryReader BinaryReader::fromFile(const std::string& path, IoResult& result)
   std::uint8_t buffer[65536];
   for (;;) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR)
+      continue;
     if (got < 0) {
-      if (errno == EINTR)
-        continue;
-      ::close(fd);
       result = errno == EISDIR ? IoResult::AccessDenied : IoResult::ReadPastEnd;
+      ::close(fd);
       return {};
     }
     if (got == 0)
@@ -115,33 +148,26 @@ bool BinaryReader::skip(std::size_t n)
 
 namespace {
 
+// One little-endian value of T, or zero (and the reader failed) when it is not all there.
 template<class T>
 T readLittle(BinaryReader& in)
 {
   std::uint8_t raw[sizeof(T)] = {};
-  using U = std::make_unsigned_t<
-    std::conditional_t<std::is_integral_v<T>,
-                       T,
-                       std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
   if (!in.bytes(raw, sizeof raw))
     return T{};
-  U value = 0;
+  Bits<T> bits = 0;
   for (std::size_t i = 0; i < sizeof(T); ++i)
-    value |= static_cast<U>(static_cast<U>(raw[i]) << (8 * i));
-  return std::bit_cast<T>(value);
+    bits = static_cast<Bits<T>>(bits | (static_cast<Bits<T>>(raw[i]) << (8 * i)));
+  return std::bit_cast<T>(bits);
 }
 
 template<class T>
 void writeLittle(BinaryWriter& out, T v)
 {
-  using U = std::make_unsigned_t<
-    std::conditional_t<std::is_integral_v<T>,
-                       T,
-                       std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
-  const U value = std::bit_cast<U>(v);
+  const auto bits = std::bit_cast<Bits<T>>(v);
   std::uint8_t raw[sizeof(T)];
   for (std::size_t i = 0; i < sizeof(T); ++i)
-    raw[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    raw[i] = static_cast<std::uint8_t>(bits >> (8 * i));
   out.bytes(raw, sizeof raw);
 }
 
@@ -197,6 +223,8 @@ double BinaryReader::real48()
 
 void BinaryWriter::bytes(const void* data, std::size_t n)
 {
+  if (n == 0)
+    return;
   const auto* p = static_cast<const std::uint8_t*>(data);
   m_bytes.insert(m_bytes.end(), p, p + n);
 }
@@ -250,9 +278,9 @@ void BinaryWriter::real48(double v)
 {
   const auto encoded = encodeReal48(v);
   if (!encoded) {
-    if (ok())
+    if (ok()) // the first error is the one reported
       m_result = IoResult::FloatOverflow;
-    zeros(6);
+    zeros(std::tuple_size_v<Real48Bytes>);
     return;
   }
   bytes(encoded->data(), encoded->size());
@@ -260,22 +288,22 @@ void BinaryWriter::real48(double v)
 
 IoResult saveFile(const std::string& path, std::span<const std::uint8_t> data)
 {
-  std::string temp = path + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
+  std::string temp;
+  const int fd = createTemporary(path, temp);
   if (fd < 0)
-    return openError(errno, path);
+    return fileError(errno, path, IoResult::WriteFailed);
+  // A document saved over keeps its permissions; a failure here only costs that courtesy.
+  struct stat old;
+  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    static_cast<void>(::fchmod(fd, old.st_mode & 07777));
   const bool written = writeAll(fd, data.data(), data.size());
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
     ::unlink(temp.c_str());
     return IoResult::WriteFailed;
   }
-  // The temporary file is private to its creator; the document gets ordinary permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(temp.c_str(), 0666 & ~mask);
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const IoResult result = openError(errno, path);
+    const IoResult result = fileError(errno, path, IoResult::WriteFailed);
     ::unlink(temp.c_str());
     return result;
   }

@@ -1,81 +1,75 @@
 #include "platform/font_record.h"
 
+#include "platform/record_bytes.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace trelvix {
 
 namespace {
 
-void put16(std::array<std::uint8_t, FontRecord::packedSize>& b, std::size_t at, std::int16_t v)
-{
-  const auto u = static_cast<std::uint16_t>(v);
-  b[at] = static_cast<std::uint8_t>(u & 0xFF);
-  b[at + 1] = static_cast<std::uint8_t>(u >> 8);
-}
-
-std::int16_t get16(const std::array<std::uint8_t, FontRecord::packedSize>& b, std::size_t at)
-{
-  return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8));
-}
-
+// Offsets in the packed record: five 16-bit fields, eight byte fields, then the face name.
+constexpr std::size_t flagsOffset = 10;
 constexpr std::size_t faceOffset = 18;
 
 } // namespace
 
 std::string FontRecord::face() const
 {
-  return std::string(faceName.data(), strnlen(faceName.data(), faceSize));
+  return std::string(faceName.begin(), std::find(faceName.begin(), faceName.end(), '\0'));
 }
 
 void FontRecord::setFace(std::string_view name)
 {
-  faceName.fill(0);
+  faceName.fill('\0');
   std::copy_n(name.begin(), std::min(name.size(), faceSize), faceName.begin());
 }
 
 std::array<std::uint8_t, FontRecord::packedSize> FontRecord::pack() const
 {
   std::array<std::uint8_t, packedSize> b{};
-  put16(b, 0, height);
-  put16(b, 2, width);
-  put16(b, 4, escapement);
-  put16(b, 6, orientation);
-  put16(b, 8, weight);
-  const std::uint8_t flags[8] = { italic,       underline,     strikeOut, charSet,
-                                  outPrecision, clipPrecision, quality,   pitchAndFamily };
-  std::copy_n(flags, 8, b.begin() + 10);
-  std::memcpy(b.data() + faceOffset, faceName.data(), faceSize);
+  putField(b, 0, height);
+  putField(b, 2, width);
+  putField(b, 4, escapement);
+  putField(b, 6, orientation);
+  putField(b, 8, weight);
+  const std::uint8_t flags[] = { italic,       underline,     strikeOut, charSet,
+                                 outPrecision, clipPrecision, quality,   pitchAndFamily };
+  std::copy(std::begin(flags), std::end(flags), b.begin() + flagsOffset);
+  std::transform(faceName.begin(), faceName.end(), b.begin() + faceOffset, [](char c) {
+    return static_cast<std::uint8_t>(c);
+  });
   return b;
 }
 
 FontRecord FontRecord::unpack(const std::array<std::uint8_t, packedSize>& b)
 {
   FontRecord f;
-  f.height = get16(b, 0);
-  f.width = get16(b, 2);
-  f.escapement = get16(b, 4);
-  f.orientation = get16(b, 6);
-  f.weight = get16(b, 8);
-  f.italic = b[10];
-  f.underline = b[11];
-  f.strikeOut = b[12];
-  f.charSet = b[13];
-  f.outPrecision = b[14];
-  f.clipPrecision = b[15];
-  f.quality = b[16];
-  f.pitchAndFamily = b[17];
-  std::memcpy(f.faceName.data(), b.data() + faceOffset, faceSize);
+  f.height = getField<std::int16_t>(b, 0);
+  f.width = getField<std::int16_t>(b, 2);
+  f.escapement = getField<std::int16_t>(b, 4);
+  f.orientation = getField<std::int16_t>(b, 6);
+  f.weight = getField<std::int16_t>(b, 8);
+  std::uint8_t* const flags[] = {
+    &f.italic,       &f.underline,     &f.strikeOut, &f.charSet,
+    &f.outPrecision, &f.clipPrecision, &f.quality,   &f.pitchAndFamily
+  };
+  for (std::size_t i = 0; i < std::size(flags); ++i)
+    *flags[i] = b[flagsOffset + i];
+  std::transform(b.begin() + faceOffset, b.end(), f.faceName.begin(), [](std::uint8_t c) {
+    return static_cast<char>(c);
+  });
   return f;
 }
 
 FontRecord defaultFontRecord()
 {
   FontRecord f;
-  f.height = 13; // a 10-point cell at 96 dots per inch
+  f.height = 13; // a 10-point cell at 96 dots per inch: 10 * 96 / 72 rounded
+  f.width = 0;   // the face's own aspect
   f.weight = 400;
-  f.quality = 2;
-  f.pitchAndFamily = 2;
+  f.quality = 2;        // proof quality
+  f.pitchAndFamily = 2; // variable pitch
   f.setFace("MS Sans Serif");
   return f;
 }

@@ -7,7 +7,9 @@ namespace trelvix {
 namespace {
 
 constexpr int exponentBias = 129;
-constexpr std::uint64_t mantissaOne = std::uint64_t{ 1 } << 39;
+constexpr int fractionBits = 39;
+constexpr std::uint64_t mantissaOne = std::uint64_t{ 1 } << fractionBits;
+constexpr std::uint8_t signBit = 0x80; // top bit of byte 5
 
 } // namespace
 
@@ -18,13 +20,14 @@ std::optional<Real48Bytes> encodeReal48(double value)
   Real48Bytes bytes{};
   if (value == 0)
     return bytes;
-  const bool negative = value < 0;
   int exp2 = 0;
-  // |value| = f x 2^exp2 with f in [0.5, 1), that is 1.m x 2^(exp2 - 1).
+  // |value| = f * 2^exp2 with f in [0.5, 1), that is (1 + fraction) * 2^(exp2 - 1).
   const double f = std::frexp(std::fabs(value), &exp2);
   int exponent = exp2 - 1 + exponentBias;
-  // Round the 39 fraction bits to nearest, ties away from zero; a carry moves to the exponent.
-  auto mantissa = static_cast<std::uint64_t>(std::llround(std::ldexp(2 * f - 1, 39)));
+  // 2f - 1 is exact, and so is the scaling by 2^39; llround then rounds the 39 fraction bits to
+  // nearest with ties away from zero. Rounding all ones up carries into the exponent, so a value
+  // just under 2^-128 still becomes 2^-128 and one just under 2^127 overflows.
+  auto mantissa = static_cast<std::uint64_t>(std::llround(std::ldexp(2 * f - 1, fractionBits)));
   if (mantissa == mantissaOne) {
     mantissa = 0;
     ++exponent;
@@ -36,8 +39,8 @@ std::optional<Real48Bytes> encodeReal48(double value)
   bytes[0] = static_cast<std::uint8_t>(exponent);
   for (std::size_t i = 0; i < 5; ++i)
     bytes[i + 1] = static_cast<std::uint8_t>(mantissa >> (8 * i));
-  if (negative)
-    bytes[5] |= 0x80;
+  if (value < 0)
+    bytes[5] |= signBit;
   return bytes;
 }
 
@@ -45,14 +48,14 @@ double decodeReal48(const Real48Bytes& bytes)
 {
   if (bytes[0] == 0)
     return 0;
-  std::uint64_t mantissa = 0;
-  for (std::size_t i = 0; i < 5; ++i)
-    mantissa |= static_cast<std::uint64_t>(bytes[i + 1]) << (8 * i);
-  const bool negative = (mantissa & (std::uint64_t{ 0x80 } << 32)) != 0;
-  mantissa &= mantissaOne - 1;
+  std::uint64_t mantissa = bytes[5] & ~signBit;
+  for (std::size_t i = 5; i-- > 1;)
+    mantissa = (mantissa << 8) | bytes[i];
+  // At most 40 significant bits and an exponent within [-128, 126]: exact in a double.
   const double magnitude =
-    std::ldexp(1.0 + std::ldexp(static_cast<double>(mantissa), -39), bytes[0] - exponentBias);
-  return negative ? -magnitude : magnitude;
+    std::ldexp(1.0 + std::ldexp(static_cast<double>(mantissa), -fractionBits),
+               static_cast<int>(bytes[0]) - exponentBias);
+  return (bytes[5] & signBit) != 0 ? -magnitude : magnitude;
 }
 
 } // namespace trelvix

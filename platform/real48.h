@@ -11,8 +11,9 @@ namespace trelvix {
 /// and the sign in the top bit of byte 5. Its magnitudes run from 2^-128 to just under 2^127.
 using Real48Bytes = std::array<std::uint8_t, 6>;
 
-/// Encodes value, rounding the mantissa to nearest. Magnitudes below the smallest encodable value
-/// become 0; NaN, infinities and magnitudes too large for the format give no result.
+/// Encodes value, rounding the mantissa to nearest (a tie rounds away from zero; a carry moves
+/// into the exponent). Magnitudes that do not round to at least 2^-128 become 0 (six zero bytes, as
+/// do 0.0 and -0.0); NaN, infinities and magnitudes that round to 2^127 or more give no result.
 std::optional<Real48Bytes> encodeReal48(double value);
 
 /// Decodes six bytes; every byte pattern is a finite value.

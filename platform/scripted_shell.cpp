@@ -17,14 +17,16 @@ MessageAnswer ScriptedShell::message(const std::string& text,
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel:
       return m_defaultYesNo;
-    default:
-      return MessageAnswer::Ok;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+      break;
   }
+  return MessageAnswer::Ok;
 }
 
 double ScriptedShell::random()
 {
-  // The top 53 bits of the generator give a double uniform in [0, 1).
+  // The top 53 bits of the 64-bit draw, scaled by 2^-53: every double k / 2^53 in [0, 1) alike.
   return static_cast<double>(m_random() >> 11) * 0x1.0p-53;
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/scripted_shell.h"
+
+#include <memory>
+#include <string>
+
+namespace trelvix {
+
+class tDrawing;
+
+/// What every command shares: the headless shell whose messages go to standard error, and the
+/// defaults (read from the defaults file, never written; --scale overrides the bond length).
+class CliSession
+{
+public:
+  CliSession();
+  ~CliSession();
+
+  /// Reads the defaults file and applies the scale option when one was given (0: none).
+  void loadDefaults(int scaleOption);
+  /// Prints and forgets the messages shown so far, one per line, to standard error.
+  void flushMessages();
+
+  /// Loads a document and makes it current; nullptr (message printed) when it cannot be read.
+  std::unique_ptr<tDrawing> load(const std::string& path);
+  /// Saves drawing to path; false (message printed) on failure.
+  bool save(tDrawing& drawing, const std::string& path);
+
+  ScriptedShell& shell() { return m_shell; }
+
+private:
+  ScriptedShell m_shell;
+};
+
+} // namespace trelvix

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "document/structure.h"
+#include "model/atom_host.h"
+#include "platform/font_record.h"
+#include "platform/short_string.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace trelvix {
+
+class tLAtm;
+class tSymbol;
+class tSymbols;
+
+/// The document: every atom, bond, piece, symbol and label the user sees, with its comments and
+/// reaction report. It owns all of them. One document is current at a time (CurrentDrawing);
+/// while current it is the host the structure atoms ask for their neighbours.
+class tDrawing
+  : public tStructure
+  , public AtomHost
+{
+public:
+  /// The file format version the program writes.
+  static constexpr std::uint16_t programVersion = 120;
+
+  tDrawing();
+  ~tDrawing() override;
+
+  std::uint8_t savedFlag = 0; ///< 1 right after a load or a save; 0 after any edit
+  std::array<std::uint8_t, 3> stateFlags{};
+  std::uint16_t version = programVersion;
+  std::string title;  ///< at most 95 characters
+  std::string author; ///< at most 95 characters
+  std::string notes;  ///< at most 319 characters
+  /// The six lines of the reaction report; owned through Atoms while the report exists.
+  std::array<tLAtm*, 6> reportLines{};
+  ShortString<79> fileName;
+  tLink* bond = nullptr;
+  tXY* m1 = nullptr;
+  tXY* m2 = nullptr;
+  std::unique_ptr<tSymbols> Symbols;
+  /// The free text labels (also listed in Atoms).
+  tAtoms Labels;
+  /// The drawing bond length in pixels when the drawing was built or last loaded.
+  std::uint16_t bondLength = 28;
+  /// The view code of the document (0..19, 100..119 for the stereo pair).
+  std::uint8_t viewMode = 0;
+  FontRecord font;
+  /// The piece open in the group editor, or nullptr; the program sets it while the editor shows.
+  const tStructure* editedGroup = nullptr;
+
+  // AtomHost: the document's lists and the building steps the atoms use.
+  tAtoms& hostAtoms() override { return Atoms; }
+  tbondlist& hostBonds() override { return Bonds; }
+  void adopt(tAtm* atom, tbond* newBond) override;
+  tAtm* addAtomAtOffset(tAtm& atom, int z, double dx, double dy) override;
+  tAtm* linkHydrogenTowards(tAtm& atom, double x, double y) override;
+  bool groupEditorShown() const override;
+  bool isMemberOfEditedGroup(const tAtm* atom) const override;
+
+  /// Atoms and frame recomputed; |ymax - ymin| and |xmax - xmin| in pixels.
+  std::int32_t boxwidth();
+  std::int32_t boxheight();
+  /// The frame of the atoms widened to every symbol's frame.
+  void frame() override;
+  /// Shrinks the drawing to fit rect; a drawing that fits is never enlarged.
+  void FitToFrame(const Rect& rect);
+  void Color(Colour c);
+  void ShowMoles(bool on);
+  /// True when a reaction arrow (kinds 102..105) is among the symbols.
+  bool isReaction() const;
+  bool GroupAtom(const tXY* atom) const;
+  /// Removes group from Groups and frees it; nothing when it is not a member.
+  void RemoveGroup(tStructure* group);
+  /// The piece (symbol) whose centre of gravity is nearest (x, y); the earlier of equals.
+  tStructure* GetGroup(double x, double y) const;
+  tSymbol* GetSymbol(double x, double y) const;
+  /// Takes ownership of symbol and lists it by kind (a second reaction arrow goes in front);
+  /// a symbol of a kind the document does not keep is freed.
+  void AddSymbol(tSymbol* symbol);
+  /// A new symbol of symbol's kind in target, made of target's objects at the positions symbol's
+  /// objects have in this document; nullptr for kinds that make no symbol.
+  tSymbol* CloneSymbol(const tSymbol& symbol, tDrawing& target) const;
+  /// An independent copy of the document (the undo snapshot).
+  std::unique_ptr<tDrawing> clone() const;
+  /// Merges other into this document to the right of it; other is left empty.
+  void Append(tDrawing& other);
+  void distributeprotons();
+  void protonate3d() override;
+  void Deprotonate();
+
+  /// Removes atom from the document and every piece, with its bonds; frees it. Pieces left
+  /// without atoms are freed.
+  void deleteAtom(tXY* atom);
+  /// Removes bond from the document and every piece; frees it.
+  void deleteBond(tLink* bond);
+};
+
+/// The document being edited; set through setCurrentDrawing.
+extern tDrawing* CurrentDrawing;
+/// Makes drawing current (not owned): the atoms' host and the source of the message font.
+void setCurrentDrawing(tDrawing* drawing);
+
+} // namespace trelvix

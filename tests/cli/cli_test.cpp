@@ -1,0 +1,164 @@
+// The command-line front end end to end: documents made here, the real binary run on them.
+#include "cli/document_json.h"
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "model/bond.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+#include "platform/scripted_shell.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace trelvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliTest : public ::testing::Test
+{
+protected:
+  CliTest()
+  {
+    setCurrentShell(&shell);
+    setCurrentDrawing(&doc);
+    dir = fs::temp_directory_path() /
+          ("trelvix-cli-" +
+           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "config");
+  }
+  ~CliTest() override
+  {
+    setCurrentDrawing(nullptr);
+    setCurrentShell(nullptr);
+    fs::remove_all(dir);
+  }
+
+  // Runs the CLI with the given arguments; returns its exit status, keeps its output.
+  int run(const std::string& arguments)
+  {
+    const std::string command = "TRELVIX3D_CONFIG_DIR='" + (dir / "config").string() + "' '" +
+                                TRELVIX_CLI_PATH + "' " + arguments + " >'" +
+                                (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    out = slurp(dir / "out");
+    err = slurp(dir / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  static std::string slurp(const fs::path& p)
+  {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  std::string saveSample()
+  {
+    auto* c = new tAtm(6, 0, 0, 0);
+    c->setRXYZ(10, 20, 3);
+    auto* o = new tAtm(8, 0, 0, 2);
+    o->setRXYZ(38, 20, 0);
+    doc.Atoms.Add(c);
+    doc.Atoms.Add(o);
+    auto* b = new tbond(c, o);
+    b->ddouble();
+    doc.Bonds.Add(b);
+    auto* piece = new tStructure;
+    piece->Atoms.AddAtoms(&doc.Atoms);
+    piece->Bonds.AddBonds(&doc.Bonds);
+    doc.Groups.Add(piece);
+    auto* label = new tLAtm(5, 60, "CO");
+    doc.Atoms.Add(label);
+    doc.Labels.Add(label);
+    doc.title = "carbon monoxide";
+    const std::string path = (dir / "co.tvx").string();
+    EXPECT_TRUE(saveDrawing(doc, path));
+    return path;
+  }
+
+  ModelDefaultsScope defaults;
+  ScriptedShell shell;
+  tDrawing doc;
+  fs::path dir;
+  std::string out;
+  std::string err;
+};
+
+TEST_F(CliTest, InfoPrintsTheDocumentAsJson)
+{
+  const std::string path = saveSample();
+  ASSERT_EQ(run("info '" + path + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["version"], 120);
+  EXPECT_EQ(json["file_name"], "co.tvx");
+  EXPECT_EQ(json["title"], "carbon monoxide");
+  EXPECT_EQ(json["bond_length"], 28);
+  ASSERT_EQ(json["atoms"].size(), 3u);
+  EXPECT_EQ(json["atoms"][0]["kind"], 0);
+  EXPECT_EQ(json["atoms"][0]["symbol"], "C");
+  EXPECT_EQ(json["atoms"][0]["x"], 10.0);
+  EXPECT_EQ(json["atoms"][0]["z"], 3.0);
+  EXPECT_EQ(json["atoms"][1]["element"], 8);
+  EXPECT_EQ(json["atoms"][2]["kind"], 1);
+  ASSERT_EQ(json["bonds"].size(), 1u);
+  EXPECT_EQ(json["bonds"][0]["a"], 0);
+  EXPECT_EQ(json["bonds"][0]["b"], 1);
+  EXPECT_EQ(json["bonds"][0]["type"], 4);
+  EXPECT_EQ(json["bonds"][0]["offset"].size(), 2u);
+  ASSERT_EQ(json["groups"].size(), 1u);
+  EXPECT_EQ(json["groups"][0]["kind"], 100);
+  EXPECT_EQ(json["groups"][0]["atoms"], nlohmann::json::array({ 0, 1 }));
+  EXPECT_EQ(json["labels"], nlohmann::json::array({ 2 }));
+  EXPECT_EQ(json["symbols"].size(), 0u);
+}
+
+TEST_F(CliTest, ScaleOptionAndDefaultsFileRescaleOnLoad)
+{
+  const std::string path = saveSample();
+  ASSERT_EQ(run("--scale 56 info '" + path + "'"), 0) << err;
+  auto json = nlohmann::json::parse(out);
+  // Twice the scale: the two atoms, 28 apart, end 56 apart.
+  EXPECT_DOUBLE_EQ(json["atoms"][1]["x"].get<double>() - json["atoms"][0]["x"].get<double>(), 56.0);
+  EXPECT_EQ(json["bond_length"], 56);
+
+  std::vector<char> record(502, 0);
+  record[3] = 14; // a scale of 14 in the defaults file
+  std::ofstream(dir / "config" / "trelvix3d98.cfg", std::ios::binary)
+    .write(record.data(), static_cast<std::streamsize>(record.size()));
+  ASSERT_EQ(run("info '" + path + "'"), 0) << err;
+  json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["bond_length"], 14);
+}
+
+TEST_F(CliTest, ErrorsGiveTheProgramsMessageAndStatus)
+{
+  EXPECT_EQ(run("info '" + (dir / "missing.tvx").string() + "'"), 1);
+  EXPECT_EQ(err, "I/O Error  2\n");
+  std::ofstream(dir / "bad.tvx") << "not a document";
+  EXPECT_EQ(run("info '" + (dir / "bad.tvx").string() + "'"), 1);
+  EXPECT_EQ(err, "Invalid file format\n");
+  EXPECT_EQ(run("info"), 2);
+  EXPECT_EQ(run("--scale 0 info x.tvx"), 2);
+}
+
+TEST_F(CliTest, BuildWithoutStepsCopiesTheDocument)
+{
+  const std::string path = saveSample();
+  const std::string copy = (dir / "copy.tvx").string();
+  ASSERT_EQ(run("build --in '" + path + "' -o '" + copy + "'"), 0) << err;
+  ASSERT_EQ(run("info '" + copy + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["file_name"], "copy.tvx");
+  EXPECT_EQ(json["atoms"].size(), 3u);
+  EXPECT_EQ(json["title"], "carbon monoxide");
+}
+
+} // namespace
+} // namespace trelvix
