@@ -207,12 +207,15 @@ Point tStructure::center9() const
 
 void tStructure::Flip(int mode)
 {
-  const Point c = center9();
+  // The mirror runs through the exact mean position: it stays where it is under the flip, so a
+  // second flip restores every atom (a rounded centre could move by a pixel each time).
+  const double cx = Atoms.GetX();
+  const double cy = Atoms.GetY();
   for (tXY* a : Atoms) {
     if (mode == 1)
-      a->y3 = 2.0 * c.y - a->y3;
+      a->y3 = 2.0 * cy - a->y3;
     else if (mode == 2)
-      a->x3 = 2.0 * c.x - a->x3;
+      a->x3 = 2.0 * cx - a->x3;
   }
   for (tLink* b : Bonds) {
     std::swap(b->Atm1, b->Atm2);

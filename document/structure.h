@@ -61,7 +61,7 @@ public:
 
   // Document membership.
   /// Moves the atoms by (dx, dy) and adds whatever is missing to the current document.
-  void Add(double dx, double dy);
+  virtual void Add(double dx, double dy);
   /// Adds this structure's atoms, bonds and itself to the current document where missing.
   void AddToDrawing();
   /// The first member of Groups whose Atoms holds atom.
@@ -84,7 +84,8 @@ public:
   virtual void dihedral(const tXY& a1, const tXY& a2, double angle);
   /// The structure's centre on the page: the mean screen position of its atoms.
   virtual Point center9() const;
-  /// Mirrors about the centre: mode 1 in y, mode 2 in x; bond ends swap so wedges keep their side.
+  /// Mirrors about the mean position: mode 1 in y, mode 2 in x; bond ends swap so wedges keep
+  /// their side.
   virtual void Flip(int mode);
   virtual void Movetoxyz(double x, double y, double z);
   void Zoom(double factor) override;

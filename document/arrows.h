@@ -1,0 +1,122 @@
+#pragma once
+
+#include "document/symbol.h"
+
+#include <cstdint>
+
+namespace trelvix {
+
+/// A straight reaction arrow. Its first point (position 0) is the tip of its head, its second
+/// (position 1) the end of its tail, with one stroke between them; a new one lies along x with its
+/// head to the right, three bond lengths long and centred on the origin.
+///
+/// The style byte is the head style: 0 full head, filled; 1 and 2 full head, outline; 3 half head,
+/// filled; 4 and 5 half head, outline. The direction sign chooses the half a half head is drawn on.
+class tArrow : public tSymbol
+{
+public:
+  static constexpr std::uint8_t fullHead = 0;
+  static constexpr std::uint8_t halfHead = 3;
+
+  tArrow(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+  /// +1 when the head points to the right (the first point lies right of the second), -1 when it
+  /// points to the left, 0 when the two x differ by less than 1e-06 drawing units.
+  int sign() const;
+  /// The rounded x of the leftmost and of the rightmost point, in pixels; 0 without points.
+  std::int32_t left() const;
+  std::int32_t right() const;
+
+protected:
+  /// The arrow of the given kind, with that kind's outline.
+  tArrow(SymbolKind kind,
+         std::uint8_t penStyle,
+         Colour colour,
+         std::uint8_t style,
+         std::uint8_t lineWidth);
+};
+
+/// A straight arrow with a head at both ends: the outline of tArrow, a second head drawn at its
+/// second point.
+class tdblArrow : public tArrow
+{
+public:
+  tdblArrow(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+};
+
+/// The equilibrium arrow: two parallel arrows pointing opposite ways. Points 0 and 1 are the
+/// forward arrow (head, tail), above; points 2 and 3 the backward arrow (head, tail), below, each
+/// pair with one stroke. A new one is three bond lengths long with the arrows an eighth of a bond
+/// length above and below the x axis.
+class tEqArrow1 : public tArrow
+{
+public:
+  tEqArrow1(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+protected:
+  tEqArrow1(SymbolKind kind,
+            std::uint8_t penStyle,
+            Colour colour,
+            std::uint8_t style,
+            std::uint8_t lineWidth);
+};
+
+/// The equilibrium arrow whose backward arrow is half as long as the forward one (an equilibrium
+/// lying to the right); points as tEqArrow1.
+class tEqArrow2 : public tEqArrow1
+{
+public:
+  tEqArrow2(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+};
+
+/// An arc through three points, in order along the arc: its head H (position 0), its apex (1) and
+/// its tail T (2), with a stroke from each end to the apex. A new one is the upper half of a circle
+/// of one bond length radius, its ends on a horizontal diameter a third of a bond length below the
+/// origin, so that the points' centre of gravity is the origin.
+class tarc : public tSymbol
+{
+public:
+  static constexpr int headIndex = 0;
+  static constexpr int apexIndex = 1;
+  static constexpr int tailIndex = 2;
+
+  tarc(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+  /// The head, apex and tail points, looked up by position (so a symbol whose points were
+  /// replaced, as in a copy of the document, stays consistent); nullptr when missing.
+  tXY* H() const { return Atoms.At(headIndex); }
+  tXY* apex() const { return Atoms.At(apexIndex); }
+  tXY* T() const { return Atoms.At(tailIndex); }
+
+protected:
+  tarc(SymbolKind kind,
+       std::uint8_t penStyle,
+       Colour colour,
+       std::uint8_t style,
+       std::uint8_t lineWidth);
+};
+
+/// A curved arrow: a tarc with a head drawn at H. A new one runs clockwise over the top of its
+/// half circle, its head at the right.
+class tArcArrow : public tarc
+{
+public:
+  tArcArrow(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+  /// Shift step: head and tail exchange places, so the arrow runs the other way round the same
+  /// arc; then update.
+  void reverse();
+  /// Shift step: a quarter turn clockwise on the page about center0; then update.
+  void turnQuarter();
+};
+
+/// A triangle: three points (apex up, then the lower left and lower right corners) joined by
+/// three strokes. A new one is two bond lengths wide and one and a half high, its centre of
+/// gravity on the origin.
+class ttriangle : public tSymbol
+{
+public:
+  ttriangle(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+};
+
+} // namespace trelvix
