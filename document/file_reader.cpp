@@ -255,6 +255,8 @@ void Reader::readSymbols()
       releaseMembers(*symbol);
       return;
     }
+    // The entry's kind word chose the class; the section's own kind byte may not contradict it.
+    symbol->symbolKind = kind;
     m_doc->AddSymbol(symbol.release());
   }
 }

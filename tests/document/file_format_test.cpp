@@ -217,7 +217,7 @@ TEST_F(FileFormatTest, SymbolsAndLabelsAreRead)
     .u16(102)
     .section(102, { 0, 1 }, {})
     .u16(104)
-    .section(104, { 2, 3 }, {});
+    .section(100, { 2, 3 }, {}); // a section kind that disagrees with its entry's kind
   std::unique_ptr<tDrawing> d = read(f);
   ASSERT_TRUE(d);
   ASSERT_EQ(d->Symbols->Count(), 2);
