@@ -13,33 +13,6 @@ namespace trelvix {
 
 namespace {
 
-// Elements whose free valence shows as implicit hydrogens: H, B, C, N, O, F, Si, P, S, Cl, Ge,
-// As, Se, Br, Te, I.
-bool carriesHydrogens(int z)
-{
-  switch (z) {
-    case 1:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 32:
-    case 33:
-    case 34:
-    case 35:
-    case 52:
-    case 53:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Style 2 (symbol shown) suits the main-group elements a chemist writes by symbol; every other
 // element is drawn in style 1.
 std::uint8_t symbolStyleFor(int z)
@@ -66,6 +39,31 @@ std::int16_t roundToInt16(double v)
 }
 
 } // namespace
+
+bool carriesImplicitHydrogens(int z)
+{
+  switch (z) {
+    case 1:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 32:
+    case 33:
+    case 34:
+    case 35:
+    case 52:
+    case 53:
+      return true;
+    default:
+      return false;
+  }
+}
 
 tXY::tXY(int z, double x, double y, std::uint8_t newStyle)
   : atoms(std::make_unique<tAtoms>())
@@ -130,7 +128,7 @@ int tXY::MaxValence() const
 
 int tXY::mult() const
 {
-  return carriesHydrogens(element) ? halfFreeValence(freeValence) : 0;
+  return carriesImplicitHydrogens(element) ? halfFreeValence(freeValence) : 0;
 }
 
 double tXY::AW() const

@@ -20,6 +20,10 @@ using AtomDataRecord = std::array<std::uint8_t, atomDataSize>;
 /// Three 6-byte reals: x3, y3, z3.
 using XyzRecord = std::array<std::uint8_t, 18>;
 
+/// Elements whose open valence shows as implicit hydrogens: H, B, C, N, O, F, Si, P, S, Cl, Ge,
+/// As, Se, Br, Te and I.
+bool carriesImplicitHydrogens(int z);
+
 /// The atom: one element (or one text) at a 3D position in drawing units, drawn at the rounding
 /// of that position, with its charge, implicit hydrogens, free valence, style, colour and font.
 /// Valence is counted in half-bonds: a new carbon has free valence 8, each single bond takes 2.

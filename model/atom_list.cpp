@@ -12,29 +12,11 @@ namespace trelvix {
 
 namespace {
 
-// The main-group elements whose open valence counts as implicit hydrogens in formulas and
-// weights: B, C, N, O, F, Si, P, S, Cl, As, Se, Br, Te, I.
+// Formulas and weights count the implicit hydrogens of the main-group atoms, hydrogen itself and
+// germanium excepted.
 bool countsImplicitHydrogens(int z)
 {
-  switch (z) {
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 33:
-    case 34:
-    case 35:
-    case 52:
-    case 53:
-      return true;
-    default:
-      return false;
-  }
+  return carriesImplicitHydrogens(z) && z != 1 && z != 32;
 }
 
 constexpr double hydrogenWeight = 1.00794;

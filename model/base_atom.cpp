@@ -17,11 +17,8 @@ void tbaseatm::setPartialChargeLowWord(std::uint32_t word)
   partialCharge = std::bit_cast<double>((bits & 0xFFFFFFFF00000000ULL) | word);
 }
 
-void tbaseatm::write3ddata(BinaryWriter& out) const
+void tbaseatm::writeStateFields(BinaryWriter& out) const
 {
-  out.i16(atomNumber);
-  out.i16(hybridisation);
-  out.u8(textFlag);
   out.u8(pairCount);
   out.i8(freeValence);
   out.i8(charge);
@@ -36,15 +33,10 @@ void tbaseatm::write3ddata(BinaryWriter& out) const
   out.i8(textDirection);
   out.u32(colour);
   out.shortString(symbol);
-  writeFontFields(out, font);
-  writeFaceName(out, font);
 }
 
-void tbaseatm::Read3ddata(BinaryReader& in)
+void tbaseatm::readStateFields(BinaryReader& in)
 {
-  atomNumber = in.i16();
-  hybridisation = in.i16();
-  textFlag = in.u8();
   pairCount = in.u8();
   freeValence = in.i8();
   charge = in.i8();
@@ -59,6 +51,24 @@ void tbaseatm::Read3ddata(BinaryReader& in)
   textDirection = in.i8();
   colour = in.u32();
   symbol = in.shortString<64>();
+}
+
+void tbaseatm::write3ddata(BinaryWriter& out) const
+{
+  out.i16(atomNumber);
+  out.i16(hybridisation);
+  out.u8(textFlag);
+  writeStateFields(out);
+  writeFontFields(out, font);
+  writeFaceName(out, font);
+}
+
+void tbaseatm::Read3ddata(BinaryReader& in)
+{
+  atomNumber = in.i16();
+  hybridisation = in.i16();
+  textFlag = in.u8();
+  readStateFields(in);
   readFontFields(in, font);
   readFaceName(in, font);
 }

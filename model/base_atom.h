@@ -48,6 +48,11 @@ public:
   virtual void write3ddata(BinaryWriter& out) const;
 
 protected:
+  /// The fields both 3D atom records share, in their order: pair count, free valence, charge,
+  /// element, style, shift flag, x3, y3, z3, the partial charge's low word, atomic weight, text
+  /// direction, colour and symbol.
+  void writeStateFields(BinaryWriter& out) const;
+  void readStateFields(BinaryReader& in);
   /// The first four bytes of the partial charge as it lies in memory (the charge is recomputed
   /// before every use; the files keep only this much of it).
   std::uint32_t partialChargeLowWord() const;

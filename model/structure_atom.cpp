@@ -24,20 +24,7 @@ tAtm::~tAtm() = default;
 void tAtm::write3ddata(BinaryWriter& out) const
 {
   out.u8(textFlag);
-  out.u8(pairCount);
-  out.i8(freeValence);
-  out.i8(charge);
-  out.i8(element);
-  out.u8(style);
-  out.u8(shiftFlag);
-  out.f64(x3);
-  out.f64(y3);
-  out.f64(z3);
-  out.u32(partialChargeLowWord());
-  out.f32(atomicWeight);
-  out.i8(textDirection);
-  out.u32(colour);
-  out.shortString(symbol);
+  writeStateFields(out);
   const auto packed = font.pack();
   for (std::size_t i = 0; i < fontTransferCount; ++i)
     out.bytes(packed.data() + 2 * i, 4);
@@ -48,20 +35,7 @@ void tAtm::write3ddata(BinaryWriter& out) const
 void tAtm::Read3ddata(BinaryReader& in)
 {
   textFlag = in.u8();
-  pairCount = in.u8();
-  freeValence = in.i8();
-  charge = in.i8();
-  element = in.i8();
-  style = in.u8();
-  shiftFlag = in.u8();
-  x3 = in.f64();
-  y3 = in.f64();
-  z3 = in.f64();
-  setPartialChargeLowWord(in.u32());
-  atomicWeight = in.f32();
-  textDirection = in.i8();
-  colour = in.u32();
-  symbol = in.shortString<64>();
+  readStateFields(in);
   // Each transfer overwrites the two bytes the next one starts with; the eight font bytes that
   // follow restore the tail, so a write followed by a read gives back every field.
   auto packed = font.pack();
