@@ -30,7 +30,9 @@ public:
   ~tDrawing() override;
 
   std::uint8_t savedFlag = 0; ///< 1 right after a load or a save; 0 after any edit
+  /// Two computed-state flags the undo snapshot clears, and the report-present flag.
   std::array<std::uint8_t, 3> stateFlags{};
+  static constexpr std::size_t reportFlag = 2;
   std::uint16_t version = programVersion;
   std::string title;  ///< at most 95 characters
   std::string author; ///< at most 95 characters
@@ -88,6 +90,11 @@ public:
   std::unique_ptr<tDrawing> clone() const;
   /// Merges other into this document to the right of it; other is left empty.
   void Append(tDrawing& other);
+  /// Writes the reaction report (six text lines) under the drawing, centred below the front
+  /// reaction arrow, for T kelvin and P atmospheres; nothing without a reaction arrow.
+  void CreateReport(double T, double P);
+  void DestroyReport();
+  bool hasReport() const { return stateFlags[reportFlag] != 0; }
   void distributeprotons();
   void protonate3d() override;
   void Deprotonate();
