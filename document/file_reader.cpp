@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 namespace trelvix {
 
@@ -175,6 +176,8 @@ bool Reader::readSection(tStructure& s, bool checkMembers)
   FragmentDataRecord record;
   m_in.bytes(record.data(), record.size());
   s.AssignData(record);
+  // A member named twice is listed once; the sets keep that check cheap for large pieces.
+  std::unordered_set<const void*> listed;
   for (int list = 0; list < 2; ++list) {
     if (!has(2))
       return false;
@@ -187,14 +190,14 @@ bool Reader::readSection(tStructure& s, bool checkMembers)
         tXY* atom = m_doc->Atoms.At(position);
         if (!atom && checkMembers)
           throw FormatError{};
-        if (atom)
-          s.Atoms.Store(atom);
+        if (atom && listed.insert(atom).second)
+          s.Atoms.Add(atom);
       } else {
         tLink* bond = m_doc->Bonds.At(position);
         if (!bond && checkMembers)
           throw FormatError{};
-        if (bond)
-          s.Bonds.Store(bond);
+        if (bond && listed.insert(bond).second)
+          s.Bonds.Add(bond);
       }
     }
   }

@@ -129,10 +129,11 @@ std::vector<std::uint8_t> writeAll(tDrawing& d)
     out.bytes(r.data(), r.size());
   }
   out.u16(word(d.Bonds.Count()));
+  const tAtoms noAtoms;
   for (const tLink* b : d.Bonds) {
     BondDataRecord r;
-    b->getdata(r, d.Atoms);
-    // Positions are unsigned words: rewrite them from the full index.
+    b->getdata(r, noAtoms);
+    // Positions are unsigned words, taken from the index rather than searched for.
     const auto first = at.atoms.find(b->Atm1);
     const auto second = at.atoms.find(b->Atm2);
     if (first == at.atoms.end() || second == at.atoms.end())

@@ -30,20 +30,16 @@ tStructure::~tStructure() = default;
 
 void tStructure::DisposeAtoms()
 {
-  while (!Atoms.empty()) {
-    tXY* atom = Atoms.At(0);
-    Atoms.Delete(0);
+  for (tXY* atom : Atoms)
     delete atom;
-  }
+  Atoms.deleteall();
 }
 
 void tStructure::DisposeBonds()
 {
-  while (!Bonds.empty()) {
-    tLink* bond = Bonds.At(0);
-    Bonds.Delete(0);
+  for (tLink* bond : Bonds)
     delete bond;
-  }
+  Bonds.deleteall();
 }
 
 int tStructure::SumBondV(const tXY* atom) const
