@@ -70,6 +70,10 @@ public:
   virtual void GetOddBonds();
 
   // Geometry.
+  /// Tidies the 3D geometry by rule: the terminal neighbours of every free element atom move to
+  /// idealised trigonal or tetrahedral places; then the document's bonds to terminal atoms get
+  /// their ideal lengths. No energy is evaluated.
+  void clean();
   void scalexy() { Bonds.scaleXY(); }
   void ScaleXH() { Bonds.ScaleXH(); }
   void Normalize() { Bonds.normalize(); }
