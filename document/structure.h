@@ -103,7 +103,16 @@ public:
   virtual void linewidths();
   virtual void ChangeFont(const FontRecord& font);
 
+  // Building.
+  /// Attaches one new carbon to the atom under (x, y) by a single bond, placed by the number of
+  /// bonds the atom already has; nullptr when there is no atom there (or a text atom, or no room).
+  /// Without linkMode the new bond gets exactly one bond length. angle: degrees of the zigzag.
+  virtual tLink* branch(bool linkMode, bool adjust3d, double x, double y, double angle);
+
   // Queries.
+  /// The atom (element, label or symbol point) nearest (x, y) in the plane within half a bond
+  /// length, the earlier of equals; nullptr when none is that close.
+  tXY* GetAtom(double x, double y) const;
   /// The visible bond whose midpoint is nearest to (x, y) in the plane; the earlier of equals;
   /// nullptr when the list is empty or the nearest is invisible.
   virtual tLink* GetBond(const tbondlist& list, double x, double y) const;

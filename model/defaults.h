@@ -18,6 +18,8 @@ struct ModelDefaults
   FontRecord font = defaultFontRecord();
   std::int16_t JumpX = 16;
   std::int16_t JumpY = 16;
+  /// The 3D draw mode: templates are shaped and tidied in 3D as they are built.
+  bool DrawMode3D = false;
 };
 
 ModelDefaults& modelDefaults();
