@@ -1,9 +1,12 @@
 // trelvix3d-cli: the headless front end. Every command reads and writes documents with the same
 // code the program uses. Exit status: 0 success, 1 a user error (the message on standard error),
 // 2 bad usage.
+#include "cli/build_steps.h"
 #include "cli/cli_session.h"
 #include "cli/document_json.h"
+#include "document/commands.h"
 #include "document/drawing.h"
+#include "model/defaults.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -24,7 +27,12 @@ int runInfo(trelvix::CliSession& session, const std::string& file)
   return 0;
 }
 
-int runBuild(trelvix::CliSession& session, const std::string& input, const std::string& output)
+int runBuild(trelvix::CliSession& session,
+             const std::string& input,
+             const std::string& output,
+             const std::vector<std::string>& steps,
+             bool threeD,
+             bool yes)
 {
   std::unique_ptr<trelvix::tDrawing> drawing;
   if (!input.empty()) {
@@ -33,9 +41,21 @@ int runBuild(trelvix::CliSession& session, const std::string& input, const std::
       return userError;
   } else {
     drawing = std::make_unique<trelvix::tDrawing>();
-    trelvix::setCurrentDrawing(drawing.get());
   }
-  return session.save(*drawing, output) ? 0 : userError;
+  trelvix::modelDefaults().DrawMode3D = threeD;
+  if (yes)
+    session.shell().setDefaultYesNo(trelvix::MessageAnswer::Yes);
+  trelvix::CommandLayer layer(std::move(drawing));
+  bool messageShown = false;
+  const std::string unread = trelvix::runBuildSteps(layer, steps, messageShown);
+  session.flushMessages();
+  if (!unread.empty()) {
+    std::cerr << "Unknown build step: " << unread << '\n';
+    return usageError;
+  }
+  if (messageShown)
+    return userError; // a step could not act; its message says why
+  return session.save(layer.drawing(), output) ? 0 : userError;
 }
 
 } // namespace
@@ -60,6 +80,14 @@ int main(int argc, char** argv)
   CLI::App* build = app.add_subcommand("build", "Build a document step by step and save it");
   build->add_option("--in", buildInput, "Start from this document instead of an empty one");
   build->add_option("-o,--output", buildOutput, "The document to write")->required();
+  std::vector<std::string> buildSteps;
+  bool threeD = false;
+  bool yes = false;
+  build->add_flag("--3d", threeD, "Build in 3D draw mode");
+  build->add_flag("--yes", yes, "Answer Yes to the program's questions (default: No)");
+  build->add_option("STEP",
+                    buildSteps,
+                    "CODE@X,Y (a press with build code CODE), title:TEXT, author:TEXT, notes:TEXT");
 
   try {
     app.parse(argc, argv);
@@ -74,7 +102,7 @@ int main(int argc, char** argv)
   if (info->parsed())
     return runInfo(session, infoFile);
   if (build->parsed())
-    return runBuild(session, buildInput, buildOutput);
+    return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
   std::cout << app.help();
   return 0;
 }

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace trelvix {
@@ -105,6 +107,11 @@ public:
   /// Removes bond from the document and every piece; frees it.
   void deleteBond(tLink* bond);
 };
+
+/// Builds a new piece with build and hands it to the current document. When building fails half
+/// way (an arithmetic overflow), the atoms and bonds the document did not take are freed with the
+/// piece before the failure goes on; a piece the document did not list is freed too.
+void placePiece(std::unique_ptr<tStructure> piece, const std::function<void(tStructure&)>& build);
 
 /// The document being edited; set through setCurrentDrawing.
 extern tDrawing* CurrentDrawing;

@@ -93,6 +93,52 @@ void tDrawing::distributeprotons()
   }
 }
 
+namespace {
+
+// Frees the objects of piece that the current document does not hold, and empties its lists.
+void freeUnadopted(tStructure& piece)
+{
+  for (tLink* b : piece.Bonds) {
+    if (!CurrentDrawing || !CurrentDrawing->Bonds.Contains(b))
+      delete b;
+  }
+  for (tXY* a : piece.Atoms) {
+    if (!CurrentDrawing || !CurrentDrawing->Atoms.Contains(a))
+      delete a;
+  }
+  piece.Bonds.deleteall();
+  piece.Atoms.deleteall();
+}
+
+bool adopted(const tStructure* piece)
+{
+  if (!CurrentDrawing)
+    return false;
+  if (CurrentDrawing->Groups.Contains(piece))
+    return true;
+  const auto* symbol = dynamic_cast<const tSymbol*>(piece);
+  return symbol && CurrentDrawing->Symbols->Contains(symbol);
+}
+
+} // namespace
+
+void placePiece(std::unique_ptr<tStructure> piece, const std::function<void(tStructure&)>& build)
+{
+  try {
+    build(*piece);
+  } catch (...) {
+    if (adopted(piece.get()))
+      piece.release();
+    else
+      freeUnadopted(*piece);
+    throw;
+  }
+  if (adopted(piece.get()))
+    piece.release();
+  else
+    freeUnadopted(*piece);
+}
+
 void tDrawing::protonate3d()
 {
   tStructure::protonate3d();

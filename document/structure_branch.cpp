@@ -155,6 +155,8 @@ tXY* tStructure::GetAtom(double x, double y) const
 
 tLink* tStructure::branch(bool linkMode, bool adjust3d, double x, double y, double angle)
 {
+  if (std::lround(angle) == 0)
+    angle = 120; // no preferred angle: the trigonal one
   updatexyz();
   auto* parent = dynamic_cast<tAtm*>(GetAtom(x, y));
   if (!parent || parent->textFlag != 0)

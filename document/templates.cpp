@@ -272,17 +272,21 @@ tRing* dropRing(int code, double x, double y)
   for (const Drop& d : drops) {
     if (d.code != code)
       continue;
-    auto* ring = new tRing(d.size, d.secondForm);
-    ring->Add(d.mode, x, y);
-    if (d.turnSign != 0 && modelDefaults().DrawMode3D) {
-      ring->rotate3d(1, 90.0 * d.turnSign);
-      ring->update();
-      ring->rotate3d(2, 90.0 * d.turnSign);
-      ring->update();
-      ring->rotate3d(1, 10);
-      ring->update();
-    }
-    return ring;
+    tRing* placed = nullptr;
+    placePiece(std::make_unique<tRing>(d.size, d.secondForm), [&](tStructure& piece) {
+      auto& ring = static_cast<tRing&>(piece);
+      ring.Add(d.mode, x, y);
+      if (d.turnSign != 0 && modelDefaults().DrawMode3D) {
+        ring.rotate3d(1, 90.0 * d.turnSign);
+        ring.update();
+        ring.rotate3d(2, 90.0 * d.turnSign);
+        ring.update();
+        ring.rotate3d(1, 10);
+        ring.update();
+      }
+      placed = &ring;
+    });
+    return placed;
   }
   return nullptr;
 }

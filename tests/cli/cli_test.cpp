@@ -160,5 +160,32 @@ TEST_F(CliTest, BuildWithoutStepsCopiesTheDocument)
   EXPECT_EQ(json["title"], "carbon monoxide");
 }
 
+TEST_F(CliTest, BuildStepsPlacePiecesAsTheWindowWould)
+{
+  const std::string out = (dir / "built.tvx").string();
+  ASSERT_EQ(run("build -o '" + out + "' 154@100,100 701@300,100 720@200,250 'title:Two rings'"), 0)
+    << err;
+  ASSERT_EQ(run("info '" + out + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(this->out);
+  EXPECT_EQ(json["title"], "Two rings");
+  EXPECT_EQ(json["groups"].size(), 2u);
+  ASSERT_EQ(json["symbols"].size(), 1u);
+  EXPECT_EQ(json["symbols"][0]["kind"], 102);
+  int elementAtoms = 0;
+  for (const auto& a : json["atoms"])
+    elementAtoms += a["kind"] == 0 ? 1 : 0;
+  EXPECT_EQ(elementAtoms, 12);
+}
+
+TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
+{
+  const std::string out = (dir / "never.tvx").string();
+  EXPECT_EQ(run("build -o '" + out + "' 511@0,0"), 1);
+  EXPECT_EQ(err, "No Atoms\n");
+  EXPECT_FALSE(fs::exists(out));
+  EXPECT_EQ(run("build -o '" + out + "' 154@1,1 sideways"), 2);
+  EXPECT_FALSE(fs::exists(out));
+}
+
 } // namespace
 } // namespace trelvix

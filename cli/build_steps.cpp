@@ -1,0 +1,70 @@
+#include "cli/build_steps.h"
+
+#include "document/commands.h"
+#include "document/drawing.h"
+#include "platform/scripted_shell.h"
+
+#include <cstdlib>
+#include <regex>
+
+namespace trelvix {
+
+namespace {
+
+// The longest text each comment field holds (the file keeps them zero-terminated).
+constexpr std::size_t titleLength = 95;
+constexpr std::size_t notesLength = 319;
+
+bool commentStep(tDrawing& d, const std::string& step)
+{
+  struct Field
+  {
+    const char* prefix;
+    std::string tDrawing::*text;
+    std::size_t length;
+  };
+  static const Field fields[] = { { "title:", &tDrawing::title, titleLength },
+                                  { "author:", &tDrawing::author, titleLength },
+                                  { "notes:", &tDrawing::notes, notesLength } };
+  for (const Field& f : fields) {
+    const std::string prefix = f.prefix;
+    if (step.rfind(prefix, 0) == 0) {
+      d.*f.text = step.substr(prefix.size(), f.length);
+      d.savedFlag = 0;
+      return true;
+    }
+  }
+  return false;
+}
+
+} // namespace
+
+std::string runBuildSteps(CommandLayer& layer,
+                          const std::vector<std::string>& steps,
+                          bool& messageShown)
+{
+  static const std::regex press(R"(^(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
+  auto& shell = dynamic_cast<ScriptedShell&>(currentShell());
+  messageShown = false;
+  for (const std::string& step : steps) {
+    std::smatch m;
+    if (std::regex_match(step, m, press)) {
+      const long code = std::strtol(m[1].str().c_str(), nullptr, 10);
+      if (code < 0 || code > 65535)
+        return step;
+      const std::size_t before = shell.messages().size();
+      layer.BuildAt(std::strtod(m[2].str().c_str(), nullptr),
+                    std::strtod(m[3].str().c_str(), nullptr),
+                    static_cast<int>(code));
+      if (shell.messages().size() > before) {
+        messageShown = true;
+        return {};
+      }
+    } else if (!commentStep(layer.drawing(), step)) {
+      return step;
+    }
+  }
+  return {};
+}
+
+} // namespace trelvix

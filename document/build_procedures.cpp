@@ -1,0 +1,114 @@
+// The building procedures behind the menus: each places a piece at the click point or attaches it
+// to the atom under the pointer, on the current document.
+#include "document/arrows.h"
+#include "document/commands.h"
+#include "document/drawing.h"
+#include "document/symbol.h"
+#include "document/templates.h"
+#include "model/bond.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+#include "platform/shell.h"
+
+#include <cmath>
+
+namespace trelvix {
+
+namespace {
+
+bool hasAtoms(MessageIcon icon, const char* message)
+{
+  if (CurrentDrawing->Atoms.NAtoms() > 0)
+    return true;
+  showMessage(message, "", icon);
+  return false;
+}
+
+// One new atom of element z linked to the atom under the pointer.
+tLink* linkElement(int z, double x, double y)
+{
+  if (!hasAtoms(MessageIcon::Information, "No Atoms"))
+    return nullptr;
+  tLink* bond = CurrentDrawing->branch(false, true, x, y, 0);
+  if (!bond)
+    return nullptr;
+  auto* added = dynamic_cast<tAtm*>(bond->Atm2);
+  if (added && z != 6) {
+    added->Change(z, 2);
+    // O and S written left of their parent keep their hydrogen away from the bond.
+    if ((z == 8 || z == 16) && added->x3 < bond->Atm1->x3)
+      added->Revtext();
+  }
+  bond->normalize(2);
+  return bond;
+}
+
+void addAlkane(int n, double x, double y)
+{
+  placePiece(std::make_unique<tChain>(n),
+             [&](tStructure& chain) { static_cast<tChain&>(chain).Add(x, y); });
+}
+
+void alkylBranch(int n, double x, double y)
+{
+  if (!hasAtoms(MessageIcon::Information, "No Atoms to link"))
+    return;
+  placePiece(std::make_unique<tChain>(n),
+             [&](tStructure& chain) { static_cast<tChain&>(chain).link(x, y); });
+}
+
+void addBenzene(double x, double y)
+{
+  placePiece(std::make_unique<tBenzene>(),
+             [&](tStructure& benzene) { static_cast<tBenzene&>(benzene).Add(x, y); });
+}
+
+// The symbol tools: arrows and the triangle are centred on the point, arcs start there.
+void addSymbol(int code, double x, double y)
+{
+  static constexpr std::uint16_t kinds[] = { 102, 103, 104, 105, 109, 109, 109, 109, 108, 106 };
+  std::unique_ptr<tSymbol> symbol = makeSymbol(kinds[code - 720]);
+  if (!symbol)
+    return;
+  if (code == 729)
+    symbol->setPenStyle(3);
+  if (auto* arc = dynamic_cast<tArcArrow*>(symbol.get())) {
+    if (code == 725 || code == 727)
+      arc->reverse();
+    else if (code == 726) {
+      arc->turnQuarter();
+      arc->turnQuarter();
+    }
+  }
+  placePiece(std::move(symbol), [&](tStructure& s) { s.Add(x, y); });
+}
+
+} // namespace
+
+void buildProcedure(int code, double x, double y)
+{
+  if (!CurrentDrawing)
+    return;
+  if (code >= 151 && code <= 158)
+    dropRing(code - 148, x, y);
+  else if (code == 159)
+    dropRing(16, x, y);
+  else if (code == 161)
+    dropRing(26, x, y);
+  else if (code >= 501 && code <= 509)
+    addAlkane(code - 499, x, y);
+  else if (code == 511)
+    linkElement(6, x, y);
+  else if (code >= 512 && code <= 519)
+    alkylBranch(code - 510, x, y);
+  else if (code == 531)
+    alkylBranch(10, x, y);
+  else if (code == 522)
+    linkElement(1, x, y);
+  else if (code == 701)
+    addBenzene(x, y);
+  else if (code >= 720 && code <= 729)
+    addSymbol(code, x, y);
+}
+
+} // namespace trelvix

@@ -1,0 +1,76 @@
+#include "../model/model_fixture.h"
+#include "document/commands.h"
+#include "document/drawing.h"
+#include "document/symbol.h"
+#include "model/atom.h"
+#include "model/link.h"
+
+namespace trelvix {
+namespace {
+
+class CommandTest : public ModelTest
+{
+protected:
+  CommandLayer layer{ std::make_unique<tDrawing>() };
+
+  std::vector<std::string> messages() const
+  {
+    std::vector<std::string> texts;
+    for (const auto& m : shell.messages())
+      texts.push_back(m.text);
+    return texts;
+  }
+};
+
+TEST_F(CommandTest, BuildCodesPlacePiecesAndUndoTakesThemBack)
+{
+  layer.BuildAt(100, 100, 154); // Ring, Add, 6
+  EXPECT_EQ(CurrentDrawing, &layer.drawing());
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 6);
+  layer.BuildAt(300, 100, 505); // Alkane, Add, 6-hexane
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 12);
+  EXPECT_EQ(layer.drawing().Groups.Count(), 2);
+  layer.BuildAt(200, 300, 720); // a reaction arrow
+  EXPECT_TRUE(layer.drawing().isReaction());
+  EXPECT_EQ(shell.repaintRequests(), 3);
+
+  ASSERT_TRUE(layer.Undo());
+  EXPECT_FALSE(layer.drawing().isReaction());
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 12);
+  EXPECT_EQ(CurrentDrawing, &layer.drawing());
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(CommandTest, BranchingNeedsAnAtom)
+{
+  layer.BuildAt(0, 0, 511); // link one carbon into an empty drawing
+  EXPECT_EQ(messages(), std::vector<std::string>{ "No Atoms" });
+  shell.clearMessages();
+  layer.BuildAt(0, 0, 514); // butyl branch
+  EXPECT_EQ(messages(), std::vector<std::string>{ "No Atoms to link" });
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 0);
+}
+
+TEST_F(CommandTest, AlkylBranchGrowsFromTheAtomUnderThePointer)
+{
+  layer.BuildAt(100, 100, 501); // ethane
+  const tXY* end = layer.drawing().Atoms.At(1);
+  layer.BuildAt(end->x3, end->y3, 513); // propyl on the second carbon
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 2 + 3);
+  EXPECT_EQ(layer.drawing().Bonds.Count(), 1 + 3);
+  for (const tLink* b : layer.drawing().Bonds)
+    EXPECT_NEAR(b->RLength(), 28, 1e-9);
+}
+
+TEST_F(CommandTest, AnOverflowPutsTheDocumentBack)
+{
+  layer.BuildAt(100, 100, 151); // a three-ring
+  layer.BuildAt(3e9, 0, 505);   // a chain beyond any screen coordinate
+  EXPECT_EQ(messages(), std::vector<std::string>{ "Arithmetic overflow" });
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 3);
+  EXPECT_EQ(layer.drawing().Groups.Count(), 1);
+  EXPECT_EQ(CurrentDrawing, &layer.drawing());
+}
+
+} // namespace
+} // namespace trelvix
