@@ -442,12 +442,6 @@ void tXY::CloneData(const tXY& other)
   hydrogenChange = other.hydrogenChange;
 }
 
-// Drawing of single atoms lives with the renderer; a bare atom model has nothing on screen to
-// show or erase.
-void tXY::show() {}
-
-void tXY::hide() {}
-
 tLAtm::tLAtm(double x, double y, std::string_view text)
   : tLAtm(x, y, text, labelKind)
 {

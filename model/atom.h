@@ -126,9 +126,51 @@ public:
   /// Reads three 6-byte reals; false (atom unchanged) on a short read.
   bool Readxyz(BinaryReader& in);
 
-  // Drawing on the main canvas.
+  // Drawing (atom_drawing.cpp). Everything is centred on the screen position (screenX,
+  // screenY); sizes are pixels. Pen, brush, font, text colour and text alignment of the canvas
+  // are restored after each operation.
+  using tbaseobject::print;
+  /// Draws the atom on canvas by its style code: text (0, 1, 2, 5), nothing (3, 12, 13), circles,
+  /// balls and shaded spheres (4, 6..11, 14..18), in its font and colour. Other codes draw
+  /// nothing.
+  virtual void print(Canvas& canvas);
+  /// Radius in pixels at the bond-length scale S: hydrogen round(S * 30 / 153); otherwise from
+  /// Radius() (Ångström) round(S * 50 / 153) below 0.5, round(S * 150 / 153) above 1.5, else
+  /// round(Radius() * S / 1.53).
+  virtual int iRadius() const;
+  /// Drawn radius of balls and spheres in pixels, grown with z3 for perspective:
+  /// round((iRadius + iRadius * 0.03 * z3 / S) * factor); hydrogen always uses factor 1.3.
+  int perspectiveRadius(double factor) const;
+  /// Flat disc of radius r: solid brush of fill, pen of width 0 in outline.
+  void drawellipse(Canvas& canvas, int r, Colour fill, Colour outline) const;
+  /// drawellipse in colour with half of each channel of it as the outline.
+  void drawball(Canvas& canvas, int r, Colour colour) const;
+  /// Shaded sphere of radius r in colour (a flat disc with grey outline below r = 5).
+  void drawsphere(Canvas& canvas, int r, Colour colour) const;
+  /// The small circle (x - 2, y - 2)-(x + 2, y + 2) with the canvas's pen and brush.
+  void showdot(Canvas& canvas) const;
+  /// showdot on the main canvas with a solid pen of colour.
+  void showbox(Colour colour);
+  /// The symbol in the atom's colour, its vertical middle at the screen y: left-aligned at the
+  /// screen x for shift flag 0, right-aligned at it for shift flag 2.
+  virtual void showText(Canvas& canvas);
+  /// The charge text (SCharge) above and to the right of the atom: left edge at x + half the
+  /// width of its first character, top at y - the height of that character.
+  virtual void ShowQ(Canvas& canvas);
+  /// ShowQ on the main canvas.
+  void ShowQ();
+  /// The atom number (its first two digits) at 7/10 of the font height beside the symbol text,
+  /// raised so that its bottom is at the screen y.
+  virtual void showN(Canvas& canvas);
+  /// Draws the atom on the main canvas.
   virtual void show();
+  /// Draws the atom in white (erasing its text on a white page), then gives the colour back.
+  /// Balls and spheres keep their element colours: the document repaint erases those.
   virtual void hide();
+  /// Colours the atom red (255) and draws it.
+  virtual void highlight();
+  /// Draws the atom in colour c, then gives the previous colour back.
+  virtual void showcolor(Colour c);
 };
 
 /// A text atom: a label standing in the place of an atom.

@@ -18,6 +18,10 @@ public:
   void ddouble() override;
   void reson() override;
 
+  using tLink::print;
+  /// Recomputes the line offsets (DXY) of a resonance or double bond, then draws as tLink does.
+  void print(Canvas& canvas) override;
+
   /// The cis/trans reference of a resonance or double bond (codes 3 and 4; other codes return at
   /// once). Recomputes the line offsets (DXY) and rebuilds both atoms' neighbour lists. With two
   /// neighbours at each end, the neighbour of each atom other than the partner is the reference;

@@ -51,6 +51,25 @@ public:
 
   /// direction := -direction. OverflowError (label unchanged) for a direction of -128.
   virtual void ChangeSign();
+
+  // Drawing (label_drawing.cpp). Points are pixels on canvas; characters are 1-based. Each
+  // operation draws in the label's font and the canvas's text colour and leaves the canvas's font
+  // and text alignment as they were.
+  /// The whole text with its top-left corner at at.
+  virtual void Show(Canvas& canvas, Point at);
+  /// Character i raised as a superscript: its top at y - textHeight * 5 / 6.
+  virtual void ShowLtrHi(Canvas& canvas, int i, Point at);
+  /// Character i lowered as a subscript: its top at y - textHeight / 6.
+  virtual void ShowLtrLo(Canvas& canvas, int i, Point at);
+  /// Character i on the base line: its top at y - textHeight / 2.
+  virtual void ShowLtr(Canvas& canvas, int i, Point at);
+  /// The text as a chemical formula, character by character, from the anchor by the layout and
+  /// direction: a sign is a superscript, a digit after a sign too, any other digit a subscript,
+  /// every other character on the base line. Character widths are measured in the main canvas's
+  /// font. An empty text or an unknown layout draws nothing.
+  virtual void Formula(Canvas& canvas, Point anchor);
+  /// Formula in white (erasing the label on a white page), then the text colour restored.
+  virtual void HideFormula(Canvas& canvas, Point anchor);
 };
 
 } // namespace trelvix

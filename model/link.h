@@ -119,6 +119,33 @@ public:
   void width(std::uint16_t w);
   void Flip();
 
+  // Drawing (bond_drawing.cpp), pixels from atom 1's screen position to atom 2's. Pen and brush
+  // of the canvas are restored after each operation.
+  using tbaseobject::print;
+  /// Draws the bond on canvas by its type and line style in its colour and pen width: plain,
+  /// dashed and wedged single lines, the offset parallel lines of multiple bonds. A bond whose
+  /// visible flag is 0, and a coordinate bond, draw nothing.
+  virtual void print(Canvas& canvas);
+  /// The bond as a 3D rod on canvas in colour: size 0 a plain line of the bond's width, a
+  /// positive size a tube 4 x size pixels wide with an edge of half the colour. Invisible and
+  /// coordinate bonds draw nothing.
+  virtual void printrod(Canvas& canvas, Colour colour, int size);
+  /// Draws the bond on the main canvas.
+  virtual void show();
+  /// Sets the colour to white and draws (erasing the bond on a white page); returns the previous
+  /// colour, which the caller gives back.
+  virtual Colour hide();
+  /// color(c), show, then both atoms show.
+  void ShowColor(Colour c);
+  /// ShowColor(c), then the previous bond colour is restored without drawing.
+  void highlight(Colour c);
+  /// A plain line of colour c between the two screen positions on the main canvas.
+  virtual void showln(Colour c);
+  /// A line from p1 to p2 with a solid pen of the colour and width.
+  void PenLine(Canvas& canvas, Point p1, Colour c, int lineWidth, Point p2);
+  /// A line from (x1, y1) to (x2, y2) with the canvas's pen.
+  void linedraw(Canvas& canvas, int x1, int y1, int x2, int y2);
+
   // Copies and records.
   void clonelink(const tLink& other);
   /// The 23-byte bond data record, with the end atoms' positions in atomList.

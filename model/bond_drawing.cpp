@@ -1,0 +1,279 @@
+#include "model/atom.h"
+#include "model/bond.h"
+#include "model/link.h"
+#include "model/sphere.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace trelvix {
+
+namespace {
+
+// A dashed line is drawn as 4-pixel dashes with 3-pixel gaps, starting with a dash at the first
+// atom: short enough to read as dashed on a 28-pixel bond (four dashes), the way hydrogen and
+// partial bonds are drawn on paper.
+constexpr double dashLength = 4;
+constexpr double dashGap = 3;
+// A hatched wedge has one stroke across it about every 4 pixels of its length, at least 3.
+constexpr double hatchSpacing = 4;
+constexpr int fewestHatches = 3;
+// A wedge on a bond without line offsets (offsets are kept for multiple bonds only) gets a base
+// 6 pixels wide at right angles to the bond.
+constexpr double fallbackWedgeWidth = 6;
+
+struct Vec
+{
+  double x = 0;
+  double y = 0;
+};
+
+Vec toVec(Point p)
+{
+  return Vec{ static_cast<double>(p.x), static_cast<double>(p.y) };
+}
+
+Point toPoint(Vec v)
+{
+  return Point{ static_cast<std::int32_t>(std::lround(v.x)),
+                static_cast<std::int32_t>(std::lround(v.y)) };
+}
+
+Point plus(Point p, Point d)
+{
+  return Point{ p.x + d.x, p.y + d.y };
+}
+
+Point times(Point d, int k)
+{
+  return Point{ d.x * k, d.y * k };
+}
+
+/// d / 2 per coordinate, truncating towards zero.
+Point half(Point d)
+{
+  return Point{ d.x / 2, d.y / 2 };
+}
+
+Vec along(Vec from, Vec to, double t)
+{
+  return Vec{ from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
+}
+
+/// Keeps pen and brush of a canvas and gives them back when the scope ends.
+class PenBrushScope
+{
+public:
+  explicit PenBrushScope(Canvas& canvas)
+    : m_canvas(canvas)
+    , m_pen(canvas.pen())
+    , m_brush(canvas.brush())
+  {
+  }
+  ~PenBrushScope()
+  {
+    m_canvas.setPen(m_pen);
+    m_canvas.setBrush(m_brush);
+  }
+  PenBrushScope(const PenBrushScope&) = delete;
+  PenBrushScope& operator=(const PenBrushScope&) = delete;
+
+private:
+  Canvas& m_canvas;
+  Pen m_pen;
+  Brush m_brush;
+};
+
+void dashedLine(Canvas& canvas, Point from, Point to)
+{
+  const Vec a = toVec(from);
+  const Vec b = toVec(to);
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  if (length <= 0)
+    return;
+  for (double s = 0; s < length; s += dashLength + dashGap) {
+    const double e = std::min(s + dashLength, length);
+    canvas.line(toPoint(along(a, b, s / length)), toPoint(along(a, b, e / length)));
+  }
+}
+
+/// The wedge from its point to its base, the base running from base + offset / 2 to
+/// base - offset / 2.
+void solidWedge(Canvas& canvas, Point point, Point base, Point offset)
+{
+  const Point h = half(offset);
+  const std::array corners{ point, plus(base, h), plus(base, times(h, -1)) };
+  canvas.polygon(corners);
+}
+
+/// Strokes across the wedge, parallel to its base, widening from the point to the full base.
+void hatchedWedge(Canvas& canvas, Point point, Point base, Point offset)
+{
+  const Vec p = toVec(point);
+  const Vec b = toVec(base);
+  const double length = std::hypot(b.x - p.x, b.y - p.y);
+  const int n = std::max(fewestHatches, static_cast<int>(std::lround(length / hatchSpacing)));
+  for (int k = 1; k <= n; ++k) {
+    const double t = static_cast<double>(k) / n;
+    const Vec c = along(p, b, t);
+    const Vec h{ offset.x * t / 2, offset.y * t / 2 };
+    canvas.line(toPoint(Vec{ c.x + h.x, c.y + h.y }), toPoint(Vec{ c.x - h.x, c.y - h.y }));
+  }
+}
+
+} // namespace
+
+void tLink::print(Canvas& canvas)
+{
+  if (visible == 0 || !Atm1 || !Atm2 || bondType() == CoordinateBond)
+    return;
+  const PenBrushScope state(canvas);
+  canvas.setPen(Pen{ PenStyle::Solid, penWidth, colour });
+  const Point p1{ Atm1->screenX, Atm1->screenY };
+  const Point p2{ Atm2->screenX, Atm2->screenY };
+  const Point offset{ offsetX, offsetY };
+  const Point sided = times(offset, cisTrans);
+
+  const auto wedgeOffset = [&] {
+    if (offset.x != 0 || offset.y != 0)
+      return offset;
+    const double dx = p2.x - p1.x;
+    const double dy = p2.y - p1.y;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0)
+      return offset;
+    return toPoint(Vec{ -fallbackWedgeWidth * dy / length, fallbackWedgeWidth * dx / length });
+  };
+  const auto wedge = [&](bool hatched) {
+    const Point point = flipSide == 2 ? p1 : p2;
+    const Point base = flipSide == 2 ? p2 : p1;
+    if (hatched) {
+      hatchedWedge(canvas, point, base, wedgeOffset());
+    } else {
+      canvas.setBrush(Brush{ BrushStyle::Solid, colour });
+      solidWedge(canvas, point, base, wedgeOffset());
+    }
+  };
+  const auto shiftedLine = [&](Point by, bool dashed) {
+    if (dashed)
+      dashedLine(canvas, plus(p1, by), plus(p2, by));
+    else
+      canvas.line(plus(p1, by), plus(p2, by));
+  };
+
+  switch (bondType()) {
+    case HydrogenBond:
+    case SingleBond:
+      // Line styles: 0 plain, 1 dashed for a hydrogen bond and plain for a single bond, 2 solid
+      // wedge, 3 hatched wedge; any other style a plain line, so a bond never goes missing.
+      if (lineStyle == 2)
+        wedge(false);
+      else if (lineStyle == 3)
+        wedge(true);
+      else if (lineStyle == 1 && bondType() == HydrogenBond)
+        dashedLine(canvas, p1, p2);
+      else
+        canvas.line(p1, p2);
+      break;
+    case ResonanceBond:
+      canvas.line(p1, p2);
+      shiftedLine(sided, true);
+      break;
+    case DoubleBond:
+      if (lineStyle == 1) {
+        canvas.line(p1, p2);
+        shiftedLine(sided, false);
+      } else if (lineStyle == 4) {
+        shiftedLine(half(offset), false);
+        shiftedLine(times(half(offset), -1), false);
+      }
+      break;
+    case TripleResonanceBond:
+    case TripleBond: {
+      // Full-length side lines one offset away on each side; for the triple resonance bond the
+      // one on the cis/trans side is dashed. The centred style 4 ignores the cis/trans sign.
+      const Point side = lineStyle == 4 ? offset : sided;
+      canvas.line(p1, p2);
+      shiftedLine(side, bondType() == TripleResonanceBond);
+      shiftedLine(times(side, -1), false);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void tLink::printrod(Canvas& canvas, Colour c, int size)
+{
+  if (visible == 0 || !Atm1 || !Atm2 || bondType() == CoordinateBond)
+    return;
+  const Point p1{ Atm1->screenX, Atm1->screenY };
+  const Point p2{ Atm2->screenX, Atm2->screenY };
+  if (size <= 0) {
+    PenLine(canvas, p1, c, penWidth, p2);
+    return;
+  }
+  // A tube: a wide line of half the colour under a narrower one of the colour, so rods read as
+  // round and stay visible in white on a white page.
+  PenLine(canvas, p1, scaleChannels(c, 1, 2), 4 * size + 2, p2);
+  PenLine(canvas, p1, c, 4 * size, p2);
+}
+
+void tLink::show()
+{
+  print(canvasdc());
+}
+
+Colour tLink::hide()
+{
+  const Colour old = colour;
+  colour = white;
+  show();
+  return old;
+}
+
+void tLink::ShowColor(Colour c)
+{
+  color(c);
+  show();
+  Atm1->show();
+  Atm2->show();
+}
+
+void tLink::highlight(Colour c)
+{
+  const Colour old = colour;
+  ShowColor(c);
+  colour = old;
+}
+
+void tLink::showln(Colour c)
+{
+  PenLine(canvasdc(),
+          Point{ Atm1->screenX, Atm1->screenY },
+          c,
+          penWidth,
+          Point{ Atm2->screenX, Atm2->screenY });
+}
+
+void tLink::PenLine(Canvas& canvas, Point p1, Colour c, int lineWidth, Point p2)
+{
+  const PenBrushScope state(canvas);
+  canvas.setPen(Pen{ PenStyle::Solid, lineWidth, c });
+  canvas.line(p1, p2);
+}
+
+void tLink::linedraw(Canvas& canvas, int x1, int y1, int x2, int y2)
+{
+  canvas.line(Point{ x1, y1 }, Point{ x2, y2 });
+}
+
+void tbond::print(Canvas& canvas)
+{
+  if (bondType() == ResonanceBond || bondType() == DoubleBond)
+    DXY();
+  tLink::print(canvas);
+}
+
+} // namespace trelvix
