@@ -1,0 +1,32 @@
+#include "platform/qt/image_canvas.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace trelvix {
+
+ImageCanvas::ImageCanvas(int width, int height)
+  : m_image(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32)
+{
+  if (m_image.isNull()) {
+    return;
+  }
+  m_image.fill(Qt::white);
+  if (m_painter.begin(&m_image)) {
+    setPainter(&m_painter);
+  }
+}
+
+ImageCanvas::~ImageCanvas()
+{
+  if (m_painter.isActive()) {
+    m_painter.end();
+  }
+}
+
+bool ImageCanvas::savePng(const std::filesystem::path& path) const
+{
+  return !m_image.isNull() && m_image.save(QFile::decodeName(path.c_str()), "PNG");
+}
+
+} // namespace trelvix

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/qt/qt_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <filesystem>
+
+namespace trelvix {
+
+/// A canvas on an image of its own: ARGB32, filled white like the drawing surface, drawn on
+/// without antialiasing unless asked (see QtCanvas).
+class ImageCanvas : public QtCanvas
+{
+public:
+  /// A white image of width × height pixels (an empty image when either is not positive).
+  ImageCanvas(int width, int height);
+  ~ImageCanvas() override;
+
+  /// The image as drawn so far. Later drawing changes it in place: take image().copy() to keep
+  /// a picture of this moment.
+  const QImage& image() const { return m_image; }
+  /// Writes the image as a PNG file; false when it could not be written.
+  bool savePng(const std::filesystem::path& path) const;
+
+private:
+  QImage m_image;
+  QPainter m_painter;
+};
+
+} // namespace trelvix
