@@ -4,12 +4,14 @@
 #include "cli/build_steps.h"
 #include "cli/cli_session.h"
 #include "cli/document_json.h"
+#include "cli/render_command.h"
 #include "document/commands.h"
 #include "document/drawing.h"
 #include "model/defaults.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -89,6 +91,16 @@ int main(int argc, char** argv)
                     buildSteps,
                     "CODE@X,Y (a press with build code CODE), title:TEXT, author:TEXT, notes:TEXT");
 
+  std::string renderFile;
+  std::string renderOutput;
+  std::optional<int> renderView;
+  std::string renderSize;
+  CLI::App* render = app.add_subcommand("render", "Draw a document to a PNG or SVG file");
+  render->add_option("FILE", renderFile, "The .tvx document")->required();
+  render->add_option("-o,--output", renderOutput, "OUT.png or OUT.svg")->required();
+  render->add_option("--view", renderView, "View code 0..19, or 100..119 for the stereo pair");
+  render->add_option("--size", renderSize, "Page size WIDTHxHEIGHT in pixels (default 640x480)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -101,6 +113,8 @@ int main(int argc, char** argv)
   session.loadDefaults(scale);
   if (info->parsed())
     return runInfo(session, infoFile);
+  if (render->parsed())
+    return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
   if (build->parsed())
     return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
   std::cout << app.help();

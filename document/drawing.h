@@ -101,11 +101,22 @@ public:
   void protonate3d() override;
   void Deprotonate();
 
+  /// Draws the document on canvas as its view code chooses (0..19, 100..119 the stereo pair),
+  /// then the mole counts when shown and the energy message.
+  void print(Canvas& canvas);
+  using tStructure::print;
+  /// The passes of one view code, then the labels; a stereo code draws the pair and puts the
+  /// model back.
+  void printView(Canvas& canvas, int view);
+
   /// Removes atom from the document and every piece, with its bonds; frees it. Pieces left
   /// without atoms are freed.
   void deleteAtom(tXY* atom);
   /// Removes bond from the document and every piece; frees it.
   void deleteBond(tLink* bond);
+
+private:
+  void printPasses(Canvas& canvas, int view);
 };
 
 /// Builds a new piece with build and hands it to the current document. When building fails half

@@ -187,5 +187,28 @@ TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
   EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(CliTest, RenderWritesPngAndSvg)
+{
+  const std::string path = saveSample();
+  const std::string png = (dir / "co.png").string();
+  ASSERT_EQ(run("render '" + path + "' -o '" + png + "' --view 10 --size 200x100"), 0) << err;
+  const std::string image = slurp(png);
+  ASSERT_GE(image.size(), 24u);
+  EXPECT_EQ(image.substr(1, 3), "PNG");
+  // The width and height words of the PNG header: 200 x 100.
+  EXPECT_EQ(static_cast<unsigned char>(image[19]), 200);
+  EXPECT_EQ(static_cast<unsigned char>(image[23]), 100);
+
+  const std::string svg = (dir / "co.svg").string();
+  ASSERT_EQ(run("render '" + path + "' -o '" + svg + "' --view 110"), 0) << err;
+  const std::string text = slurp(svg);
+  EXPECT_NE(text.find("<svg"), std::string::npos);
+  EXPECT_NE(text.find("</svg>"), std::string::npos);
+
+  EXPECT_EQ(run("render '" + path + "' -o '" + png + "' --view 20"), 2);
+  EXPECT_EQ(run("render '" + path + "' -o '" + (dir / "co.gif").string() + "'"), 2);
+  EXPECT_EQ(run("render '" + path + "' -o '" + png + "' --size 0x5"), 2);
+}
+
 } // namespace
 } // namespace trelvix

@@ -1,0 +1,112 @@
+// Drawing the whole document by its view code.
+#include "document/drawing.h"
+#include "model/list_drawing.h"
+
+namespace trelvix {
+
+namespace {
+
+constexpr Colour rodGrey = 0x777777;
+
+} // namespace
+
+void tDrawing::printPasses(Canvas& canvas, int view)
+{
+  switch (view) {
+    case 0:
+      printBonds(Bonds, canvas);
+      printAtoms(Atoms, canvas);
+      break;
+    case 5:
+      printAtoms3d(Atoms, canvas, 4);
+      break;
+    case 6:
+    case 15:
+      printAtoms3d(Atoms, canvas, 6);
+      printBonds(Bonds, canvas);
+      break;
+    case 7:
+      if (Atoms.colour == white)
+        printBondRods(Bonds, canvas, white, 2);
+      else
+        printBonds3d(Bonds, canvas, 2);
+      break;
+    case 8:
+      printBondRods(Bonds, canvas, rodGrey, 2);
+      Atoms.Color(Atoms.colour);
+      printAtoms3d(Atoms, canvas, 8);
+      break;
+    case 9:
+    case 10:
+      printAtoms3d(Atoms, canvas, static_cast<std::uint8_t>(view));
+      break;
+    case 11:
+      printAtoms3d(Atoms, canvas, 7);
+      printBonds3d(Bonds, canvas, 2);
+      break;
+    case 12:
+      printBondRods(Bonds, canvas, black, 0);
+      break;
+    case 13:
+      printAtoms3d(Atoms, canvas, 11);
+      break;
+    case 14:
+      printAtoms3d(Atoms, canvas, 14);
+      break;
+    case 16:
+      printAtoms3d(Atoms, canvas, 18);
+      printBonds3d(Bonds, canvas, 2);
+      break;
+    case 17:
+      printAtoms3d(Atoms, canvas, 17);
+      break;
+    case 18:
+      printAtoms3d(Atoms, canvas, 18);
+      printBonds(Bonds, canvas);
+      printAtomsNoHC(Atoms, canvas);
+      break;
+    case 19:
+      printAtoms3d(Atoms, canvas, 18);
+      break;
+    default:
+      break; // 1 to 4: the labels alone
+  }
+}
+
+void tDrawing::printView(Canvas& canvas, int view)
+{
+  if (view < 100) {
+    printPasses(canvas, view);
+    printLabels(Atoms, canvas, Atoms.colour);
+    return;
+  }
+  // The stereo pair: the model drawn twice, turned 5 degrees each way about y, side by side;
+  // then put back where it was.
+  const int single = view - 100;
+  viewMode = static_cast<std::uint8_t>(single);
+  frame();
+  const double w = BoxWidth();
+  Move(-0.75 * w, 0, 0);
+  Tilt(0, 5);
+  printLabels(Atoms, canvas, Atoms.colour);
+  printPasses(canvas, single);
+  Move(1.5 * w, 0, 0);
+  Tilt(0, -10);
+  printPasses(canvas, single);
+  Move(-0.75 * w, 0, 0);
+  Tilt(0, 5);
+  printLabels(Atoms, canvas, Atoms.colour);
+  viewMode = static_cast<std::uint8_t>(view);
+}
+
+void tDrawing::print(Canvas& canvas)
+{
+  printView(canvas, viewMode);
+  if (molesFlag) {
+    for (tStructure* g : Groups)
+      g->printmoles(canvas);
+  }
+  printenergy(canvas);
+}
+
+} // namespace trelvix
