@@ -39,8 +39,72 @@ tLink* linkElement(int z, double x, double y)
     if ((z == 8 || z == 16) && added->x3 < bond->Atm1->x3)
       added->Revtext();
   }
-  bond->normalize(2);
+  bond->normalize(1); // the new atom moves to the ideal length
   return bond;
+}
+
+// A new atom of element z double-bonded to the atom under the pointer, drawn as a centred double
+// bond.
+void doubleBondElement(int z, double x, double y)
+{
+  if (!hasAtoms(MessageIcon::Warning, "No Atoms"))
+    return;
+  tLink* bond = CurrentDrawing->branch(false, true, x, y, 0);
+  if (!bond)
+    return;
+  if (auto* added = dynamic_cast<tAtm*>(bond->Atm2); added && z != 6)
+    added->Change(z, 2);
+  bond->ddouble();
+  bond->lineStyle = 4;
+  bond->normalize(1);
+}
+
+// A carbon linked and written with its hydrogens: CH3.
+void methylGroup(double x, double y)
+{
+  tLink* bond = linkElement(6, x, y);
+  if (!bond)
+    return;
+  bond->Atm2->ChangeStyle(2, false);
+}
+
+/// The groups made by one link: the element, and whether the bond is double.
+struct OneAtomGroup
+{
+  int code;
+  int element;
+  bool doubleBond;
+};
+
+constexpr OneAtomGroup oneAtomGroups[] = {
+  { 543, 8, false },  // OH
+  { 544, 7, false },  // NH2
+  { 546, 9, false },  // F
+  { 547, 17, false }, // Cl
+  { 548, 35, false }, // Br
+  { 553, 53, false }, // I
+  { 549, 16, false }, // SH
+  { 550, 15, false }, // PH2
+  { 569, 34, false }, // SeH
+  { 570, 14, false }, // SiH3
+  { 545, 8, true },   // =O
+  { 552, 7, true },   // =NH
+  { 551, 6, true },   // =CH2
+  { 555, 16, true },  // =S
+};
+
+bool oneAtomGroup(int code, double x, double y)
+{
+  for (const OneAtomGroup& g : oneAtomGroups) {
+    if (g.code != code)
+      continue;
+    if (g.doubleBond)
+      doubleBondElement(g.element, x, y);
+    else
+      linkElement(g.element, x, y);
+    return true;
+  }
+  return false;
 }
 
 void addAlkane(int n, double x, double y)
@@ -105,6 +169,10 @@ void buildProcedure(int code, double x, double y)
     alkylBranch(10, x, y);
   else if (code == 522)
     linkElement(1, x, y);
+  else if (code == 523 || code == 499)
+    methylGroup(x, y);
+  else if (oneAtomGroup(code, x, y))
+    return;
   else if (code == 701)
     addBenzene(x, y);
   else if (code >= 720 && code <= 729)

@@ -72,5 +72,52 @@ TEST_F(CommandTest, AnOverflowPutsTheDocumentBack)
   EXPECT_EQ(CurrentDrawing, &layer.drawing());
 }
 
+TEST_F(CommandTest, OneAtomGroupsLinkTheirElement)
+{
+  struct Case
+  {
+    int code;
+    int element;
+    int type;
+    int freeValence; // of the new atom
+  };
+  const Case cases[] = {
+    { 543, 8, 2, 4 - 2 },  // OH
+    { 547, 17, 2, 2 - 2 }, // Cl
+    { 570, 14, 2, 8 - 2 }, // SiH3
+    { 545, 8, 4, 4 - 4 },  // =O
+    { 551, 6, 4, 8 - 4 },  // =CH2
+  };
+  for (const Case& c : cases) {
+    CommandLayer fresh{ std::make_unique<tDrawing>() };
+    fresh.BuildAt(100, 100, 501); // ethane
+    const tXY* end = fresh.drawing().Atoms.At(1);
+    fresh.BuildAt(end->x3, end->y3, c.code);
+    ASSERT_EQ(fresh.drawing().Atoms.Count(), 3) << c.code;
+    const tLink* bond = fresh.drawing().Bonds.At(1);
+    EXPECT_EQ(bond->Atm1, end) << c.code;
+    EXPECT_EQ(bond->Atm2->element, c.element) << c.code;
+    EXPECT_EQ(bond->bondType(), c.type) << c.code;
+    EXPECT_EQ(bond->Atm2->freeValence, c.freeValence) << c.code;
+    EXPECT_NEAR(bond->RLength(), bond->RAB(), 1e-9) << c.code;
+  }
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(CommandTest, MethylIsWrittenWithItsHydrogens)
+{
+  layer.BuildAt(100, 100, 501);
+  const tXY* end = layer.drawing().Atoms.At(1);
+  layer.BuildAt(end->x3, end->y3, 523);
+  ASSERT_EQ(layer.drawing().Atoms.Count(), 3);
+  EXPECT_EQ(layer.drawing().Atoms.At(2)->style, 2);
+  layer.BuildAt(5000, 5000, 543); // nothing under the pointer: nothing made
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 3);
+  CommandLayer empty{ std::make_unique<tDrawing>() };
+  empty.BuildAt(0, 0, 545);
+  ASSERT_EQ(messages(), std::vector<std::string>{ "No Atoms" });
+  EXPECT_EQ(shell.messages()[0].icon, MessageIcon::Warning);
+}
+
 } // namespace
 } // namespace trelvix
