@@ -44,24 +44,41 @@ std::string runBuildSteps(CommandLayer& layer,
                           bool& messageShown)
 {
   static const std::regex press(R"(^(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
+  static const std::regex atomStep(R"(^(atom|branch):(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
   auto& shell = dynamic_cast<ScriptedShell&>(currentShell());
   messageShown = false;
   for (const std::string& step : steps) {
+    const std::size_t before = shell.messages().size();
     std::smatch m;
     if (std::regex_match(step, m, press)) {
       const long code = std::strtol(m[1].str().c_str(), nullptr, 10);
-      if (code < 0 || code > 65535)
+      if (code > 65535)
         return step;
-      const std::size_t before = shell.messages().size();
       layer.BuildAt(std::strtod(m[2].str().c_str(), nullptr),
                     std::strtod(m[3].str().c_str(), nullptr),
                     static_cast<int>(code));
-      if (shell.messages().size() > before) {
-        messageShown = true;
-        return {};
-      }
+    } else if (std::regex_match(step, m, atomStep)) {
+      const long z = std::strtol(m[2].str().c_str(), nullptr, 10);
+      if (z < 1 || z > 103)
+        return step;
+      const double x = std::strtod(m[3].str().c_str(), nullptr);
+      const double y = std::strtod(m[4].str().c_str(), nullptr);
+      if (m[1] == "atom")
+        layer.AddAtom(static_cast<int>(z), x, y);
+      else
+        layer.BranchAtom(static_cast<int>(z), x, y);
+    } else if (step == "protons2d") {
+      layer.AddProtons2D();
+    } else if (step == "protons3d") {
+      layer.AddProtons3D();
+    } else if (step == "noprotons") {
+      layer.RemoveProtons();
     } else if (!commentStep(layer.drawing(), step)) {
       return step;
+    }
+    if (shell.messages().size() > before) {
+      messageShown = true;
+      return {};
     }
   }
   return {};

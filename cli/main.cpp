@@ -89,7 +89,8 @@ int main(int argc, char** argv)
   build->add_flag("--yes", yes, "Answer Yes to the program's questions (default: No)");
   build->add_option("STEP",
                     buildSteps,
-                    "CODE@X,Y (a press with build code CODE), title:TEXT, author:TEXT, notes:TEXT");
+                    "CODE@X,Y, atom:Z@X,Y, branch:Z@X,Y, protons2d, protons3d, noprotons, "
+                    "title:TEXT, author:TEXT, notes:TEXT");
 
   std::string renderFile;
   std::string renderOutput;

@@ -8,6 +8,7 @@
 #include "document/templates.h"
 #include "model/bond.h"
 #include "model/defaults.h"
+#include "model/element_table.h"
 #include "model/structure_atom.h"
 #include "platform/shell.h"
 
@@ -149,6 +150,24 @@ void addSymbol(int code, double x, double y)
 }
 
 } // namespace
+
+void addLoneAtom(int z, double x, double y)
+{
+  if (!CurrentDrawing || z < 1 || z > maxElement)
+    return;
+  placePiece(std::make_unique<tStructure>(), [&](tStructure& piece) {
+    auto* atom = new tAtm(z, x, y, 0);
+    piece.Atoms.Add(atom);
+    atom->ChangeStyle(1, false); // a lone atom always shows its symbol
+    piece.AddToDrawing();
+  });
+}
+
+void linkElementAt(int z, double x, double y)
+{
+  if (CurrentDrawing && z >= 1 && z <= maxElement)
+    linkElement(z, x, y);
+}
 
 void buildProcedure(int code, double x, double y)
 {

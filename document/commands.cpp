@@ -27,11 +27,11 @@ void CommandLayer::restoreFromUndo()
   setCurrentDrawing(m_drawing.get());
 }
 
-void CommandLayer::BuildAt(double x, double y, int code)
+void CommandLayer::perform(const std::function<void()>& edit)
 {
   undoSnapshot(*m_drawing, m_undo);
   try {
-    buildProcedure(code, x, y);
+    edit();
   } catch (const OverflowError&) {
     // The document may be half changed: the copy taken just before is the document again.
     restoreFromUndo();
@@ -40,6 +40,36 @@ void CommandLayer::BuildAt(double x, double y, int code)
   }
   m_drawing->update();
   currentShell().requestRepaint();
+}
+
+void CommandLayer::BuildAt(double x, double y, int code)
+{
+  perform([&] { buildProcedure(code, x, y); });
+}
+
+void CommandLayer::AddProtons2D()
+{
+  perform([&] { m_drawing->Protonate(); });
+}
+
+void CommandLayer::AddProtons3D()
+{
+  perform([&] { m_drawing->protonate3d(); });
+}
+
+void CommandLayer::RemoveProtons()
+{
+  perform([&] { m_drawing->Deprotonate(); });
+}
+
+void CommandLayer::AddAtom(int z, double x, double y)
+{
+  perform([&] { addLoneAtom(z, x, y); });
+}
+
+void CommandLayer::BranchAtom(int z, double x, double y)
+{
+  perform([&] { linkElementAt(z, x, y); });
 }
 
 bool CommandLayer::Undo()

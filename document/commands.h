@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace trelvix {
@@ -30,10 +31,22 @@ public:
   /// "Arithmetic overflow".
   void BuildAt(double x, double y, int code);
 
+  /// Add Protons 2D, Add Protons 3D and Remove Protons on the whole document.
+  void AddProtons2D();
+  void AddProtons3D();
+  void RemoveProtons();
+  /// The atom editor: a new lone atom of element z at (x, y), or an atom of element z linked to
+  /// the atom under (x, y).
+  void AddAtom(int z, double x, double y);
+  void BranchAtom(int z, double x, double y);
+
   /// Exchanges the document and its undo copy; false when there is no copy.
   bool Undo();
 
 private:
+  /// Every edit: the undo copy first, then the edit; an arithmetic overflow puts the document
+  /// back and says "Arithmetic overflow"; then a repaint.
+  void perform(const std::function<void()>& edit);
   void restoreFromUndo();
 
   std::unique_ptr<tDrawing> m_drawing;
@@ -43,5 +56,10 @@ private:
 /// Runs the building procedure of code at (x, y) on the current document (no undo copy, no
 /// repaint). Codes without a procedure do nothing.
 void buildProcedure(int code, double x, double y);
+
+/// A new piece holding one atom of element z at (x, y), its symbol shown.
+void addLoneAtom(int z, double x, double y);
+/// An atom of element z linked to the atom under (x, y) at its ideal bond length.
+void linkElementAt(int z, double x, double y);
 
 } // namespace trelvix

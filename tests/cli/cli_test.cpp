@@ -177,6 +177,24 @@ TEST_F(CliTest, BuildStepsPlacePiecesAsTheWindowWould)
   EXPECT_EQ(elementAtoms, 12);
 }
 
+TEST_F(CliTest, AtomAndProtonSteps)
+{
+  const std::string out = (dir / "methanol.tvx").string();
+  ASSERT_EQ(run("build --3d -o '" + out + "' atom:6@100,100 branch:8@110,100 protons3d"), 0) << err;
+  ASSERT_EQ(run("info '" + out + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(this->out);
+  int carbons = 0, oxygens = 0, hydrogens = 0;
+  for (const auto& a : json["atoms"]) {
+    carbons += a["element"] == 6 ? 1 : 0;
+    oxygens += a["element"] == 8 ? 1 : 0;
+    hydrogens += a["element"] == 1 ? 1 : 0;
+  }
+  EXPECT_EQ(carbons, 1);
+  EXPECT_EQ(oxygens, 1);
+  EXPECT_EQ(hydrogens, 4);                                  // CH3OH
+  EXPECT_EQ(run("build -o '" + out + "' atom:104@0,0"), 2); // no element 104
+}
+
 TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
 {
   const std::string out = (dir / "never.tvx").string();

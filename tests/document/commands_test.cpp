@@ -5,6 +5,8 @@
 #include "model/atom.h"
 #include "model/link.h"
 
+#include <cmath>
+
 namespace trelvix {
 namespace {
 
@@ -117,6 +119,49 @@ TEST_F(CommandTest, MethylIsWrittenWithItsHydrogens)
   empty.BuildAt(0, 0, 545);
   ASSERT_EQ(messages(), std::vector<std::string>{ "No Atoms" });
   EXPECT_EQ(shell.messages()[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(CommandTest, ProtonsComeAndGoAndUndoRemembersTheLastStep)
+{
+  layer.AddAtom(6, 100, 100);
+  ASSERT_EQ(layer.drawing().Atoms.Count(), 1);
+  EXPECT_EQ(layer.drawing().Atoms.At(0)->style, 1);
+  layer.AddProtons2D();
+  ASSERT_EQ(layer.drawing().Atoms.Count(), 5);
+  const tXY* c = layer.drawing().Atoms.At(0);
+  // In the plane at 0, 90, 180 and 270 degrees, each at the C-H ideal length.
+  const double angles[] = { 0, 90, 180, 270 };
+  for (int i = 0; i < 4; ++i) {
+    const tXY* h = layer.drawing().Atoms.At(i + 1);
+    const double a = angles[i] * M_PI / 180;
+    const double r = h->Dist3d(*c);
+    EXPECT_NEAR(h->x3 - c->x3, r * std::cos(a), 1e-9) << i;
+    EXPECT_NEAR(h->y3 - c->y3, r * std::sin(a), 1e-9) << i;
+    EXPECT_NEAR(r, layer.drawing().Bonds.At(i)->RAB(), 1e-9) << i;
+  }
+  layer.RemoveProtons();
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 1);
+  ASSERT_TRUE(layer.Undo()); // back to before the removal only
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 5);
+
+  // Four bonds and the pointer on the atom itself: no direction to add in, so nothing is added.
+  const int before = layer.drawing().Atoms.Count();
+  layer.BranchAtom(8, layer.drawing().Atoms.At(0)->x3, layer.drawing().Atoms.At(0)->y3);
+  EXPECT_EQ(layer.drawing().Atoms.Count(), before);
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(CommandTest, ThreeDimensionalProtonsMakeMethaneAPiece)
+{
+  layer.AddAtom(6, 100, 100);
+  layer.AddProtons3D();
+  ASSERT_EQ(layer.drawing().Atoms.Count(), 5);
+  ASSERT_EQ(layer.drawing().Groups.Count(), 1);
+  EXPECT_EQ(layer.drawing().Groups.At(0)->Atoms.Count(), 5);
+  bool outOfPlane = false;
+  for (const tXY* a : layer.drawing().Atoms)
+    outOfPlane = outOfPlane || std::fabs(a->z3) > 1;
+  EXPECT_TRUE(outOfPlane);
 }
 
 } // namespace
