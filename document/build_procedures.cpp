@@ -4,6 +4,7 @@
 #include "document/commands.h"
 #include "document/drawing.h"
 #include "document/molecules.h"
+#include "document/substituents.h"
 #include "document/symbol.h"
 #include "document/templates.h"
 #include "model/bond.h"
@@ -191,7 +192,7 @@ void buildProcedure(int code, double x, double y)
     linkElement(1, x, y);
   else if (code == 523 || code == 499)
     methylGroup(x, y);
-  else if (oneAtomGroup(code, x, y) || addMolecule(code, x, y))
+  else if (oneAtomGroup(code, x, y) || addMolecule(code, x, y) || addSubstituent(code, x, y))
     return;
   else if (code == 701)
     addBenzene(x, y);

@@ -81,7 +81,7 @@ tXY::tXY(int z, double x, double y, std::uint8_t newStyle)
   hybridisation = 3;
   font = messageFont();
   freeValence = static_cast<std::int8_t>(e.valence);
-  pairCount = static_cast<std::uint8_t>(halfFreeValence(freeValence));
+  pairCount = static_cast<std::int8_t>(halfFreeValence(freeValence));
   symbol.assign(e.symbol);
   textDirection = 1;
   atomicWeight = e.weight;
@@ -176,7 +176,7 @@ void tXY::Change(int z, std::uint8_t newStyle)
   symbol.assign(next.symbol);
   atomicWeight = next.weight;
   charge = 0;
-  pairCount = static_cast<std::uint8_t>(halfFreeValence(freeValence));
+  pairCount = static_cast<std::int8_t>(halfFreeValence(freeValence));
   ChangeStyle(newElement == 6 ? 0 : newStyle, false);
   neighbourCount = 0;
   fixedFlag = 0;
@@ -318,7 +318,7 @@ void tXY::updatexyz()
 
 void tXY::update()
 {
-  pairCount = static_cast<std::uint8_t>(halfFreeValence(freeValence));
+  pairCount = static_cast<std::int8_t>(halfFreeValence(freeValence));
   updatexyz();
 }
 

@@ -53,7 +53,7 @@ void tXY::getdata(AtomDataRecord& r) const
   r[offTextDirection] = static_cast<std::uint8_t>(textDirection);
   putField(r, offColour, colour);
   putField(r, offSavedColour, savedColour);
-  r[offPairCount] = pairCount;
+  r[offPairCount] = static_cast<std::uint8_t>(pairCount);
   r[offFreeValence] = static_cast<std::uint8_t>(freeValence);
   r[offCharge] = static_cast<std::uint8_t>(charge);
   r[offElement] = static_cast<std::uint8_t>(element);
@@ -81,7 +81,7 @@ void tXY::AssignData(const AtomDataRecord& r)
   textDirection = static_cast<std::int8_t>(r[offTextDirection]);
   colour = getField<std::uint32_t>(r, offColour);
   savedColour = getField<std::uint32_t>(r, offSavedColour);
-  pairCount = r[offPairCount];
+  pairCount = static_cast<std::int8_t>(r[offPairCount]);
   freeValence = static_cast<std::int8_t>(r[offFreeValence]);
   charge = static_cast<std::int8_t>(r[offCharge]);
   element = static_cast<std::int8_t>(r[offElement]);

@@ -19,7 +19,7 @@ void tbaseatm::setPartialChargeLowWord(std::uint32_t word)
 
 void tbaseatm::writeStateFields(BinaryWriter& out) const
 {
-  out.u8(pairCount);
+  out.i8(pairCount);
   out.i8(freeValence);
   out.i8(charge);
   out.i8(element);
@@ -37,7 +37,7 @@ void tbaseatm::writeStateFields(BinaryWriter& out) const
 
 void tbaseatm::readStateFields(BinaryReader& in)
 {
-  pairCount = in.u8();
+  pairCount = in.i8();
   freeValence = in.i8();
   charge = in.i8();
   element = in.i8();

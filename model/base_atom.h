@@ -25,7 +25,9 @@ public:
   double savedX3 = 0, savedY3 = 0, savedZ3 = 0; ///< coordinates at the last update
   double partialCharge = 0;                     ///< elementary charges
   float atomicWeight = 0;                       ///< amu
-  std::uint8_t pairCount = 0;
+  /// Half the free valence at the last element change, then moved by every bond type change;
+  /// a nitro nitrogen takes it below zero, so it is signed (the files keep the same byte).
+  std::int8_t pairCount = 0;
   std::int8_t freeValence = 0; ///< open valence in half-bonds; +100 may mark it
   std::int8_t charge = 0;      ///< formal charge, -9..+9
   std::int8_t element = 0;     ///< 0..103, 0 for a text atom

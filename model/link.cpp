@@ -73,7 +73,7 @@ void tLink::Change(std::uint8_t code)
   const int oldCode = bondType();
   tXY* ends[2] = { Atm1, Atm2 };
   std::int8_t newValence[2];
-  std::uint8_t newPairs[2];
+  std::int8_t newPairs[2];
   for (int i = 0; i < 2; ++i) {
     tXY& atom = *ends[i];
     long long valence = static_cast<long long>(atom.freeValence) + oldCode - code;
@@ -83,7 +83,7 @@ void tLink::Change(std::uint8_t code)
     }
     newValence[i] = checkedNarrow<std::int8_t>(valence);
     newPairs[i] =
-      checkedNarrow<std::uint8_t>(static_cast<long long>(atom.pairCount) + share - hybShare);
+      checkedNarrow<std::int8_t>(static_cast<long long>(atom.pairCount) + share - hybShare);
   }
   for (int i = 0; i < 2; ++i) {
     ends[i]->freeValence = newValence[i];

@@ -291,7 +291,7 @@ void tAtm::setvalence()
   for (const tLink* bond : *bonds)
     valence -= bond->bondType();
   if (valence > 100)
-    pairCount = checkedNarrow<std::uint8_t>(std::max(0LL, (valence % 100) / 2));
+    pairCount = checkedNarrow<std::int8_t>(std::max(0LL, (valence % 100) / 2));
   freeValence = checkedNarrow<std::int8_t>(valence);
   ChangeH(hydrogenChange);
 }

@@ -106,6 +106,46 @@ TEST_F(CommandTest, OneAtomGroupsLinkTheirElement)
   EXPECT_TRUE(messages().empty());
 }
 
+TEST_F(CommandTest, SubstituentRecipesMakeTheirGroups)
+{
+  struct Case
+  {
+    int code;
+    std::vector<int> elements; // of the new atoms a1, a2, ...
+    int doubles;               // new double bonds
+  };
+  const Case cases[] = {
+    { 520, { 6, 6, 6 }, 0 },    // i-propyl
+    { 521, { 6, 6, 6, 6 }, 0 }, // i-butyl
+    { 527, { 6, 8, 8 }, 1 },    // COOH
+    { 532, { 6, 7, 8 }, 1 },    // CONH2
+    { 525, { 7, 8, 8 }, 2 },    // NO2
+    { 535, { 6, 8 }, 0 },       // CH2OH
+    { 534, { 8, 6 }, 0 },       // OCH3
+    { 529, { 6, 8 }, 1 },       // CHO
+    { 539, { 6, 6 }, 1 },       // CH=CH2
+  };
+  for (const Case& c : cases) {
+    CommandLayer fresh{ std::make_unique<tDrawing>() };
+    fresh.BuildAt(100, 100, 501); // ethane
+    const tXY* end = fresh.drawing().Atoms.At(1);
+    fresh.BuildAt(end->x3, end->y3, c.code);
+    const tAtoms& atoms = fresh.drawing().Atoms;
+    ASSERT_EQ(atoms.Count(), 2 + static_cast<int>(c.elements.size())) << c.code;
+    std::vector<int> made;
+    for (int i = 2; i < atoms.Count(); ++i)
+      made.push_back(atoms.At(i)->element);
+    EXPECT_EQ(made, c.elements) << c.code;
+    int doubles = 0;
+    for (const tLink* b : fresh.drawing().Bonds)
+      doubles += b->bondType() == 4 ? 1 : 0;
+    EXPECT_EQ(doubles, c.doubles) << c.code;
+    for (const tXY* a : atoms)
+      EXPECT_GE(a->freeValence, 0) << c.code; // no atom over its valence
+  }
+  EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(CommandTest, MethylIsWrittenWithItsHydrogens)
 {
   layer.BuildAt(100, 100, 501);

@@ -1,0 +1,209 @@
+// The substituent groups that grow from a short chain: each is a recipe of steps on the group's
+// new atoms (a1 bonded to the picked atom, a2 ... after it) and bonds (b1 from the picked atom
+// to a1, then one per new atom).
+#include "document/substituents.h"
+
+#include "document/drawing.h"
+#include "document/templates.h"
+#include "model/bond.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+#include "platform/shell.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+namespace trelvix {
+
+namespace {
+
+enum class Op
+{
+  Chain,    ///< grow a chain of a carbons from the picked atom
+  Opposite, ///< a new carbon on atom a, opposite the sum of its bond vectors
+  Element,  ///< atom a becomes element b, its symbol shown
+  Double,   ///< bond a becomes double (b = 4: drawn centred)
+  Relax,    ///< in 3D mode, tidy the group's geometry
+};
+
+struct Step
+{
+  Op op;
+  int a = 0;
+  int b = 0;
+};
+
+struct Recipe
+{
+  int code;
+  std::vector<Step> steps;
+};
+
+const std::vector<Recipe> recipes = {
+  { 520, { { Op::Chain, 2 }, { Op::Opposite, 1 }, { Op::Relax } } }, // i-propyl
+  // i-butyl, -CH2-CH(CH3)2: a propyl branch and a carbon on its middle atom.
+  { 521, { { Op::Chain, 3 }, { Op::Opposite, 2 }, { Op::Relax } } },
+  { 528, { { Op::Chain, 2 }, { Op::Opposite, 1 }, { Op::Element, 3, 8 }, { Op::Double, 3 } } },
+  { 527,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Element, 3, 8 },
+      { Op::Double, 3 },
+      { Op::Element, 2, 8 } } },
+  { 532,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Element, 3, 8 },
+      { Op::Double, 3 },
+      { Op::Element, 2, 7 } } },
+  { 525,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 7 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 3, 8 },
+      { Op::Double, 2 },
+      { Op::Double, 3 },
+      { Op::Relax } } },                                                   // NO2
+  { 535, { { Op::Chain, 2 }, { Op::Element, 2, 8 } } },                    // CH2OH
+  { 534, { { Op::Chain, 2 }, { Op::Element, 1, 8 } } },                    // OCH3
+  { 557, { { Op::Chain, 2 }, { Op::Element, 1, 7 } } },                    // NHCH3
+  { 556, { { Op::Chain, 2 }, { Op::Element, 1, 16 }, { Op::Relax } } },    // SCH3
+  { 529, { { Op::Chain, 2 }, { Op::Element, 2, 8 }, { Op::Double, 2 } } }, // CHO
+  { 539, { { Op::Chain, 2 }, { Op::Double, 2, 4 } } },                     // CH=CH2
+  { 530,
+    { { Op::Chain, 2 },
+      { Op::Double, 2, 4 },
+      { Op::Element, 1, 7 },
+      { Op::Element, 2, 8 } } }, // NO
+  { 542,
+    { { Op::Chain, 2 }, { Op::Element, 1, 7 }, { Op::Element, 2, 8 }, { Op::Double, 1 } } }, // =NOH
+};
+
+struct Group
+{
+  std::vector<tAtm*> atoms;  // a1, a2, ...
+  std::vector<tLink*> bonds; // b1, b2, ...
+};
+
+// Puts a new carbon on atom, opposite the sum of its bond vectors, one bond length away.
+bool addOpposite(Group& g, tAtm& atom)
+{
+  atom.AttachedAtoms();
+  double s[3] = { 0, 0, 0 };
+  for (const tXY* n : *atom.atoms) {
+    s[0] += n->x3 - atom.x3;
+    s[1] += n->y3 - atom.y3;
+    s[2] += n->z3 - atom.z3;
+  }
+  const double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+  if (length <= 0.001)
+    return false;
+  const double f = -bondScale() / length;
+  auto* added = new tAtm(6, 0, 0, 0);
+  added->setRXYZ(atom.x3 + s[0] * f, atom.y3 + s[1] * f, atom.z3 + s[2] * f);
+  auto* bond = new tbond(&atom, added);
+  bond->ssingle();
+  CurrentDrawing->adopt(added, bond);
+  if (tStructure* owner = CurrentDrawing->getowner(&atom)) {
+    owner->Atoms.Add(added);
+    owner->Bonds.Add(bond);
+  }
+  g.atoms.push_back(added);
+  g.bonds.push_back(bond);
+  return true;
+}
+
+bool growChain(Group& g, int n, double x, double y)
+{
+  tXY* parent = CurrentDrawing->GetAtom(x, y);
+  bool grown = false;
+  placePiece(std::make_unique<tChain>(n), [&](tStructure& piece) {
+    auto& chain = static_cast<tChain&>(piece);
+    tLink* first = chain.link(x, y);
+    if (!first)
+      return;
+    grown = true;
+    g.bonds.push_back(first);
+    for (int i = 0; i < chain.Atoms.Count(); ++i) {
+      g.atoms.push_back(dynamic_cast<tAtm*>(chain.Atoms.At(i)));
+      if (i > 0)
+        g.bonds.push_back(chain.Bonds.At(i));
+    }
+  });
+  return grown && parent;
+}
+
+void relax(Group& g)
+{
+  if (!modelDefaults().DrawMode3D || g.atoms.empty())
+    return;
+  tStructure group;
+  for (tAtm* a : g.atoms)
+    group.Atoms.Add(a);
+  group.clean();
+}
+
+} // namespace
+
+bool addSubstituent(int code, double x, double y)
+{
+  for (const Recipe& r : recipes) {
+    if (r.code != code)
+      continue;
+    if (!CurrentDrawing)
+      return true;
+    if (CurrentDrawing->Atoms.NAtoms() == 0) {
+      showMessage("No Atoms to link", "", MessageIcon::Information);
+      return true;
+    }
+    Group g;
+    for (const Step& s : r.steps) {
+      const auto atom = [&](int k) -> tAtm* {
+        return k >= 1 && k <= static_cast<int>(g.atoms.size())
+                 ? g.atoms[static_cast<std::size_t>(k - 1)]
+                 : nullptr;
+      };
+      const auto bond = [&](int k) -> tLink* {
+        return k >= 1 && k <= static_cast<int>(g.bonds.size())
+                 ? g.bonds[static_cast<std::size_t>(k - 1)]
+                 : nullptr;
+      };
+      switch (s.op) {
+        case Op::Chain:
+          if (!growChain(g, s.a, x, y))
+            return true; // nothing under the pointer: nothing made
+          break;
+        case Op::Opposite:
+          if (tAtm* a = atom(s.a))
+            addOpposite(g, *a);
+          break;
+        case Op::Element:
+          if (tAtm* a = atom(s.a))
+            a->Change(s.b, 2);
+          break;
+        case Op::Double:
+          if (tLink* b = bond(s.a)) {
+            b->ddouble();
+            if (s.b == 4)
+              b->lineStyle = 4;
+          }
+          break;
+        case Op::Relax:
+          relax(g);
+          break;
+      }
+    }
+    // Terminal atoms of the group end at their ideal bond lengths.
+    for (tLink* b : g.bonds) {
+      auto* outer = dynamic_cast<tAtm*>(b->Atm2);
+      if (outer && outer->NAttachedBonds() == 1 && b->RLength() > 0)
+        b->extend(2, b->RAB() / b->RLength());
+    }
+    return true;
+  }
+  return false;
+}
+
+} // namespace trelvix
