@@ -23,7 +23,9 @@ enum class Op
   Chain,    ///< grow a chain of a carbons from the picked atom
   Opposite, ///< a new carbon on atom a, opposite the sum of its bond vectors
   Element,  ///< atom a becomes element b, its symbol shown
+  Straight, ///< a new carbon on atom a, straight on along the bond that reached it
   Double,   ///< bond a becomes double (b = 4: drawn centred)
+  Triple,   ///< bond a becomes triple, drawn centred
   Relax,    ///< in 3D mode, tidy the group's geometry
 };
 
@@ -79,6 +81,63 @@ const std::vector<Recipe> recipes = {
       { Op::Element, 2, 8 } } }, // NO
   { 542,
     { { Op::Chain, 2 }, { Op::Element, 1, 7 }, { Op::Element, 2, 8 }, { Op::Double, 1 } } }, // =NOH
+  // The triple-bonded pairs: a carbon linked, a second one straight on.
+  { 562, { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 } } }, // C%CH
+  { 533,
+    { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 }, { Op::Element, 2, 7 } } }, // CN
+  { 565,
+    { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 }, { Op::Element, 1, 7 } } }, // N%CH
+  { 540,
+    { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 }, { Op::Element, 2, 8 } } }, // CO
+  // SO2: the nitro recipe with sulphur, both double bonds centred.
+  { 537,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 16 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 3, 8 },
+      { Op::Double, 2, 4 },
+      { Op::Double, 3, 4 } } },
+  // The tetrahedral acids and their amides and sulphones: a centre with three outer atoms.
+  { 536,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 16 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 3, 8 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 2, 4 },
+      { Op::Relax } } }, // SO3H
+  { 560,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 15 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 3, 8 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 2, 4 },
+      { Op::Relax } } }, // PO(OH)2
+  { 541,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 16 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 3, 7 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 2, 4 },
+      { Op::Relax } } }, // SO2NH2
+  { 554,
+    { { Op::Chain, 2 },
+      { Op::Opposite, 1 },
+      { Op::Opposite, 1 },
+      { Op::Element, 1, 16 },
+      { Op::Element, 2, 8 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 2, 4 },
+      { Op::Relax } } }, // SO2CH3
 };
 
 struct Group
@@ -87,22 +146,11 @@ struct Group
   std::vector<tLink*> bonds; // b1, b2, ...
 };
 
-// Puts a new carbon on atom, opposite the sum of its bond vectors, one bond length away.
-bool addOpposite(Group& g, tAtm& atom)
+// A new carbon bonded to atom at atom + d, listed in the group and in atom's piece.
+void addCarbon(Group& g, tAtm& atom, const double d[3])
 {
-  atom.AttachedAtoms();
-  double s[3] = { 0, 0, 0 };
-  for (const tXY* n : *atom.atoms) {
-    s[0] += n->x3 - atom.x3;
-    s[1] += n->y3 - atom.y3;
-    s[2] += n->z3 - atom.z3;
-  }
-  const double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
-  if (length <= 0.001)
-    return false;
-  const double f = -bondScale() / length;
   auto* added = new tAtm(6, 0, 0, 0);
-  added->setRXYZ(atom.x3 + s[0] * f, atom.y3 + s[1] * f, atom.z3 + s[2] * f);
+  added->setRXYZ(atom.x3 + d[0], atom.y3 + d[1], atom.z3 + d[2]);
   auto* bond = new tbond(&atom, added);
   bond->ssingle();
   CurrentDrawing->adopt(added, bond);
@@ -112,7 +160,40 @@ bool addOpposite(Group& g, tAtm& atom)
   }
   g.atoms.push_back(added);
   g.bonds.push_back(bond);
-  return true;
+}
+
+// Puts a new carbon on atom, opposite the sum of its bond vectors, one bond length away. Three
+// bonds in the page plane cancel out: then the new carbon stands out of the page.
+void addOpposite(Group& g, tAtm& atom)
+{
+  atom.AttachedAtoms();
+  double s[3] = { 0, 0, 0 };
+  for (const tXY* n : *atom.atoms) {
+    s[0] += n->x3 - atom.x3;
+    s[1] += n->y3 - atom.y3;
+    s[2] += n->z3 - atom.z3;
+  }
+  const double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+  const double L = bondScale();
+  if (length <= 0.001 * L) {
+    const double up[3] = { 0, 0, L };
+    addCarbon(g, atom, up);
+    return;
+  }
+  const double d[3] = { -s[0] * L / length, -s[1] * L / length, -s[2] * L / length };
+  addCarbon(g, atom, d);
+}
+
+// Puts a new carbon on atom, straight on along the bond from the atom before it.
+void addStraight(Group& g, tAtm& atom, const tXY& before)
+{
+  double d[3] = { atom.x3 - before.x3, atom.y3 - before.y3, atom.z3 - before.z3 };
+  const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  if (length <= 0)
+    return;
+  for (double& c : d)
+    c *= bondScale() / length;
+  addCarbon(g, atom, d);
 }
 
 bool growChain(Group& g, int n, double x, double y)
@@ -182,6 +263,16 @@ bool addSubstituent(int code, double x, double y)
         case Op::Element:
           if (tAtm* a = atom(s.a))
             a->Change(s.b, 2);
+          break;
+        case Op::Straight:
+          if (tAtm* a = atom(s.a); a && bond(s.a))
+            addStraight(g, *a, *(bond(s.a)->Atm1));
+          break;
+        case Op::Triple:
+          if (tLink* b = bond(s.a)) {
+            b->triple();
+            b->lineStyle = 4;
+          }
           break;
         case Op::Double:
           if (tLink* b = bond(s.a)) {
