@@ -89,6 +89,45 @@ const std::vector<Recipe> recipes = {
     { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 }, { Op::Element, 1, 7 } } }, // N%CH
   { 540,
     { { Op::Chain, 1 }, { Op::Straight, 1 }, { Op::Triple, 2 }, { Op::Element, 2, 8 } } }, // CO
+  // The esters and amides: a propyl branch whose first atom is O, S or N and whose middle carbon
+  // carries a double-bonded oxygen.
+  { 564,
+    { { Op::Chain, 3 },
+      { Op::Element, 1, 8 },
+      { Op::Opposite, 2 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 4 },
+      { Op::Relax } } }, // OCOCH3
+  { 561,
+    { { Op::Chain, 3 },
+      { Op::Element, 1, 16 },
+      { Op::Opposite, 2 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 4 },
+      { Op::Relax } } }, // SCOCH3
+  { 567,
+    { { Op::Chain, 3 },
+      { Op::Element, 1, 8 },
+      { Op::Opposite, 2 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 4 },
+      { Op::Element, 3, 8 },
+      { Op::Relax } } }, // OCOOH
+  { 568,
+    { { Op::Chain, 3 },
+      { Op::Element, 1, 8 },
+      { Op::Opposite, 2 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 4 },
+      { Op::Element, 3, 7 },
+      { Op::Relax } } }, // OCONH2
+  { 559,
+    { { Op::Chain, 3 },
+      { Op::Element, 1, 7 },
+      { Op::Opposite, 2 },
+      { Op::Element, 4, 8 },
+      { Op::Double, 4 },
+      { Op::Relax } } }, // NHCOCH3
   // SO2: the nitro recipe with sulphur, both double bonds centred.
   { 537,
     { { Op::Chain, 2 },

@@ -127,6 +127,8 @@ TEST_F(CommandTest, SubstituentRecipesMakeTheirGroups)
     { 533, { 6, 7 }, 0 },        // CN
     { 536, { 16, 8, 8, 8 }, 1 }, // SO3H
     { 541, { 16, 8, 7, 8 }, 1 }, // SO2NH2
+    { 564, { 8, 6, 6, 8 }, 1 },  // OCOCH3
+    { 568, { 8, 6, 7, 8 }, 1 },  // OCONH2
   };
   for (const Case& c : cases) {
     CommandLayer fresh{ std::make_unique<tDrawing>() };
