@@ -148,8 +148,9 @@ TEST_F(CommandTest, SubstituentRecipesMakeTheirGroups)
     // No atom over its valence, but for the hypervalent sulphur and phosphorus centres, whose
     // table valence counts two bonds only.
     for (const tXY* a : atoms) {
-      if (a->element != 15 && a->element != 16)
+      if (a->element != 15 && a->element != 16) {
         EXPECT_GE(a->freeValence, 0) << c.code;
+      }
     }
   }
   EXPECT_TRUE(messages().empty());
