@@ -1,8 +1,8 @@
 // trelvix3d-cli: the headless front end. Every command reads and writes documents with the same
 // code the program uses. Exit status: 0 success, 1 a user error (the message on standard error),
 // 2 bad usage.
-#include "cli/build_steps.h"
 #include "cli/cli_session.h"
+#include "cli/command_steps.h"
 #include "cli/document_json.h"
 #include "cli/render_command.h"
 #include "document/commands.h"

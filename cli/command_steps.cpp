@@ -1,4 +1,4 @@
-#include "cli/build_steps.h"
+#include "cli/command_steps.h"
 
 #include "document/commands.h"
 #include "document/drawing.h"
