@@ -82,8 +82,7 @@ tArrow::tArrow(SymbolKind kind,
                std::uint8_t lineWidth)
   : tSymbol(penStyle, colour, style, lineWidth)
 {
-  symbolKind = kind;
-  addShape(shapeOf(kind), bondScale());
+  takeShape(kind, shapeOf(kind));
 }
 
 int tArrow::sign() const
@@ -153,8 +152,7 @@ tarc::tarc(SymbolKind kind,
            std::uint8_t lineWidth)
   : tSymbol(penStyle, colour, style, lineWidth)
 {
-  symbolKind = kind;
-  addShape(shapeOf(kind), bondScale());
+  takeShape(kind, shapeOf(kind));
 }
 
 tArcArrow::tArcArrow(std::uint8_t penStyle,
@@ -189,8 +187,7 @@ ttriangle::ttriangle(std::uint8_t penStyle,
                      std::uint8_t lineWidth)
   : tSymbol(penStyle, colour, style, lineWidth)
 {
-  symbolKind = TriangleSymbol;
-  addShape(shapeOf(TriangleSymbol), bondScale());
+  takeShape(TriangleSymbol, shapeOf(TriangleSymbol));
 }
 
 } // namespace trelvix

@@ -81,6 +81,12 @@ bool tSymbol::isArrow() const
          symbolKind == ArcArrowSymbol;
 }
 
+void tSymbol::takeShape(SymbolKind kind, const SymbolShape& shape)
+{
+  symbolKind = kind;
+  addShape(shape, bondScale());
+}
+
 void tSymbol::addShape(const SymbolShape& shape, double unit)
 {
   const int first = Atoms.Count();

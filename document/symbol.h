@@ -138,6 +138,8 @@ protected:
   /// symbol already has. Points take the first colour; strokes are invisible single bonds with the
   /// symbol's colour and line width.
   void addShape(const SymbolShape& shape, double unit);
+  /// Makes the symbol one of kind, its points and strokes those of shape at one bond length.
+  void takeShape(SymbolKind kind, const SymbolShape& shape);
 };
 
 /// The document's graphic symbols (references; the document owns them).
