@@ -1,0 +1,105 @@
+// Vibrational levels and the thermodynamic functions they give, with the textbook signs: the
+// thermal parts raise the energy and lower the Helmholtz energy, so the entropy is positive and
+// grows with the temperature.
+#include "mechanics/partition_function.h"
+
+#include "model/fragment.h"
+
+#include <cmath>
+
+namespace trelvix {
+
+namespace {
+
+constexpr double temperatureShift = 0.001;
+// Calories in one litre-atmosphere.
+constexpr double caloriesPerLitreAtmosphere = 24.217242;
+
+// A cache serves temperatures within 0.001 K of the one it was computed for. The first call
+// always computes: an unfilled cache must not pass for a value at 0 K.
+bool cacheIsStale(bool filled, double cacheT, double T)
+{
+  return !filled || std::fabs(cacheT - T) > temperatureShift;
+}
+
+} // namespace
+
+tPF::tPF(const TFragment& fragment)
+  : S(fragment)
+  , molarMass(fragment.getmw())
+  , momentProduct(fragment.GetIABC())
+  , state(fragment.phase)
+{
+}
+
+void tPF::InsertFreq(const tNu& level)
+{
+  // A level without a positive, finite wavenumber (a term of zero force constant) is no
+  // oscillator: it would only put infinities into the sums.
+  if (!(level.nu > 0) || !std::isfinite(level.nu))
+    return;
+  for (tNu& old : levels_) {
+    if (std::fabs(old.nu - level.nu) < mergeWidth) {
+      old.nu = (level.g * level.nu + old.g * old.nu) / (level.g + old.g);
+      old.g = static_cast<std::int16_t>(old.g + level.g);
+      return;
+    }
+  }
+  levels_.push_back(level);
+}
+
+double tPF::Energy(double T)
+{
+  if (cacheIsStale(energyFilled_, energyT_, T)) {
+    energyFilled_ = true;
+    energyT_ = T + temperatureShift;
+    double sum = 0;
+    for (const tNu& l : levels_) {
+      const double theta = l.theta();
+      const double x = theta / energyT_;
+      sum += l.g * l.w * R * theta * (0.5 + 1.0 / std::expm1(x));
+    }
+    energy_ = sum;
+  }
+  return energy_;
+}
+
+double tPF::Helmholtz(double T)
+{
+  if (cacheIsStale(helmholtzFilled_, helmholtzT_, T)) {
+    helmholtzFilled_ = true;
+    helmholtzT_ = T + temperatureShift;
+    double sum = 0;
+    for (const tNu& l : levels_) {
+      const double theta = l.theta();
+      const double x = theta / helmholtzT_;
+      sum += l.g * l.w * R * (theta / 2 + helmholtzT_ * std::log1p(-std::exp(-x)));
+    }
+    helmholtz_ = sum;
+  }
+  return helmholtz_;
+}
+
+double tPF::Entropy(double T)
+{
+  const double e = Energy(T);
+  entropy_ = (e - Helmholtz(T)) / (T + temperatureShift);
+  return entropy_;
+}
+
+double tPF::pressureVolume(double T, double P) const
+{
+  return caloriesPerLitreAtmosphere * S.amount * P * S.GetVdwParms(T, P).V;
+}
+
+double tPF::Enthalpy(double T, double P)
+{
+  return pressureVolume(T, P) + Energy(T);
+}
+
+double tPF::Gibbs(double T, double P)
+{
+  return pressureVolume(T, P) + Helmholtz(T);
+}
+
+} // namespace trelvix

@@ -1,0 +1,239 @@
+// The analysis of a drawn reaction: which structures stand left and right of the arrow, whether
+// the elements balance, and the reaction's energy, entropy, enthalpy and Gibbs energy changes.
+#include "mechanics/reaction.h"
+
+#include "document/arrows.h"
+#include "document/drawing.h"
+#include "document/symbol.h"
+#include "model/atom.h"
+#include "model/element_table.h"
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace trelvix {
+
+namespace {
+
+constexpr double R = tPF::R;
+constexpr double tolerance = 0.001;
+
+enum class Side
+{
+  Left,
+  Right,
+  OnLine
+};
+
+double arrowX(const tArrow& arrow)
+{
+  return arrow.center0().x;
+}
+
+Side sideOf(double x, const tArrow& arrow)
+{
+  const double line = arrowX(arrow);
+  return x < line ? Side::Left : x > line ? Side::Right : Side::OnLine;
+}
+
+double centreX(const tStructure& s)
+{
+  double x = 0, y = 0, z = 0;
+  s.getcg(x, y, z);
+  return x;
+}
+
+// Gas-phase states take the ideal-gas terms of enthalpy and Gibbs energy.
+bool isGasState(const tStructure& s)
+{
+  return s.phase == 0 || s.phase == 3;
+}
+
+// sign x (Σ right − Σ left) of term over the species; species on the arrow's line count as
+// onLine says (or not at all).
+template<class Term>
+double signedSum(const tArrow& arrow, ReactionThermo& thermo, std::optional<Side> onLine, Term term)
+{
+  double sum = 0;
+  for (ReactionSpecies& sp : thermo.species()) {
+    Side side = sideOf(centreX(*sp.structure), arrow);
+    if (side == Side::OnLine) {
+      if (!onLine)
+        continue;
+      side = *onLine;
+    }
+    const double value = term(sp);
+    sum += side == Side::Right ? value : -value;
+  }
+  return arrow.sign() * sum;
+}
+
+std::string fixed(double x, int width, int decimals)
+{
+  char text[64];
+  std::snprintf(text, sizeof text, "%*.*f", width, decimals, x);
+  return text;
+}
+
+// The per-element right-minus-left sums of the atoms, each atom by its own side (on the line:
+// left), weighted by its structure's moles.
+std::map<int, double> elementExcess(const tArrow& arrow, const ReactionThermo& thermo)
+{
+  std::map<int, double> excess;
+  for (const ReactionSpecies& sp : thermo.species()) {
+    for (const tXY* a : sp.structure->Atoms) {
+      if (a->textFlag || a->element <= 0)
+        continue;
+      const double moles = sp.structure->amount;
+      excess[a->element] += sideOf(a->x3, arrow) == Side::Right ? moles : -moles;
+    }
+  }
+  return excess;
+}
+
+} // namespace
+
+ReactionThermo::ReactionThermo(tDrawing& drawing)
+  : drawing_(drawing)
+{
+  for (tStructure* s : drawing.Groups) {
+    if (dynamic_cast<tSymbol*>(s))
+      continue;
+    ReactionSpecies sp;
+    sp.structure = s;
+    sp.pf = std::make_unique<tPF>(*s);
+    species_.push_back(std::move(sp));
+  }
+}
+
+const tArrow* reactionArrow(const tDrawing& drawing)
+{
+  if (!drawing.Symbols)
+    return nullptr;
+  for (const tSymbol* s : *drawing.Symbols) {
+    if (s->symbolKind >= PlainSymbol && s->symbolKind <= EquilibriumArrow2Symbol) {
+      if (const auto* arrow = dynamic_cast<const tArrow*>(s))
+        return arrow;
+    }
+  }
+  return nullptr;
+}
+
+bool checkbalance(const tArrow& arrow, const ReactionThermo& thermo)
+{
+  double massLeft = 0, massRight = 0, elementsLeft = 0, elementsRight = 0;
+  for (const ReactionSpecies& sp : thermo.species()) {
+    const tStructure& s = *sp.structure;
+    (sideOf(centreX(s), arrow) == Side::Left ? massLeft : massRight) += s.getmw() * s.amount;
+    for (const tXY* a : s.Atoms) {
+      if (a->textFlag)
+        continue;
+      (sideOf(a->x3, arrow) == Side::Right ? elementsRight : elementsLeft) += a->element * s.amount;
+    }
+  }
+  return std::fabs(elementsLeft - elementsRight) < tolerance &&
+         std::fabs(massLeft - massRight) < tolerance;
+}
+
+std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo)
+{
+  double hydrogens = 0;
+  for (const ReactionSpecies& sp : thermo.species()) {
+    const tStructure& s = *sp.structure;
+    const double n = s.Atoms.nHydrogens() * s.amount;
+    hydrogens += sideOf(centreX(s), arrow) == Side::Right ? n : -n;
+  }
+  std::string text;
+  if (std::fabs(hydrogens) > tolerance)
+    text += fixed(hydrogens, 3, 1) + "H ";
+  for (const auto& [z, excess] : elementExcess(arrow, thermo)) {
+    if (z > 1 && std::fabs(excess) > tolerance)
+      text += fixed(excess, 3, 1) + elementData(z).symbol + " ";
+  }
+  return text;
+}
+
+double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    const double moles = sp.structure->amount;
+    return sp.formationEnergy * moles + sp.structure->Evdw(T, P) + sp.pf->Energy(T) * moles;
+  });
+}
+
+double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    return sp.structure->SVDW(T, P) + sp.pf->Entropy(T) * sp.structure->amount;
+  });
+}
+
+double deltaA(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  return deltaE(arrow, thermo, T, P) - T * deltaS(arrow, thermo, T, P);
+}
+
+double deltaH(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  return deltaE(arrow, thermo, T, P) +
+         signedSum(arrow, thermo, Side::Left, [&](ReactionSpecies& sp) {
+           return isGasState(*sp.structure) ? R * sp.structure->amount * T : 0.0;
+         });
+}
+
+double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  // The shift keeps ln P finite when the pressure has been driven to zero.
+  const double shiftedP = P + 1e-05;
+  return deltaH(arrow, thermo, T, shiftedP) - T * deltaS(arrow, thermo, T, shiftedP) +
+         signedSum(arrow, thermo, Side::Right, [&](ReactionSpecies& sp) {
+           return isGasState(*sp.structure) ? R * sp.structure->amount * T * std::log(shiftedP)
+                                            : 0.0;
+         });
+}
+
+std::optional<double> logK(double dG, double T)
+{
+  if (!(T > 0))
+    return std::nullopt;
+  // log10 e and 1 / R.
+  return 0.4342944805818469 * (0.5032282089604815 * -dG / T);
+}
+
+std::string verdictText(double dH, double dG)
+{
+  const bool endothermic = dH > tolerance;
+  const bool exothermic = dH < -tolerance;
+  const bool nonSpontaneous = dG > tolerance;
+  const bool spontaneous = dG < -tolerance;
+  if (!(endothermic || exothermic) || !(spontaneous || nonSpontaneous))
+    return {};
+  return std::string(endothermic ? "Endothermic" : "Exothermic") + ", " +
+         (spontaneous ? "Spontaneous" : "Non-spontaneous");
+}
+
+ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
+{
+  ReactionResult r;
+  r.balanced = checkbalance(arrow, thermo);
+  r.dH = deltaH(arrow, thermo, T, P);
+  r.dS = deltaS(arrow, thermo, T, P);
+  r.dG = deltaG(arrow, thermo, T, P);
+  r.logK = logK(r.dG, T);
+  r.dHText = fixed(r.dH * 0.001, 10, std::fabs(r.dH) < 10000 ? 2 : 1);
+  r.dGText = fixed(r.dG * 0.001, 10, std::fabs(r.dG) < 10000 ? 2 : 1);
+  r.dSText = fixed(r.dS, 10, std::fabs(r.dS) < 100 ? 2 : 1);
+  r.logKText = r.logK ? fixed(*r.logK, 10, std::fabs(*r.logK) < 10 ? 2 : 1) : "undefined";
+  if (r.balanced) {
+    r.status = "Balanced";
+    r.message = verdictText(r.dH, r.dG);
+  } else {
+    r.status = "Unbalanced";
+    r.imbalance = imbalanceText(arrow, thermo);
+    r.message = r.imbalance;
+  }
+  return r;
+}
+
+} // namespace trelvix

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "mechanics/partition_function.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trelvix {
+
+class tArrow;
+class tDrawing;
+class tStructure;
+
+/// One species of a drawn reaction: a structure of the document with its partition function and
+/// its force-field formation energy (cal/mol).
+struct ReactionSpecies
+{
+  tStructure* structure = nullptr;
+  std::unique_ptr<tPF> pf;
+  double formationEnergy = 0;
+};
+
+/// The thermochemistry of a document's structures, prepared when the reaction is analysed and
+/// freed after: one species per structure of Groups (graphic symbols never count), each with an
+/// empty partition function until its levels are filled in.
+class ReactionThermo
+{
+public:
+  explicit ReactionThermo(tDrawing& drawing);
+
+  tDrawing& drawing() const { return drawing_; }
+  std::vector<ReactionSpecies>& species() { return species_; }
+  const std::vector<ReactionSpecies>& species() const { return species_; }
+
+private:
+  tDrawing& drawing_;
+  std::vector<ReactionSpecies> species_;
+};
+
+/// The reaction arrow the analysis reads: the first symbol of kind 101..105; nullptr without one.
+const tArrow* reactionArrow(const tDrawing& drawing);
+
+/// True when the elements (atomic numbers times moles, each atom by the side of its own x; an atom
+/// on the arrow's line counts as left) and the masses (by the side of each structure's centre; a
+/// centre on the line counts as right) agree on both sides within 0.001.
+bool checkbalance(const tArrow& arrow, const ReactionThermo& thermo);
+/// The right-minus-left excess of hydrogens ("%3.1fH ") and of each heavier element in ascending
+/// order ("%3.1f" then the symbol and a blank); parts within 0.001 of zero are left out.
+std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo);
+
+// The changes of the reaction, products minus reactants as the arrow points: sign x (right − left).
+// cal/mol and cal/(mol K); T kelvin, P atmospheres.
+double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+double deltaA(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+double deltaH(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+
+/// log10 K = −ΔG / (2.303 R T); nullopt at T = 0, where it is undefined.
+std::optional<double> logK(double dG, double T);
+/// The verdict the reaction tool shows for a balanced reaction; empty when ΔH or ΔG lies within
+/// 0.001 of zero (the tool then keeps its previous text).
+std::string verdictText(double dH, double dG);
+
+/// What the reaction tool shows for a document at T and P, numbers and texts.
+struct ReactionResult
+{
+  bool balanced = false;
+  std::string imbalance;
+  double dH = 0;
+  double dS = 0;
+  double dG = 0;
+  std::optional<double> logK;
+  /// "Balanced" or "Unbalanced".
+  std::string status;
+  /// The verdict for a balanced reaction, the imbalance text for an unbalanced one.
+  std::string message;
+  std::string dHText;
+  std::string dGText;
+  std::string dSText;
+  std::string logKText;
+};
+
+ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+
+} // namespace trelvix
