@@ -263,11 +263,11 @@ void QtCanvas::shadedSphere(Point centre, int r, Colour colour)
   if (!active()) {
     return;
   }
-  if (r < 5 || r > SpherePictures::largestRadius || !blitsPictures()) {
+  if (r < 5 || r > SpherePictures::largestRadius || m_antialiased || !blitsPictures()) {
     Canvas::shadedSphere(centre, r, colour);
     return;
   }
-  const QImage picture = SpherePictures::picture(r, colour, m_antialiased);
+  const QImage picture = SpherePictures::picture(r, colour);
   const int corner = r + SpherePictures::margin;
   m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   m_painter->drawImage(QPoint(centre.x - corner, centre.y - corner), picture);

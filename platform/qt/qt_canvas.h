@@ -53,10 +53,10 @@ public:
   /// Fills the paint device's whole area with colour (in device pixels, whatever the painter's
   /// transform).
   void fillSurface(Colour colour) override;
-  /// On an image, in Copy mode and without scaling: blits the sphere's cached picture
-  /// (SpherePictures), the same pixels as the four discs at a third of the cost. Otherwise (a
-  /// vector file, NotXor, a scaled painter, a sphere too small or too large to cache) draws the
-  /// four discs.
+  /// On an image, in Copy mode, without antialiasing or scaling: blits the sphere's cached
+  /// picture (SpherePictures), the same pixels as the four discs at a fraction of the cost.
+  /// Otherwise (a vector file, NotXor, smooth drawing, a scaled painter, a sphere too small or too
+  /// large to cache) draws the four discs.
   void shadedSphere(Point centre, int r, Colour colour) override;
 
   /// Where text drawn at the anchor starts: the left end of its baseline. Horizontally the anchor

@@ -15,20 +15,18 @@ namespace {
 // and made again as needed, so memory stays bounded (a few MB).
 constexpr std::size_t mostPictures = 2048;
 
-std::uint64_t keyOf(int r, Colour colour, bool antialiased)
+std::uint64_t keyOf(int r, Colour colour)
 {
-  return (static_cast<std::uint64_t>(r) << 32) | (antialiased ? 1ULL << 24 : 0) |
-         (colour & 0xFFFFFF);
+  return (static_cast<std::uint64_t>(r) << 32) | (colour & 0xFFFFFF);
 }
 
-QImage paintPicture(int r, Colour colour, bool antialiased)
+QImage paintPicture(int r, Colour colour)
 {
   const int side = 2 * (r + SpherePictures::margin);
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   QtCanvas canvas(painter);
-  canvas.setAntialiased(antialiased);
   const int centre = r + SpherePictures::margin;
   drawShadedDiscs(canvas, Point{ centre, centre }, r, colour);
   return image;
@@ -36,18 +34,18 @@ QImage paintPicture(int r, Colour colour, bool antialiased)
 
 } // namespace
 
-QImage SpherePictures::picture(int r, Colour colour, bool antialiased)
+QImage SpherePictures::picture(int r, Colour colour)
 {
   static std::mutex lock;
   static std::unordered_map<std::uint64_t, QImage> pictures;
-  const std::uint64_t key = keyOf(r, colour, antialiased);
+  const std::uint64_t key = keyOf(r, colour);
   {
     const std::lock_guard guard(lock);
     const auto it = pictures.find(key);
     if (it != pictures.end())
       return it->second;
   }
-  QImage made = paintPicture(r, colour, antialiased);
+  QImage made = paintPicture(r, colour);
   const std::lock_guard guard(lock);
   if (pictures.size() >= mostPictures)
     pictures.clear();
