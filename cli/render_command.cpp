@@ -1,9 +1,8 @@
 #include "cli/render_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/render_file.h"
 #include "document/drawing.h"
-#include "platform/qt/image_canvas.h"
-#include "platform/qt/svg_canvas.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
@@ -71,24 +70,14 @@ int runRender(CliSession& session,
   char* argv[] = { name, nullptr };
   QGuiApplication app(argc, argv);
 
-  if (png) {
-    ImageCanvas canvas(width, height);
-    drawing->print(canvas);
-    session.flushMessages();
-    if (!canvas.savePng(output)) {
-      std::cerr << "Cannot write " << output << '\n';
-      return userError;
-    }
-    return 0;
-  }
-  SvgCanvas canvas(output, width, height, drawing->title);
-  if (!canvas.isOpen()) {
+  const bool written =
+    renderFile(*drawing, output, png ? RenderFormat::Png : RenderFormat::Svg, width, height);
+  session.flushMessages();
+  if (!written) {
     std::cerr << "Cannot write " << output << '\n';
     return userError;
   }
-  drawing->print(canvas);
-  session.flushMessages();
-  return canvas.finish() ? 0 : userError;
+  return 0;
 }
 
 } // namespace trelvix

@@ -3,8 +3,28 @@
 #include "document/symbol.h"
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace trelvix {
+
+/// The corners of an arrow head drawn at tip, pointing away from the point before it: the head is
+/// a quarter of a bond length long (to its base, on the line) and a third of one wide (side1 and
+/// side2, on either side of the base). side1 lies left of the direction of travel on the page
+/// (above a head pointing right, y growing downwards).
+struct ArrowHead
+{
+  Point tip;
+  Point base;
+  Point side1;
+  Point side2;
+};
+
+/// The head at tip for the point before it, both in pixels, scale the bond length in pixels: the
+/// direction from before to tip is stretched to scale and rounded to whole pixels (dx, dy); base =
+/// tip - (dx / 4, dy / 4), side1 = base + (dy / 6, -dx / 6), side2 = base - (dy / 6, -dx / 6),
+/// every division truncating. Empty when the two points coincide (no direction).
+std::optional<ArrowHead> arrowHead(Point tip, Point before, double scale);
 
 /// A straight reaction arrow. Its first point (position 0) is the tip of its head, its second
 /// (position 1) the end of its tail, with one stroke between them; a new one lies along x with its
@@ -27,7 +47,14 @@ public:
   std::int32_t left() const;
   std::int32_t right() const;
 
+  /// The shaft (the strokes) and the head at the first point.
+  void print(Canvas& canvas) override;
+
 protected:
+  /// The head at point tipIndex pointing away from point beforeIndex; nothing when either is
+  /// missing.
+  void headAt(Canvas& canvas, int tipIndex, int beforeIndex) const;
+
   /// The arrow of the given kind, with that kind's outline.
   tArrow(SymbolKind kind,
          std::uint8_t penStyle,
@@ -42,6 +69,9 @@ class tdblArrow : public tArrow
 {
 public:
   tdblArrow(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+  /// The arrow, then the same head at the second point pointing away from the first.
+  void print(Canvas& canvas) override;
 };
 
 /// The equilibrium arrow: two parallel arrows pointing opposite ways. Points 0 and 1 are the
@@ -52,6 +82,11 @@ class tEqArrow1 : public tArrow
 {
 public:
   tEqArrow1(std::uint8_t penStyle, Colour colour, std::uint8_t style, std::uint8_t lineWidth);
+
+  /// Both shafts, the head of the forward arrow at point 0 and that of the backward arrow at
+  /// point 2 (away from point 3). With half heads and the direction +1 the two barbs lie on the
+  /// outer sides, above the upper arrow and below the lower one.
+  void print(Canvas& canvas) override;
 
 protected:
   tEqArrow1(SymbolKind kind,
@@ -88,7 +123,19 @@ public:
   tXY* apex() const { return Atoms.At(apexIndex); }
   tXY* T() const { return Atoms.At(tailIndex); }
 
+  /// The circular arc from T through the apex to H, as a polyline of short chords (about four
+  /// pixels each) from T's screen position to H's; the two strokes when the three points lie on a
+  /// line.
+  void print(Canvas& canvas) override;
+
 protected:
+  /// The polyline print draws; its last point is H and the one before it lies on the arc
+  /// towards the apex. Empty when a point is missing.
+  std::vector<Point> arcPoints() const;
+  /// A point one step back from H along the arc's tangent at H (the way the arc arrives), for
+  /// aiming a head; H itself when the arc is degenerate and has no second point.
+  Point beforeHead() const;
+
   tarc(SymbolKind kind,
        std::uint8_t penStyle,
        Colour colour,
@@ -108,6 +155,9 @@ public:
   void reverse();
   /// Shift step: a quarter turn clockwise on the page about center0; then update.
   void turnQuarter();
+
+  /// The arc, then a head at H pointing along the arc's tangent there.
+  void print(Canvas& canvas) override;
 };
 
 /// A triangle: three points (apex up, then the lower left and lower right corners) joined by

@@ -101,13 +101,23 @@ public:
   void protonate3d() override;
   void Deprotonate();
 
-  /// Draws the document on canvas as its view code chooses (0..19, 100..119 the stereo pair),
-  /// then the mole counts when shown and the energy message.
+  /// Draws the document on canvas as its view code chooses (0..19, 100..119 the stereo pair) with
+  /// the energy message, then the mole counts when shown, then the graphic symbols in their own
+  /// colours.
   void print(Canvas& canvas);
   using tStructure::print;
   /// The passes of one view code, then the labels; a stereo code draws the pair and puts the
   /// model back.
   void printView(Canvas& canvas, int view);
+  /// A full redraw of the window: the main canvas (the window's back buffer) is filled white, the
+  /// document printed on it, and the shell copies it to the window.
+  void Repaint();
+  /// Repaint. The depth order the 3D passes need is sorted by the passes themselves as they draw,
+  /// so there is nothing to sort beforehand.
+  void Refresh() { Repaint(); }
+  /// print on the main canvas over what it shows (no clearing), then copied to the window: a
+  /// quick redraw while the model moves.
+  void Preview();
 
   /// Removes atom from the document and every piece, with its bonds; frees it. Pieces left
   /// without atoms are freed.

@@ -1,6 +1,8 @@
 // Drawing the whole document by its view code.
 #include "document/drawing.h"
+#include "document/symbol.h"
 #include "model/list_drawing.h"
+#include "platform/shell.h"
 
 namespace trelvix {
 
@@ -102,11 +104,30 @@ void tDrawing::printView(Canvas& canvas, int view)
 void tDrawing::print(Canvas& canvas)
 {
   printView(canvas, viewMode);
+  printenergy(canvas);
   if (molesFlag) {
     for (tStructure* g : Groups)
       g->printmoles(canvas);
   }
-  printenergy(canvas);
+  // Symbols keep their own colours here: Color gives them the colour of the view when colours
+  // change, and recolouring at every redraw would overwrite a colour given to one symbol (and
+  // the red of a highlighted one).
+  Symbols->print(canvas);
+}
+
+void tDrawing::Repaint()
+{
+  Shell& shell = currentShell();
+  Canvas& buffer = shell.mainCanvas();
+  buffer.fillSurface(white);
+  print(buffer);
+  shell.present();
+}
+
+void tDrawing::Preview()
+{
+  print(canvasdc());
+  currentShell().present();
 }
 
 } // namespace trelvix

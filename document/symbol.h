@@ -133,7 +133,34 @@ public:
   /// z goes back to the reference z; screen positions follow.
   virtual void Rotate(const Point* centre, double angle);
 
+  // Drawing (symbol_drawing.cpp), at the points' screen positions.
+  /// The colour the symbol draws in: that of its strokes, which color sets (its first colour when
+  /// it has none).
+  Colour drawColour() const;
+  using tStructure::print;
+  /// The symbol's figure on canvas: a plain symbol and a triangle their strokes, the arrows their
+  /// shafts and heads, an arc its curve. Pen and brush of the canvas are kept.
+  virtual void print(Canvas& canvas);
+  /// print on the main canvas, its raster mode kept.
+  void show();
+  /// Erases the symbol on a white page: color white, show, then color back to the second colour.
+  void Hide();
+  /// Hide, then show again: in red (highlightColour) when on, else in the symbol's own colour.
+  /// The strokes keep the colour they are shown in.
+  void Highlight(bool on);
+  static constexpr Colour highlightColour = 0x0000FF;
+  /// One arrow head at tip pointing away from before (arrowHead, arrows.h), in the style byte's
+  /// head style and the symbol's colour: 0, 1 and 2 full heads (the triangle side1, tip, side2);
+  /// 3, 4 and 5 half heads (base, tip and side1 when the direction sign is +1, side2 when it is
+  /// -1). Styles 0 and 3 are filled; the others are outlines, the shaft showing through (1 and 2
+  /// look alike, as do 4 and 5). Nothing when the two points coincide.
+  void ShowHead(Canvas& canvas, Point tip, Point before) const;
+
 protected:
+  /// The strokes as lines from point to point, in the symbol's pen style (a triangle dash-dotted
+  /// when so made) with each stroke's own width and colour; visible flags play no part.
+  void printStrokes(Canvas& canvas) const;
+
   /// Adds the points and strokes of shape, scaled by unit (drawing units), after those the
   /// symbol already has. Points take the first colour; strokes are invisible single bonds with the
   /// symbol's colour and line width.
@@ -148,6 +175,12 @@ class tSymbols : public tBaseList<tSymbol>
 public:
   /// color(c) on every symbol, in list order.
   void color(Colour c);
+  void hide();
+  void highlight(bool on);
+  /// Every symbol's figure on canvas, in list order.
+  void print(Canvas& canvas);
+  /// Every symbol on the main canvas.
+  void show();
 };
 
 /// A new symbol of the class of kind, built at the origin with pen style 0, colour black, the

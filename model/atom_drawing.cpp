@@ -2,7 +2,7 @@
 #include "model/defaults.h"
 #include "model/element_colours.h"
 #include "model/label.h"
-#include "model/sphere.h"
+#include "platform/shaded_sphere.h"
 #include "platform/shell.h"
 
 #include <algorithm>
@@ -135,7 +135,7 @@ void tXY::drawball(Canvas& canvas, int r, Colour colour) const
 
 void tXY::drawsphere(Canvas& canvas, int r, Colour colour) const
 {
-  drawShadedSphere(canvas, Point{ screenX, screenY }, r, colour);
+  canvas.shadedSphere(Point{ screenX, screenY }, r, colour);
 }
 
 void tXY::showdot(Canvas& canvas) const

@@ -1,7 +1,7 @@
 #include "model/atom.h"
 #include "model/bond.h"
 #include "model/link.h"
-#include "model/sphere.h"
+#include "platform/shaded_sphere.h"
 
 #include <algorithm>
 #include <array>

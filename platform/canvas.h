@@ -133,6 +133,15 @@ public:
   virtual void text(Point at, std::string_view text) = 0;
   /// Width and height of text in the current font, in pixels.
   virtual TextExtent textExtent(std::string_view text) const = 0;
+  /// Fills the whole drawing surface with colour, whatever the pen, brush and raster mode: the
+  /// blank page a full redraw starts from.
+  virtual void fillSurface(Colour colour) = 0;
+
+  /// A shaded sphere of radius r pixels centred on centre in colour: the four discs of
+  /// drawShadedDiscs (platform/shaded_sphere.h), drawn here as four ellipses. A backend may put
+  /// the same pixels on its surface another way (a cached picture per colour and radius); pen and
+  /// brush are left as they were either way.
+  virtual void shadedSphere(Point centre, int r, Colour colour);
 
 private:
   Pen m_pen;

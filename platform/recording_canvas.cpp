@@ -70,6 +70,13 @@ void RecordingCanvas::text(Point at, std::string_view text)
   m_ops.push_back(std::move(op));
 }
 
+void RecordingCanvas::fillSurface(Colour colour)
+{
+  CanvasOp op = stateOp(CanvasOp::Kind::FillSurface);
+  op.colour = colour;
+  m_ops.push_back(std::move(op));
+}
+
 TextExtent RecordingCanvas::textExtent(std::string_view text) const
 {
   return TextExtent{ static_cast<std::int32_t>(text.size()) * cellWidth(font()),

@@ -17,12 +17,14 @@ struct CanvasOp
     Polygon,
     Ellipse,
     FillRect,
-    Text
+    Text,
+    FillSurface
   };
 
   Kind kind = Kind::Line;
   std::vector<Point> points; ///< Line: from, to; Polyline and Polygon: the points; Text: the anchor
   Rect rect;                 ///< Ellipse: the box; FillRect: the rectangle
+  Colour colour = black;     ///< FillSurface: the colour
   std::string text;
   Pen pen;
   Brush brush;
@@ -32,7 +34,8 @@ struct CanvasOp
   RasterMode rasterMode = RasterMode::Copy;
 };
 
-/// A canvas that draws nothing and keeps every call, for tests and headless runs.
+/// A canvas that draws nothing and keeps every call, for tests and headless runs. A shaded sphere
+/// is kept as the four ellipses it is made of.
 ///
 /// Its text metric is fixed so that layout is testable without fonts: a character cell is
 /// h pixels high and h * 3 / 5 pixels wide (integer division), where h is the magnitude of the
@@ -47,6 +50,7 @@ public:
   void fillRect(const Rect& rect) override;
   void text(Point at, std::string_view text) override;
   TextExtent textExtent(std::string_view text) const override;
+  void fillSurface(Colour colour) override;
 
   const std::vector<CanvasOp>& ops() const { return m_ops; }
   void clear() { m_ops.clear(); }

@@ -33,6 +33,7 @@ public:
   void seedRandom(std::uint64_t seed) override { m_random.seed(seed); }
   Canvas& mainCanvas() override { return m_canvas; }
   void requestRepaint() override { ++m_repaintRequests; }
+  void present() override { ++m_presents; }
   void captureMouse() override { m_captured = true; }
   void releaseMouse() override { m_captured = false; }
   Point cursorPos() const override { return m_cursor; }
@@ -48,6 +49,7 @@ public:
   void clearMessages() { m_messages.clear(); }
   int processEventsCalls() const { return m_processEventsCalls; }
   int repaintRequests() const { return m_repaintRequests; }
+  int presents() const { return m_presents; }
   bool mouseCaptured() const { return m_captured; }
   RecordingCanvas& canvas() { return m_canvas; }
 
@@ -60,6 +62,7 @@ private:
   Point m_cursor;
   int m_processEventsCalls = 0;
   int m_repaintRequests = 0;
+  int m_presents = 0;
   bool m_stop = false;
   bool m_captured = false;
 };

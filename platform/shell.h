@@ -54,8 +54,12 @@ public:
   virtual void seedRandom(std::uint64_t seed) = 0;
 
   /// The canvas of the drawing surface (the window's back buffer) that immediate drawing uses.
+  /// The program keeps it the size of the window's client area.
   virtual Canvas& mainCanvas() = 0;
+  /// Asks the program to redraw the document soon (after an edit).
   virtual void requestRepaint() = 0;
+  /// Copies the back buffer to the window now (the end of a full redraw).
+  virtual void present() = 0;
 
   virtual void captureMouse() = 0;
   virtual void releaseMouse() = 0;

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_canvas.h"
 
 #include "platform/qt/qt_font.h"
+#include "platform/qt/sphere_pictures.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -234,6 +235,42 @@ void QtCanvas::text(Point at, std::string_view text)
   p.setFont(currentFont());
   p.setPen(QPen(qColour(textColour())));
   p.drawText(textOrigin(at, text), qText(text));
+}
+
+void QtCanvas::fillSurface(Colour colour)
+{
+  if (!active() || m_painter->device() == nullptr) {
+    return;
+  }
+  const QPaintDevice& device = *m_painter->device();
+  m_painter->save();
+  m_painter->resetTransform();
+  m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+  m_painter->fillRect(QRect(0, 0, device.width(), device.height()), qColour(colour));
+  m_painter->restore();
+}
+
+bool QtCanvas::blitsPictures() const
+{
+  const QPaintDevice* device = m_painter->device();
+  return device != nullptr && device->devType() == QInternal::Image &&
+         m_painter->transform().type() <= QTransform::TxTranslate &&
+         rasterMode() == RasterMode::Copy;
+}
+
+void QtCanvas::shadedSphere(Point centre, int r, Colour colour)
+{
+  if (!active()) {
+    return;
+  }
+  if (r < 5 || r > SpherePictures::largestRadius || m_antialiased || !blitsPictures()) {
+    Canvas::shadedSphere(centre, r, colour);
+    return;
+  }
+  const QImage picture = SpherePictures::picture(r, colour);
+  const int corner = r + SpherePictures::margin;
+  m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  m_painter->drawImage(QPoint(centre.x - corner, centre.y - corner), picture);
 }
 
 TextExtent QtCanvas::textExtent(std::string_view text) const

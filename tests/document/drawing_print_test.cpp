@@ -95,5 +95,109 @@ TEST_F(DrawingPrintTest, StereoDrawsTwiceAndPutsTheModelBack)
   EXPECT_NEAR(o->z3, 10, 1e-9);
 }
 
+// The passes of a view code as letters, runs of one letter written once: E ellipses (circles,
+// balls, sphere discs), L thin lines (bonds), R wide lines (rods), T atom texts, N the label.
+std::string passes(const RecordingCanvas& canvas)
+{
+  std::string letters;
+  for (const CanvasOp& op : canvas.ops()) {
+    char letter = '?';
+    switch (op.kind) {
+      case CanvasOp::Kind::Ellipse:
+        letter = 'E';
+        break;
+      case CanvasOp::Kind::Line:
+        letter = op.pen.width > 1 ? 'R' : 'L';
+        break;
+      case CanvasOp::Kind::Text:
+        letter = op.text == "note" ? 'N' : 'T';
+        break;
+      default:
+        break;
+    }
+    if (letters.empty() || letters.back() != letter)
+      letters += letter;
+  }
+  return letters;
+}
+
+TEST_F(DrawingPrintTest, PassesAndTheirOrderByViewCode)
+{
+  // The carbon is skeletal (style 0, nothing to write), the oxygen written as text (style 2); the
+  // 3D styles write the symbols of atoms other than H and C, so only the oxygen's.
+  auto* label = new tLAtm(20, 20, "note");
+  doc.Atoms.Add(label);
+  doc.Labels.Add(label);
+  const struct
+  {
+    int view;
+    const char* passes;
+  } cases[] = {
+    { 0, "LTN" }, // bonds, atoms, labels
+    { 1, "N" },
+    { 2, "N" },
+    { 3, "N" },
+    { 4, "N" },   // labels alone
+    { 5, "ETN" }, // balls with symbols
+    { 6, "ELN" }, // balls, then bonds over them
+    { 7, "RN" },  // rods
+    { 8, "REN" }, // grey rods under the balls
+    { 9, "EN" },
+    { 10, "EN" },   // balls; spheres
+    { 11, "ERN" },  // circles, then rods
+    { 12, "LN" },   // lines
+    { 13, "ETN" },  // circles with symbols
+    { 14, "ETN" },  // spheres with symbols
+    { 15, "ELN" },  // as 6
+    { 16, "ERN" },  // white spheres, rods
+    { 17, "ETN" },  // white spheres with symbols
+    { 18, "ELTN" }, // white spheres, bonds, then the symbols other than H and C
+    { 19, "EN" },   // white spheres
+    // The stereo pair: labels, the passes twice, labels again.
+    { 100, "NLTLTN" },
+    { 110, "NEN" },
+    { 112, "NLN" },
+    { 118, "NELTELTN" },
+  };
+  for (const auto& c : cases) {
+    canvas.clear();
+    doc.viewMode = static_cast<std::uint8_t>(c.view);
+    doc.print(canvas);
+    EXPECT_EQ(passes(canvas), c.passes) << "view " << c.view;
+    EXPECT_EQ(doc.viewMode, c.view);
+  }
+}
+
+TEST_F(DrawingPrintTest, RodColoursFollowTheView)
+{
+  const struct
+  {
+    int view;
+    Colour documentColour;
+    Colour rod; // the colour of the top line of each rod or line
+  } cases[] = {
+    { 7, black, black },    // rods in the bonds' own colour
+    { 7, white, white },    // a white document: white rods
+    { 8, black, 0x777777 }, // grey rods under the balls
+    { 12, black, black },   // lines in black
+  };
+  for (const auto& c : cases) {
+    canvas.clear();
+    doc.Atoms.colour = c.documentColour;
+    doc.viewMode = static_cast<std::uint8_t>(c.view);
+    doc.print(canvas);
+    bool found = false;
+    for (const CanvasOp& op : canvas.ops()) {
+      if (op.kind != CanvasOp::Kind::Line)
+        continue;
+      found = true;
+      if (op.pen.width != 10) { // the dark edge under a tube is 4 x 2 + 2 wide
+        EXPECT_EQ(op.pen.colour, c.rod) << "view " << c.view;
+      }
+    }
+    EXPECT_TRUE(found) << "view " << c.view;
+  }
+}
+
 } // namespace
 } // namespace trelvix

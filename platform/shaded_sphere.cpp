@@ -1,4 +1,4 @@
-#include "model/sphere.h"
+#include "platform/shaded_sphere.h"
 
 #include <array>
 
@@ -34,7 +34,7 @@ void drawDisc(Canvas& canvas, Point centre, int r, Colour fill, Colour outline)
   canvas.setBrush(savedBrush);
 }
 
-void drawShadedSphere(Canvas& canvas, Point centre, int r, Colour colour)
+void drawShadedDiscs(Canvas& canvas, Point centre, int r, Colour colour)
 {
   if (r < 5) {
     drawDisc(canvas, centre, r, colour, outlineGrey);

@@ -1,0 +1,85 @@
+#include "cli/render_file.h"
+#include "document/arrows.h"
+#include "document/drawing.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+#include "platform/scripted_shell.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace trelvix {
+namespace {
+
+/// An oxygen at (100, 80) and an arrow from (110, 30) to its tip at (150, 30), in a current
+/// document drawn in Color Spheres.
+class RenderTest : public ::testing::Test
+{
+protected:
+  RenderTest()
+  {
+    setCurrentShell(&shell);
+    setCurrentDrawing(&doc);
+    doc.Atoms.Add(new tAtm(8, 100, 80, 0));
+    auto* arrow = new tArrow(0, black, tArrow::fullHead, 1);
+    arrow->Atoms.At(0)->setRXYZ(150, 30, 0);
+    arrow->Atoms.At(1)->setRXYZ(110, 30, 0);
+    arrow->update();
+    doc.AddSymbol(arrow);
+    doc.viewMode = 10;
+  }
+  ~RenderTest() override
+  {
+    setCurrentDrawing(nullptr);
+    setCurrentShell(nullptr);
+  }
+
+  std::string path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
+
+  ModelDefaultsScope defaults;
+  ScriptedShell shell;
+  tDrawing doc;
+  QTemporaryDir dir;
+};
+
+TEST_F(RenderTest, PngShowsTheOxygenSphereAtFullShadeInItsCentre)
+{
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(renderFile(doc, path("o.png"), RenderFormat::Png, 200, 160));
+  const QImage image(QString::fromStdString(path("o.png")));
+  ASSERT_EQ(image.size(), QSize(200, 160));
+  // Oxygen is 0x0000FF: the innermost disc, in the full colour, covers the atom's centre.
+  EXPECT_EQ(image.pixel(100, 80), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+  // The arrow's filled head: tip (150, 30), base 28 / 4 = 7 back at x 143, 4 pixels either side.
+  EXPECT_EQ(image.pixel(146, 30), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(146, 25), qRgb(255, 255, 255));
+}
+
+TEST_F(RenderTest, SvgParsesAndDrawsSpheresAsShapes)
+{
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(renderFile(doc, path("o.svg"), RenderFormat::Svg, 200, 160));
+  QFile file(QString::fromStdString(path("o.svg")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  QXmlStreamReader xml(text);
+  int images = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("image"))
+      ++images;
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(images, 0); // a vector file gets the discs themselves, not a cached picture
+  EXPECT_TRUE(QSvgRenderer(text).isValid());
+
+  EXPECT_FALSE(renderFile(doc, path("no/such/dir/o.svg"), RenderFormat::Svg, 200, 160));
+  EXPECT_FALSE(renderFile(doc, path("no/such/dir/o.png"), RenderFormat::Png, 200, 160));
+}
+
+} // namespace
+} // namespace trelvix
