@@ -1,5 +1,6 @@
 #include "cli/command_steps.h"
 
+#include "cli/optimize_command.h"
 #include "document/commands.h"
 #include "document/drawing.h"
 #include "platform/scripted_shell.h"
@@ -73,6 +74,8 @@ std::string runBuildSteps(CommandLayer& layer,
       layer.AddProtons3D();
     } else if (step == "noprotons") {
       layer.RemoveProtons();
+    } else if (optimizeStep(layer.drawing(), step)) {
+      // the geometry command ran on the document being built
     } else if (!commentStep(layer.drawing(), step)) {
       return step;
     }

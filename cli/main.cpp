@@ -4,6 +4,7 @@
 #include "cli/cli_session.h"
 #include "cli/command_steps.h"
 #include "cli/document_json.h"
+#include "cli/optimize_command.h"
 #include "cli/render_command.h"
 #include "document/commands.h"
 #include "document/drawing.h"
@@ -66,6 +67,8 @@ int main(int argc, char** argv)
 {
   CLI::App app{ "Trelvix3D command line: build, inspect, optimise and render .tvx documents",
                 "trelvix3d-cli" };
+  // One command per run: a later word naming a command (the build step "optimize") is a step.
+  app.require_subcommand(0, 1);
   app.set_version_flag("--version", std::string("trelvix3d-cli ") + TRELVIX_VERSION);
   int scale = 0;
   app
@@ -90,7 +93,22 @@ int main(int argc, char** argv)
   build->add_option("STEP",
                     buildSteps,
                     "CODE@X,Y, atom:Z@X,Y, branch:Z@X,Y, protons2d, protons3d, noprotons, "
-                    "title:TEXT, author:TEXT, notes:TEXT");
+                    "optimize[:METHOD], title:TEXT, author:TEXT, notes:TEXT");
+
+  std::string optimizeFile;
+  std::string optimizeOutput;
+  std::string optimizeMethod = "optimize";
+  std::optional<std::uint64_t> optimizeSeed;
+  bool optimizeProgress = false;
+  CLI::App* optimize = app.add_subcommand("optimize", "Optimise the geometry; print the strain");
+  optimize->add_option("FILE", optimizeFile, "The .tvx document")->required();
+  optimize->add_option("-o,--output", optimizeOutput, "The document to write")->required();
+  optimize
+    ->add_option(
+      "--method", optimizeMethod, "optimize (default), refine, anneal, scramble, protons")
+    ->check(CLI::IsMember({ "optimize", "refine", "anneal", "scramble", "protons" }));
+  optimize->add_option("--seed", optimizeSeed, "Seed of the random numbers (default: fresh)");
+  optimize->add_flag("--progress", optimizeProgress, "Write PASS KCAL per pass to stderr");
 
   std::string renderFile;
   std::string renderOutput;
@@ -116,6 +134,9 @@ int main(int argc, char** argv)
     return runInfo(session, infoFile);
   if (render->parsed())
     return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
+  if (optimize->parsed())
+    return trelvix::runOptimize(
+      session, optimizeFile, optimizeOutput, optimizeMethod, optimizeSeed, optimizeProgress);
   if (build->parsed())
     return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
   std::cout << app.help();

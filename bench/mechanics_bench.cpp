@@ -1,0 +1,180 @@
+// Cost of the force field and the optimiser over a ladder of molecules: the strain energy of a
+// built document, one atom relaxation, and a whole Optimize Geometry run.
+#include "document/commands.h"
+#include "document/drawing.h"
+#include "mechanics/force_field.h"
+#include "mechanics/optimiser.h"
+#include "mechanics/stop_tool.h"
+#include "model/bond.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+#include "platform/scripted_shell.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <sys/resource.h>
+#include <vector>
+
+namespace trelvix {
+namespace {
+
+// An all-anti carbon chain of n atoms, the zig-zag in the drawing plane, as one piece.
+void zigzagChain(tDrawing& doc, int n)
+{
+  const double s = bondScale();
+  auto* piece = new tStructure;
+  tAtm* previous = nullptr;
+  for (int i = 0; i < n; ++i) {
+    auto* a = new tAtm(6, 0, 0, 0);
+    a->setRXYZ(40 + i * s * 0.8166, 200 + (i % 2) * s * 0.5774, 0);
+    doc.Atoms.Add(a);
+    piece->Atoms.Add(a);
+    if (previous) {
+      auto* b = new tbond(previous, a);
+      b->ssingle();
+      doc.Bonds.Add(b);
+      piece->Bonds.Add(b);
+    }
+    previous = a;
+  }
+  doc.Groups.Add(piece);
+}
+
+// An atom of element z bonded to the first atom of the document's first piece, straight above it.
+void substitute(tDrawing& doc, int z)
+{
+  tXY* ring = doc.Atoms.At(0);
+  auto* a = new tAtm(z, 0, 0, 0);
+  a->setRXYZ(ring->x3, ring->y3 - 1.15 * bondScale(), ring->z3);
+  auto* b = new tbond(ring, a);
+  b->ssingle();
+  doc.Atoms.Add(a);
+  doc.Bonds.Add(b);
+  doc.Groups.At(0)->Atoms.Add(a);
+  doc.Groups.At(0)->Bonds.Add(b);
+}
+
+struct Molecule
+{
+  const char* name;
+  void (*build)(tDrawing&);
+};
+
+// The ladder: menu codes as the CLI's build steps use them, then Add Protons 3D.
+const Molecule ladder[] = {
+  { "ethane", [](tDrawing&) { buildProcedure(501, 200, 200); } },
+  { "cyclohexane chair",
+    [](tDrawing&) {
+      modelDefaults().DrawMode3D = true;
+      buildProcedure(161, 200, 200);
+    } },
+  { "benzene", [](tDrawing&) { buildProcedure(701, 200, 200); } },
+  { "n-decane", [](tDrawing&) { buildProcedure(509, 100, 200); } },
+  { "chlorobenzene",
+    [](tDrawing& d) {
+      buildProcedure(701, 200, 200);
+      substitute(d, 17);
+    } },
+  { "C30 alkane", [](tDrawing& d) { zigzagChain(d, 30); } },
+  { "C100 chain", [](tDrawing& d) { zigzagChain(d, 100); } },
+  { "C333 chain", [](tDrawing& d) { zigzagChain(d, 333); } },
+};
+
+// One molecule of the ladder with its hydrogens, in a fresh current document.
+struct Built
+{
+  ModelDefaultsScope defaults;
+  ScriptedShell shell;
+  tDrawing doc;
+  std::vector<Vector3> start;
+
+  explicit Built(const Molecule& m)
+  {
+    setCurrentShell(&shell);
+    setCurrentDrawing(&doc);
+    m.build(doc);
+    doc.protonate3d();
+    for (const tXY* a : doc.Atoms)
+      start.push_back({ a->x3, a->y3, a->z3 });
+  }
+  ~Built()
+  {
+    setCurrentDrawing(nullptr);
+    setCurrentShell(nullptr);
+  }
+  void restart()
+  {
+    for (int i = 0; i < doc.Atoms.Count(); ++i) {
+      tXY* a = doc.Atoms.At(i);
+      a->setRXYZ(start[static_cast<std::size_t>(i)][0],
+                 start[static_cast<std::size_t>(i)][1],
+                 start[static_cast<std::size_t>(i)][2]);
+    }
+    doc.update();
+    shell.seedRandom(1);
+  }
+};
+
+void label(benchmark::State& state, const Built& b, const ForceField& field)
+{
+  state.SetLabel(ladder[state.range(0)].name);
+  state.counters["atoms"] = b.doc.Atoms.Count();
+  state.counters["terms"] = static_cast<double>(field.termCount());
+}
+
+void BM_StrainEnergy(benchmark::State& state)
+{
+  Built b(ladder[state.range(0)]);
+  ForceField field(b.doc);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(field.strainEnergy());
+  label(state, b, field);
+}
+BENCHMARK(BM_StrainEnergy)->DenseRange(0, std::size(ladder) - 1)->Unit(benchmark::kMicrosecond);
+
+void BM_RelaxOneAtom(benchmark::State& state)
+{
+  Built b(ladder[state.range(0)]);
+  ForceField field(b.doc);
+  StopTool stop;
+  Optimiser optimiser(b.doc, field, stop);
+  optimiser.resetEnergy();
+  const int middle = b.doc.Atoms.Count() / 2;
+  for (auto _ : state) {
+    state.PauseTiming();
+    field.readPositions();
+    optimiser.resetEnergy();
+    state.ResumeTiming();
+    optimiser.relax(middle);
+  }
+  label(state, b, field);
+}
+BENCHMARK(BM_RelaxOneAtom)->DenseRange(0, std::size(ladder) - 1)->Unit(benchmark::kMicrosecond);
+
+void BM_OptimizeGeometry(benchmark::State& state)
+{
+  Built b(ladder[state.range(0)]);
+  StopTool stop;
+  OptimiseResult result;
+  for (auto _ : state) {
+    state.PauseTiming();
+    b.restart();
+    state.ResumeTiming();
+    result = optimizeGeometry(b.doc, OptimiseCommand::OptimizeGeometry, stop);
+  }
+  ForceField field(b.doc);
+  label(state, b, field);
+  state.counters["passes"] = result.passes;
+  state.counters["kcal"] = result.energy * 0.001;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_OptimizeGeometry)
+  ->DenseRange(0, std::size(ladder) - 1)
+  ->Unit(benchmark::kMillisecond)
+  ->MeasureProcessCPUTime()
+  ->UseRealTime();
+
+} // namespace
+} // namespace trelvix

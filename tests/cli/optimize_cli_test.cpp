@@ -1,0 +1,125 @@
+// The optimize command and build step of the command line, the real binary run end to end.
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "model/bond.h"
+#include "model/defaults.h"
+#include "model/element_table.h"
+#include "model/structure_atom.h"
+#include "platform/scripted_shell.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+
+namespace trelvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OptimizeCliTest : public ::testing::Test
+{
+protected:
+  OptimizeCliTest()
+  {
+    setCurrentShell(&shell);
+    dir = fs::temp_directory_path() /
+          ("trelvix-opt-" +
+           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "config");
+  }
+  ~OptimizeCliTest() override
+  {
+    setCurrentDrawing(nullptr);
+    setCurrentShell(nullptr);
+    fs::remove_all(dir);
+  }
+
+  int run(const std::string& arguments)
+  {
+    const std::string command = "cd '" + dir.string() + "' && TRELVIX3D_CONFIG_DIR=config '" +
+                                TRELVIX_CLI_PATH + "' " + arguments + " >out 2>err";
+    const int status = std::system(command.c_str());
+    out = slurp(dir / "out");
+    err = slurp(dir / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  static std::string slurp(const fs::path& p)
+  {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  ModelDefaultsScope defaults;
+  ScriptedShell shell;
+  fs::path dir;
+  std::string out;
+  std::string err;
+};
+
+TEST_F(OptimizeCliTest, TwoCarbonsEndAtTheIdealLength)
+{
+  {
+    tDrawing doc;
+    setCurrentDrawing(&doc);
+    auto* a = new tAtm(6, 10, 10, 0);
+    auto* b = new tAtm(6, 50, 10, 0);
+    doc.Atoms.Add(a);
+    doc.Atoms.Add(b);
+    auto* link = new tbond(a, b);
+    link->ssingle();
+    doc.Bonds.Add(link);
+    ASSERT_TRUE(saveDrawing(doc, (dir / "cc.tvx").string()));
+    setCurrentDrawing(nullptr);
+  }
+  ASSERT_EQ(run("optimize cc.tvx -o done.tvx --seed 1"), 0) << err;
+  EXPECT_EQ(out, "Strain Energy =     0.00 Kcal\n");
+  std::unique_ptr<tDrawing> done = loadDrawing((dir / "done.tvx").string());
+  ASSERT_TRUE(done);
+  setCurrentDrawing(done.get());
+  // (1.71 - 0.09 x 2) x (2 x r(C) - 0.01) x 28 x 0.4217807583618035 drawing units.
+  const double ideal = 1.53 * (2 * elementData(6).covalentRadius - 0.01) * 28 * 0.4217807583618035;
+  EXPECT_NEAR(done->Atoms.At(0)->Dist3d(*done->Atoms.At(1)), ideal, 1e-6);
+}
+
+TEST_F(OptimizeCliTest, ProgressLinesAndSeededRepeats)
+{
+  ASSERT_EQ(run("build --3d -o chair.tvx 161@200,200 protons3d"), 0) << err;
+  ASSERT_EQ(run("optimize chair.tvx -o a.tvx --method anneal --seed 4 --progress"), 0) << err;
+  const std::string first = out;
+  EXPECT_TRUE(std::regex_match(first, std::regex("Strain Energy = +-?[0-9]+\\.[0-9]{2} Kcal\n")))
+    << first;
+  std::istringstream lines(err);
+  std::string line;
+  int passes = 0;
+  while (std::getline(lines, line)) {
+    ++passes;
+    EXPECT_TRUE(std::regex_match(line, std::regex(std::to_string(passes) + " -?[0-9]+\\.[0-9]{2}")))
+      << line;
+  }
+  EXPECT_GT(passes, 0);
+  // The same seed gives the same run, byte for byte.
+  ASSERT_EQ(run("optimize chair.tvx -o b.tvx --method anneal --seed 4"), 0) << err;
+  EXPECT_EQ(out, first);
+  EXPECT_EQ(err, "");
+  EXPECT_EQ(slurp(dir / "a.tvx"), slurp(dir / "b.tvx"));
+}
+
+TEST_F(OptimizeCliTest, BuildStepAndBadUsage)
+{
+  EXPECT_EQ(run("build -o dec.tvx 509@100,200 protons3d optimize optimize:protons"), 0) << err;
+  EXPECT_TRUE(fs::exists(dir / "dec.tvx"));
+  EXPECT_EQ(run("build -o x.tvx 509@100,200 optimize:sideways"), 2);
+  EXPECT_EQ(run("optimize dec.tvx -o y.tvx --method sideways"), 2);
+  EXPECT_EQ(run("optimize missing.tvx -o y.tvx"), 1);
+  EXPECT_FALSE(fs::exists(dir / "y.tvx"));
+}
+
+} // namespace
+} // namespace trelvix
