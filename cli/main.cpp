@@ -1,6 +1,7 @@
 // trelvix3d-cli: the headless front end. Every command reads and writes documents with the same
 // code the program uses. Exit status: 0 success, 1 a user error (the message on standard error),
 // 2 bad usage.
+#include "cli/analysis_commands.h"
 #include "cli/cli_session.h"
 #include "cli/command_steps.h"
 #include "cli/document_json.h"
@@ -120,6 +121,9 @@ int main(int argc, char** argv)
   render->add_option("--view", renderView, "View code 0..19, or 100..119 for the stereo pair");
   render->add_option("--size", renderSize, "Page size WIDTHxHEIGHT in pixels (default 640x480)");
 
+  trelvix::AnalysisOptions analysis;
+  trelvix::addAnalysisCommands(app, analysis);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -132,6 +136,8 @@ int main(int argc, char** argv)
   session.loadDefaults(scale);
   if (info->parsed())
     return runInfo(session, infoFile);
+  if (const std::optional<int> status = trelvix::runAnalysisCommand(session, analysis))
+    return *status;
   if (render->parsed())
     return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
   if (optimize->parsed())

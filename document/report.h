@@ -19,7 +19,7 @@ struct ReactionDeltas
 /// How the report obtains the energies of the reaction an arrow shows, at T kelvin and P
 /// atmospheres. The reaction analysis registers it; without one the report shows zeros.
 using ReactionDeltasSource =
-  std::function<ReactionDeltas(const tDrawing&, const tArrow&, double T, double P)>;
+  std::function<ReactionDeltas(tDrawing&, const tArrow&, double T, double P)>;
 void setReactionDeltasSource(ReactionDeltasSource source);
 
 /// The six lines of the reaction report for the given energies, T and P, in their fixed formats.

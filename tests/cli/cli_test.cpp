@@ -1,5 +1,6 @@
 // The command-line front end end to end: documents made here, the real binary run on them.
 #include "cli/document_json.h"
+#include "cli_runner.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "model/bond.h"
@@ -19,45 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliTest : public ::testing::Test
+class CliTest : public CliRunTest
 {
 protected:
-  CliTest()
-  {
-    setCurrentShell(&shell);
-    setCurrentDrawing(&doc);
-    dir = fs::temp_directory_path() /
-          ("trelvix-cli-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "config");
-  }
-  ~CliTest() override
-  {
-    setCurrentDrawing(nullptr);
-    setCurrentShell(nullptr);
-    fs::remove_all(dir);
-  }
-
-  // Runs the CLI with the given arguments; returns its exit status, keeps its output.
-  int run(const std::string& arguments)
-  {
-    const std::string command = "TRELVIX3D_CONFIG_DIR='" + (dir / "config").string() + "' '" +
-                                TRELVIX_CLI_PATH + "' " + arguments + " >'" +
-                                (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    out = slurp(dir / "out");
-    err = slurp(dir / "err");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  static std::string slurp(const fs::path& p)
-  {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  CliTest() { setCurrentDrawing(&doc); }
+  ~CliTest() override { setCurrentDrawing(nullptr); }
 
   std::string saveSample()
   {
@@ -83,12 +50,7 @@ protected:
     return path;
   }
 
-  ModelDefaultsScope defaults;
-  ScriptedShell shell;
   tDrawing doc;
-  fs::path dir;
-  std::string out;
-  std::string err;
 };
 
 TEST_F(CliTest, InfoPrintsTheDocumentAsJson)

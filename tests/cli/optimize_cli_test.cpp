@@ -1,4 +1,5 @@
 // The optimize command and build step of the command line, the real binary run end to end.
+#include "cli_runner.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "model/bond.h"
@@ -19,48 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OptimizeCliTest : public ::testing::Test
+class OptimizeCliTest : public CliRunTest
 {
 protected:
-  OptimizeCliTest()
-  {
-    setCurrentShell(&shell);
-    dir = fs::temp_directory_path() /
-          ("trelvix-opt-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "config");
-  }
-  ~OptimizeCliTest() override
-  {
-    setCurrentDrawing(nullptr);
-    setCurrentShell(nullptr);
-    fs::remove_all(dir);
-  }
-
-  int run(const std::string& arguments)
-  {
-    const std::string command = "cd '" + dir.string() + "' && TRELVIX3D_CONFIG_DIR=config '" +
-                                TRELVIX_CLI_PATH + "' " + arguments + " >out 2>err";
-    const int status = std::system(command.c_str());
-    out = slurp(dir / "out");
-    err = slurp(dir / "err");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  static std::string slurp(const fs::path& p)
-  {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  ModelDefaultsScope defaults;
-  ScriptedShell shell;
-  fs::path dir;
-  std::string out;
-  std::string err;
+  ~OptimizeCliTest() override { setCurrentDrawing(nullptr); }
 };
 
 TEST_F(OptimizeCliTest, TwoCarbonsEndAtTheIdealLength)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace trelvix {
+
+class CliSession;
+
+/// The options of the properties, frequencies and reaction commands.
+struct AnalysisOptions
+{
+  CLI::App* properties = nullptr;
+  CLI::App* frequencies = nullptr;
+  CLI::App* reaction = nullptr;
+  std::string file;
+  double T = 293;
+  double P = 1.0;
+  std::vector<std::string> moles; ///< GROUP=N, GROUP the 0-based position in the groups
+  /// When given, the reaction command saves the document here with its report written under it.
+  std::string reportOutput;
+};
+
+/// Adds the three commands to app; their options land in options.
+void addAnalysisCommands(CLI::App& app, AnalysisOptions& options);
+/// Runs whichever of the three was given; nullopt when none was.
+std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions& options);
+
+} // namespace trelvix

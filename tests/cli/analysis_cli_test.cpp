@@ -1,0 +1,103 @@
+// The properties, frequencies and reaction commands, the real binary run end to end on documents
+// built by the command line itself.
+#include "cli_runner.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace trelvix {
+namespace {
+
+using AnalysisCliTest = CliRunTest;
+
+// CH4 + 2 O2 -> CO2 + 2 H2O: methane, two oxygens, the arrow, carbon dioxide, two waters.
+const char* const combustion =
+  "build -o burn.tvx 571@80,150 581@180,110 581@180,190 720@280,150 582@380,150 573@480,110 "
+  "573@480,190";
+
+TEST_F(AnalysisCliTest, PropertiesOfWater)
+{
+  // A lone oxygen carries two implicit hydrogens.
+  ASSERT_EQ(run("build -o water.tvx atom:8@100,100"), 0) << err;
+  ASSERT_EQ(run("properties water.tvx"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["formula"], "H2 O");
+  // 15.9994 + 2 x 1.00794 = 18.01528.
+  EXPECT_NEAR(json["weight"].get<double>(), 18.01528, 1e-4);
+  EXPECT_EQ(json["composition"], "H 11.2 O 88.8");
+  EXPECT_EQ(json["dipole"], 0.0);
+  EXPECT_EQ(json["moments"], nlohmann::json::array({ 0.0, 0.0, 0.0 }));
+  EXPECT_EQ(json["strain_kcal"], 0.0);
+}
+
+TEST_F(AnalysisCliTest, EmptyOrMissingDocuments)
+{
+  // An arrow alone is no molecule; an atom alone is no reaction.
+  ASSERT_EQ(run("build -o arrow.tvx 720@100,100"), 0) << err;
+  EXPECT_EQ(run("properties arrow.tvx"), 1);
+  EXPECT_EQ(err, "No Molecule\n");
+  ASSERT_EQ(run("build -o atom.tvx atom:6@100,100"), 0) << err;
+  EXPECT_EQ(run("reaction atom.tvx"), 1);
+  EXPECT_EQ(err, "Arrow Required!\n");
+  EXPECT_EQ(run("frequencies missing.tvx"), 1);
+}
+
+TEST_F(AnalysisCliTest, MethaneCombustionIsExothermicAndSpontaneous)
+{
+  ASSERT_EQ(run(combustion), 0) << err;
+  ASSERT_EQ(run("reaction burn.tvx --T 298"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["balanced"], true);
+  EXPECT_EQ(json["imbalance"], "");
+  EXPECT_EQ(json["verdict"], "Exothermic, Spontaneous");
+  const double dH = json["dH_kcal"], dS = json["dS"], dG = json["dG_kcal"], logK = json["logK"];
+  EXPECT_LT(dH, -100); // burning methane gives off about 190 kcal per mole
+  // The same number of gas moles on each side: ΔG = ΔH - TΔS, and log K = -ΔG / (2.303 R T).
+  EXPECT_NEAR(dG, dH - 298 * dS * 0.001, 1e-3);
+  EXPECT_NEAR(logK, -dG * 1000 / (std::log(10.0) * 1.98717 * 298), 1e-6);
+}
+
+TEST_F(AnalysisCliTest, AmountsUnbalanceTheReaction)
+{
+  ASSERT_EQ(run(combustion), 0) << err;
+  // Two moles of the first oxygen and of carbon dioxide: the oxygens still balance (2 x 2 + 2
+  // against 2 x 2 + 2 x 1), one carbon too many on the right.
+  ASSERT_EQ(run("reaction burn.tvx --moles 1=2 --moles 3=2"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["balanced"], false);
+  EXPECT_EQ(json["imbalance"], "1.0C");
+  EXPECT_EQ(json["verdict"], "Unbalanced");
+  EXPECT_TRUE(json["dH_kcal"].is_null());
+  for (const char* bad : { "--moles 9=1", "--moles 1", "--moles x=2", "--moles 1=nan" })
+    EXPECT_EQ(run(std::string("reaction burn.tvx ") + bad), 2) << bad;
+}
+
+TEST_F(AnalysisCliTest, FrequenciesAndTheReportLines)
+{
+  ASSERT_EQ(run(combustion), 0) << err;
+  ASSERT_EQ(run("frequencies burn.tvx"), 0) << err;
+  const auto groups = nlohmann::json::parse(out)["groups"];
+  ASSERT_EQ(groups.size(), 6u);
+  // O2: one stretch. CO2: its two equal stretches merge into one level of two modes, and its
+  // one bend is linear, so doubly degenerate.
+  ASSERT_EQ(groups[1]["levels"].size(), 1u);
+  EXPECT_EQ(groups[1]["levels"][0]["g"], 1);
+  EXPECT_GT(groups[1]["levels"][0]["nu"].get<double>(), 500);
+  ASSERT_EQ(groups[3]["levels"].size(), 2u);
+  EXPECT_EQ(groups[3]["levels"][0]["g"], 2);
+  EXPECT_EQ(groups[3]["levels"][1]["g"], 2);
+  EXPECT_LT(groups[3]["levels"][1]["nu"].get<double>(), groups[3]["levels"][0]["nu"].get<double>());
+
+  ASSERT_EQ(run("reaction burn.tvx -o report.tvx"), 0) << err;
+  ASSERT_EQ(run("info report.tvx"), 0) << err;
+  std::vector<std::string> labels;
+  const auto json = nlohmann::json::parse(out);
+  for (const auto& index : json["labels"])
+    labels.push_back(json["atoms"][index.get<int>()]["symbol"]);
+  ASSERT_EQ(labels.size(), 6u);
+  EXPECT_EQ(labels[0], "    Summary");
+  EXPECT_EQ(labels[1], "P =  1.0  T = 293K");
+}
+
+} // namespace
+} // namespace trelvix
