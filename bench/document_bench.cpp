@@ -1,9 +1,6 @@
 // Cost of saving and loading documents of growing size, and of the undo snapshot.
-#include "document/drawing.h"
 #include "document/file_format.h"
-#include "model/bond.h"
-#include "model/structure_atom.h"
-#include "platform/scripted_shell.h"
+#include "sample_chain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,36 +8,13 @@ namespace trelvix {
 namespace {
 
 // A zig-zag carbon chain of n atoms as one piece of a fresh current document.
-struct ChainDocument
+struct ChainDocument : CurrentDocument
 {
-  ScriptedShell shell;
-  tDrawing doc;
-
   explicit ChainDocument(int n)
   {
-    setCurrentShell(&shell);
-    setCurrentDrawing(&doc);
-    auto* piece = new tStructure;
-    tAtm* previous = nullptr;
-    for (int i = 0; i < n; ++i) {
-      auto* a = new tAtm(6, 24.0 * (i % 1000), 14.0 * (i % 2) + 40.0 * (i / 1000), 0);
-      doc.Atoms.Add(a);
-      piece->Atoms.Add(a);
-      if (previous) {
-        auto* b = new tbond(previous, a);
-        b->ssingle();
-        doc.Bonds.Add(b);
-        piece->Bonds.Add(b);
-      }
-      previous = a;
-    }
-    doc.Groups.Add(piece);
-  }
-
-  ~ChainDocument()
-  {
-    setCurrentDrawing(nullptr);
-    setCurrentShell(nullptr);
+    addChain(doc, n, [](int i) {
+      return ChainAtom{ 6, 24.0 * (i % 1000), 14.0 * (i % 2) + 40.0 * (i / 1000), 0, true };
+    });
   }
 };
 

@@ -1,11 +1,8 @@
 // Frame time of a full redraw: documents of growing size in three view styles, on the QImage
 // canvas the window's back buffer uses and on the recording canvas (the model's own cost).
-#include "document/drawing.h"
-#include "model/bond.h"
-#include "model/structure_atom.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/recording_canvas.h"
-#include "platform/scripted_shell.h"
+#include "sample_chain.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -23,44 +20,22 @@ constexpr int elementCycle[] = { 6, 6, 8, 6, 7, 6, 1, 6 };
 /// n atoms filling the page the way a large molecule fills the window: layers of a 24-pixel grid
 /// 40 x 30 atoms wide, each layer 24 units deeper and shifted a little, every row a zig-zag chain
 /// of single bonds.
-struct FrameDocument
+struct FrameDocument : CurrentDocument
 {
-  ScriptedShell shell;
-  tDrawing doc;
-
   explicit FrameDocument(int n)
   {
-    setCurrentShell(&shell);
-    setCurrentDrawing(&doc);
-    auto* piece = new tStructure;
     constexpr int columns = 40;
     constexpr int rows = 30;
-    tAtm* previous = nullptr;
-    for (int i = 0; i < n; ++i) {
+    addChain(doc, n, [](int i) {
       const int layer = i / (columns * rows);
       const int row = (i / columns) % rows;
       const int column = i % columns;
-      const double x = 20 + 24.0 * column + 7 * layer;
-      const double y = 20 + 24.0 * row + 5 * layer + (column % 2) * 6;
-      auto* a = new tAtm(elementCycle[i % std::size(elementCycle)], x, y, 0);
-      a->setRXYZ(x, y, 24.0 * layer);
-      doc.Atoms.Add(a);
-      piece->Atoms.Add(a);
-      if (previous && column != 0) {
-        auto* b = new tbond(previous, a);
-        b->ssingle();
-        doc.Bonds.Add(b);
-        piece->Bonds.Add(b);
-      }
-      previous = a;
-    }
-    doc.Groups.Add(piece);
-  }
-
-  ~FrameDocument()
-  {
-    setCurrentDrawing(nullptr);
-    setCurrentShell(nullptr);
+      return ChainAtom{ elementCycle[i % std::size(elementCycle)],
+                        20 + 24.0 * column + 7 * layer,
+                        20 + 24.0 * row + 5 * layer + (column % 2) * 6,
+                        24.0 * layer,
+                        column != 0 };
+    });
   }
 };
 

@@ -9,6 +9,7 @@
 #include "model/defaults.h"
 #include "model/structure_atom.h"
 #include "platform/scripted_shell.h"
+#include "sample_chain.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -22,22 +23,9 @@ namespace {
 void zigzagChain(tDrawing& doc, int n)
 {
   const double s = bondScale();
-  auto* piece = new tStructure;
-  tAtm* previous = nullptr;
-  for (int i = 0; i < n; ++i) {
-    auto* a = new tAtm(6, 0, 0, 0);
-    a->setRXYZ(40 + i * s * 0.8166, 200 + (i % 2) * s * 0.5774, 0);
-    doc.Atoms.Add(a);
-    piece->Atoms.Add(a);
-    if (previous) {
-      auto* b = new tbond(previous, a);
-      b->ssingle();
-      doc.Bonds.Add(b);
-      piece->Bonds.Add(b);
-    }
-    previous = a;
-  }
-  doc.Groups.Add(piece);
+  addChain(doc, n, [s](int i) {
+    return ChainAtom{ 6, 40 + i * s * 0.8166, 200 + (i % 2) * s * 0.5774, 0, true };
+  });
 }
 
 // An atom of element z bonded to the first atom of the document's first piece, straight above it.

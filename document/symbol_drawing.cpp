@@ -4,6 +4,7 @@
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/link.h"
+#include "platform/canvas_state_scope.h"
 #include "platform/shell.h"
 
 #include <algorithm>
@@ -28,33 +29,6 @@ Point screenOf(const tXY& a)
 {
   return Point{ a.screenX, a.screenY };
 }
-
-/// Keeps pen, brush and raster mode of a canvas and gives them back when the scope ends.
-class CanvasStateScope
-{
-public:
-  explicit CanvasStateScope(Canvas& canvas)
-    : m_canvas(canvas)
-    , m_pen(canvas.pen())
-    , m_brush(canvas.brush())
-    , m_mode(canvas.rasterMode())
-  {
-  }
-  ~CanvasStateScope()
-  {
-    m_canvas.setPen(m_pen);
-    m_canvas.setBrush(m_brush);
-    m_canvas.setRasterMode(m_mode);
-  }
-  CanvasStateScope(const CanvasStateScope&) = delete;
-  CanvasStateScope& operator=(const CanvasStateScope&) = delete;
-
-private:
-  Canvas& m_canvas;
-  Pen m_pen;
-  Brush m_brush;
-  RasterMode m_mode;
-};
 
 PenStyle penStyleOf(std::uint8_t code)
 {

@@ -2,6 +2,7 @@
 #include "mechanics/force_terms.h"
 
 #include "mechanics/force_parameters.h"
+#include "model/vector3.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,26 +13,6 @@ namespace trelvix {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-Vector3 minus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] - b[0], a[1] - b[1], a[2] - b[2] };
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-  return { a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0] };
-}
-
-double norm(const Vector3& v)
-{
-  return std::sqrt(dot(v, v));
-}
 
 // The arccosine of a cosine clamped to [-1, 1].
 double clampedAcos(double c)

@@ -7,6 +7,7 @@
 #include "document/structure.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 #include "platform/shell.h"
 
 #include <algorithm>
@@ -38,24 +39,9 @@ Vector3 operator*(const Vector3& a, double f)
   return { a[0] * f, a[1] * f, a[2] * f };
 }
 
-double length(const Vector3& v)
-{
-  return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-  return { a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0] };
-}
-
 Vector3 unit(const Vector3& v)
 {
-  const double l = length(v);
+  const double l = norm(v);
   return l <= 1e-18 ? Vector3{} : v * (1 / l);
 }
 
@@ -110,7 +96,7 @@ bool PlaceBeside(tXY& target, const tXY& a, const tXY& centre, const tXY& b)
   const Vector3 v = position(b) - position(centre);
   const Vector3 s = u + v;
   const Vector3 w = cross(u, v);
-  if (length(s) <= 0.01 || length(w) <= 0.01)
+  if (norm(s) <= 0.01 || norm(w) <= 0.01)
     return false;
   const double S = bondScale();
   place(target, position(centre) - unit(s) * (0.5 * S) - unit(w) * (0.866025404 * S));
@@ -124,7 +110,7 @@ void PlaceOpposite(tXY& target, const tXY& centre, const tXY& r1, const tXY& r2,
   const Vector3 e[3] = { position(r1) - c, position(r2) - c, position(r3) - c };
   const Vector3 m = cross(cross(e[0], e[1]), cross(e[1], e[2]));
   Vector3 q;
-  if (length(m) > 0.01) {
+  if (norm(m) > 0.01) {
     q = unit(e[0] + e[1] + e[2]) * -S;
   } else {
     // Nearly flat or in line: leave the plane on the side away from the first reference that
@@ -147,7 +133,7 @@ void PlaceOpposite(tXY& target, const tXY& centre, const tXY& r1, const tXY& r2,
 void PlaceStar(const tXY& centre, tXY* t1, tXY* t2, tXY* t3, const tXY& ref)
 {
   const Vector3 d = position(ref) - position(centre);
-  const double r = length(d);
+  const double r = norm(d);
   const double theta = r > 0 ? std::acos(std::clamp(d[2] / r, -1.0, 1.0)) : 0;
   const double phi = std::atan2(d[1], d[0]);
   // 109.4712206 degrees from the axis, 120 degrees apart around it.
@@ -333,7 +319,7 @@ void cleanTetrahedral(tAtm& A)
       PlaceBeside(*H[0], *X[0], A, *X[1]);
     } else if (X.size() == 4) {
       const Vector3 s = dir(A, *X[0]) + dir(A, *X[1]) + dir(A, *X[2]);
-      if (length(s) > 0.1)
+      if (norm(s) > 0.1)
         place(*H[0], position(A) - unit(s) * S);
     }
   } else if (k == 2) {

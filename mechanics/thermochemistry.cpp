@@ -10,6 +10,7 @@
 #include "mechanics/wilson_g.h"
 #include "model/atom.h"
 #include "model/defaults.h"
+#include "model/vector3.h"
 
 #include <cmath>
 
@@ -33,11 +34,7 @@ struct TermGeometry
   // The valence angle at apex between the directions to a and b.
   double angle(int a, int apex, int b) const
   {
-    const Vector3& c = at(apex);
-    const Vector3& u = at(a);
-    const Vector3& v = at(b);
-    return vectorAngle({ u[0] - c[0], u[1] - c[1], u[2] - c[2] },
-                       { v[0] - c[0], v[1] - c[1], v[2] - c[2] });
+    return vectorAngle(minus(at(a), at(apex)), minus(at(b), at(apex)));
   }
 };
 

@@ -2,6 +2,7 @@
 #include "model/defaults.h"
 #include "model/element_colours.h"
 #include "model/label.h"
+#include "platform/canvas_state_scope.h"
 #include "platform/shaded_sphere.h"
 #include "platform/shell.h"
 
@@ -17,39 +18,6 @@ namespace {
 constexpr int hydrogen = 1;
 constexpr int carbon = 6;
 constexpr Colour red = 0x0000FF;
-
-/// Keeps the drawing state of a canvas and gives it back when the scope ends.
-class CanvasStateScope
-{
-public:
-  explicit CanvasStateScope(Canvas& canvas)
-    : m_canvas(canvas)
-    , m_pen(canvas.pen())
-    , m_brush(canvas.brush())
-    , m_font(canvas.font())
-    , m_textColour(canvas.textColour())
-    , m_align(canvas.textAlign())
-  {
-  }
-  ~CanvasStateScope()
-  {
-    m_canvas.setPen(m_pen);
-    m_canvas.setBrush(m_brush);
-    m_canvas.setFont(m_font);
-    m_canvas.setTextColour(m_textColour);
-    m_canvas.setTextAlign(m_align);
-  }
-  CanvasStateScope(const CanvasStateScope&) = delete;
-  CanvasStateScope& operator=(const CanvasStateScope&) = delete;
-
-private:
-  Canvas& m_canvas;
-  Pen m_pen;
-  Brush m_brush;
-  FontRecord m_font;
-  Colour m_textColour;
-  TextAlign m_align;
-};
 
 enum class Figure : std::uint8_t
 {

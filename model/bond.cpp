@@ -6,6 +6,7 @@
 #include "model/ring_test.h"
 #include "model/rotation.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 
 namespace trelvix {
 
@@ -28,11 +29,6 @@ bool canReference(const tXY* atom)
 Vector3 difference(const tXY& a, const tXY& b)
 {
   return { a.x3 - b.x3, a.y3 - b.y3, a.z3 - b.z3 };
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-  return { a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0] };
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/atom.h"
 #include "model/bond.h"
 #include "model/link.h"
+#include "platform/canvas_state_scope.h"
 #include "platform/shaded_sphere.h"
 
 #include <algorithm>
@@ -61,30 +62,6 @@ Vec along(Vec from, Vec to, double t)
   return Vec{ from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
 }
 
-/// Keeps pen and brush of a canvas and gives them back when the scope ends.
-class PenBrushScope
-{
-public:
-  explicit PenBrushScope(Canvas& canvas)
-    : m_canvas(canvas)
-    , m_pen(canvas.pen())
-    , m_brush(canvas.brush())
-  {
-  }
-  ~PenBrushScope()
-  {
-    m_canvas.setPen(m_pen);
-    m_canvas.setBrush(m_brush);
-  }
-  PenBrushScope(const PenBrushScope&) = delete;
-  PenBrushScope& operator=(const PenBrushScope&) = delete;
-
-private:
-  Canvas& m_canvas;
-  Pen m_pen;
-  Brush m_brush;
-};
-
 void dashedLine(Canvas& canvas, Point from, Point to)
 {
   const Vec a = toVec(from);
@@ -128,7 +105,7 @@ void tLink::print(Canvas& canvas)
 {
   if (visible == 0 || !Atm1 || !Atm2 || bondType() == CoordinateBond)
     return;
-  const PenBrushScope state(canvas);
+  const CanvasStateScope state(canvas);
   canvas.setPen(Pen{ PenStyle::Solid, penWidth, colour });
   const Point p1{ Atm1->screenX, Atm1->screenY };
   const Point p2{ Atm2->screenX, Atm2->screenY };
@@ -259,7 +236,7 @@ void tLink::showln(Colour c)
 
 void tLink::PenLine(Canvas& canvas, Point p1, Colour c, int lineWidth, Point p2)
 {
-  const PenBrushScope state(canvas);
+  const CanvasStateScope state(canvas);
   canvas.setPen(Pen{ PenStyle::Solid, lineWidth, c });
   canvas.line(p1, p2);
 }

@@ -1,4 +1,5 @@
 #include "model/label.h"
+#include "platform/canvas_state_scope.h"
 
 #include <string>
 #include <string_view>
@@ -22,25 +23,14 @@ class TextScope
 {
 public:
   TextScope(Canvas& canvas, const FontRecord& font)
-    : m_canvas(canvas)
-    , m_font(canvas.font())
-    , m_align(canvas.textAlign())
+    : m_state(canvas)
   {
     canvas.setFont(font);
     canvas.setTextAlign(TextAlign{ HAlign::Left, VAlign::Top });
   }
-  ~TextScope()
-  {
-    m_canvas.setFont(m_font);
-    m_canvas.setTextAlign(m_align);
-  }
-  TextScope(const TextScope&) = delete;
-  TextScope& operator=(const TextScope&) = delete;
 
 private:
-  Canvas& m_canvas;
-  FontRecord m_font;
-  TextAlign m_align;
+  CanvasStateScope m_state;
 };
 
 /// Character i (1-based) of all with its top-left corner at at; nothing outside the text.

@@ -5,6 +5,7 @@
 #include "model/bond_list.h"
 #include "model/link.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 #include "platform/checked.h"
 
 #include <algorithm>
@@ -43,30 +44,10 @@ Vector3 positionOf(const tXY& a)
   return { a.x3, a.y3, a.z3 };
 }
 
-Vector3 minus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] - b[0], a[1] - b[1], a[2] - b[2] };
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-  return { a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0] };
-}
-
-double length(const Vector3& v)
-{
-  return std::sqrt(dot(v, v));
-}
-
 // v / |v|, or the zero vector when |v| is at most 1e-18.
 Vector3 unit(const Vector3& v)
 {
-  const double l = length(v);
+  const double l = norm(v);
   if (l <= 1e-18)
     return { 0, 0, 0 };
   return { v[0] / l, v[1] / l, v[2] / l };
@@ -259,11 +240,11 @@ bool tAtm::coplanar()
   for (std::size_t i = 0; i < directions.size(); ++i) {
     for (std::size_t j = i + 1; j < directions.size(); ++j) {
       const Vector3 c = cross(directions[i], directions[j]);
-      if (length(c) > length(normal))
+      if (norm(c) > norm(normal))
         normal = c;
     }
   }
-  if (length(normal) <= planeTolerance)
+  if (norm(normal) <= planeTolerance)
     return true; // all along one line
   normal = unit(normal);
   double offPlane = 0;

@@ -6,6 +6,7 @@
 #include "model/bond_list.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,33 +66,13 @@ Vector3 positionOf(const tXY& a)
   return { a.x3, a.y3, a.z3 };
 }
 
-Vector3 plus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] + b[0], a[1] + b[1], a[2] + b[2] };
-}
-
-Vector3 minus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] - b[0], a[1] - b[1], a[2] - b[2] };
-}
-
-Vector3 times(const Vector3& a, double f)
-{
-  return { a[0] * f, a[1] * f, a[2] * f };
-}
-
-double length(const Vector3& v)
-{
-  return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-}
-
 // v / |v|, or the zero vector when |v| is at most 1e-18.
 Vector3 unit(const Vector3& v)
 {
-  const double l = length(v);
+  const double l = norm(v);
   if (l <= 1e-18)
     return { 0, 0, 0 };
-  return times(v, 1 / l);
+  return scaled(v, 1 / l);
 }
 
 bool isZero(const Vector3& v)
@@ -108,7 +89,7 @@ class BondCone
 public:
   BondCone(const Vector3& centre, const Vector3& d)
     : m_centre(centre)
-    , m_r(length(d))
+    , m_r(norm(d))
   {
     const double polar = m_r > 0 ? std::acos(std::clamp(d[2] / m_r, -1.0, 1.0)) : 0.0;
     const double azimuth = std::atan2(d[1], d[0]);
@@ -242,7 +223,7 @@ void tAtm::protonate3d()
       const Vector3 d{ std::cos(angle),
                        std::sin(angle) * std::cos(turn),
                        std::sin(angle) * std::sin(turn) };
-      addHydrogen(*host, *this, plus(centre, times(d, s)));
+      addHydrogen(*host, *this, plus(centre, scaled(d, s)));
     }
     return;
   }
@@ -251,7 +232,7 @@ void tAtm::protonate3d()
     // One hydrogen along the free direction, opposite the crowd of the bonds.
     const Vector3 crowd = GetDirVector();
     if (!isZero(crowd))
-      addHydrogen(*host, *this, minus(centre, times(crowd, s)));
+      addHydrogen(*host, *this, minus(centre, scaled(crowd, s)));
     return;
   }
 
@@ -281,13 +262,13 @@ void tAtm::protonate3d()
   const auto bisector = [&]() {
     const Vector3 away = unit(plus(d0, minus(positionOf(*second), centre)));
     if (!isZero(away))
-      addHydrogen(*host, *this, minus(centre, times(away, s)), true);
+      addHydrogen(*host, *this, minus(centre, scaled(away, s)), true);
   };
 
   switch (hyb) {
     case 1:
       if (n == 1)
-        addHydrogen(*host, *this, minus(centre, times(unit(d0), chPerScale * s)));
+        addHydrogen(*host, *this, minus(centre, scaled(unit(d0), chPerScale * s)));
       break;
     case 2:
       if (n == 1) {

@@ -1,4 +1,5 @@
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 #include "model_fixture.h"
 #include "test_host.h"
 
@@ -21,21 +22,6 @@ constexpr double pi = std::numbers::pi;
 Vector3 from(const tXY& centre, const tXY& a)
 {
   return { a.x3 - centre.x3, a.y3 - centre.y3, a.z3 - centre.z3 };
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vector3 cross(const Vector3& a, const Vector3& b)
-{
-  return { a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0] };
-}
-
-double norm(const Vector3& v)
-{
-  return std::sqrt(dot(v, v));
 }
 
 double cosBetween(const Vector3& a, const Vector3& b)
