@@ -47,7 +47,9 @@ const std::vector<RingShape> chairShapes = {
     { { { 8, 0, 1 }, 1, 8, 60 },
       { { 8, 0, 1, 2, 7 }, 2, 7, -60 },
       { { 8, 0, 1, 2, 7, 3, 6 }, 3, 6, 60 },
-      { { 8, 0, 1, 2, 7, 3, 6 }, 2, 7, -30 } } },
+      // Half of the last turn back, about its own axis: turned about r2 -> r7 instead, r3 and r6
+      // would leave their bonds to r4 and r5 stretched.
+      { { 8, 0, 1, 2, 7, 3, 6 }, 3, 6, -30 } } },
   // Ten: a crown, every other atom lifted out of the plane in turn, up and down.
   { 10,
     { { { 0 }, 9, 1, 30 },
