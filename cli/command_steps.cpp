@@ -3,6 +3,7 @@
 #include "cli/optimize_command.h"
 #include "document/commands.h"
 #include "document/drawing.h"
+#include "model/atom.h"
 #include "platform/scripted_shell.h"
 
 #include <cstdlib>
@@ -46,6 +47,9 @@ std::string runBuildSteps(CommandLayer& layer,
 {
   static const std::regex press(R"(^(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
   static const std::regex atomStep(R"(^(atom|branch):(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
+  static const std::regex keyStep(
+    R"(^key:(Delete|[0-9A-Z+-])@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
+  static const std::regex textStep(R"(^(label|formula):(.*)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
   auto& shell = dynamic_cast<ScriptedShell&>(currentShell());
   messageShown = false;
   for (const std::string& step : steps) {
@@ -68,6 +72,18 @@ std::string runBuildSteps(CommandLayer& layer,
         layer.AddAtom(static_cast<int>(z), x, y);
       else
         layer.BranchAtom(static_cast<int>(z), x, y);
+    } else if (std::regex_match(step, m, keyStep)) {
+      if (!layer.KeyUp(m[1].str(),
+                       std::strtod(m[2].str().c_str(), nullptr),
+                       std::strtod(m[3].str().c_str(), nullptr)))
+        return step;
+    } else if (std::regex_match(step, m, textStep)) {
+      // The label command, then the text typed into the text editor.
+      layer.BuildAt(std::strtod(m[3].str().c_str(), nullptr),
+                    std::strtod(m[4].str().c_str(), nullptr),
+                    m[1] == "label" ? 607 : 608);
+      if (tLAtm* text = layer.textToEdit())
+        text->SetSymbol(m[2].str());
     } else if (step == "protons2d") {
       layer.AddProtons2D();
     } else if (step == "protons3d") {

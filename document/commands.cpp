@@ -2,6 +2,8 @@
 
 #include "document/drawing.h"
 #include "document/undo.h"
+#include "model/bond.h"
+#include "model/structure_atom.h"
 #include "platform/checked.h"
 #include "platform/shell.h"
 
@@ -25,10 +27,15 @@ void CommandLayer::restoreFromUndo()
     return;
   m_drawing = std::move(m_undo);
   setCurrentDrawing(m_drawing.get());
+  m_link1 = m_link2 = nullptr;
 }
 
-void CommandLayer::perform(const std::function<void()>& edit)
+void CommandLayer::perform(const std::function<void()>& edit, bool keepLinkAtoms)
 {
+  // Atoms held by Link Atoms are forgotten by any other edit, which may delete them.
+  if (!keepLinkAtoms)
+    m_link1 = m_link2 = nullptr;
+  m_text = nullptr;
   undoSnapshot(*m_drawing, m_undo);
   try {
     edit();
@@ -44,7 +51,45 @@ void CommandLayer::perform(const std::function<void()>& edit)
 
 void CommandLayer::BuildAt(double x, double y, int code)
 {
-  perform([&] { buildProcedure(code, x, y); });
+  perform(
+    [&] {
+      if (code == 524)
+        linkAtoms(x, y);
+      else if (code == 607 || code == 608)
+        m_text = addTextAtom(code, x, y);
+      else
+        buildProcedure(code, x, y);
+    },
+    code == 524);
+}
+
+void CommandLayer::linkAtoms(double x, double y)
+{
+  // Only element atoms are linked: a label or a symbol point counts as no atom.
+  tXY* hit = m_drawing->GetAtom(x, y);
+  if (hit && !hit->isatom())
+    hit = nullptr;
+  (m_link1 ? m_link2 : m_link1) = hit;
+  if (m_link1 && m_link2 && m_link1 != m_link2) {
+    auto* bond = new tbond(m_link1, m_link2);
+    bond->ssingle();
+    m_drawing->Bonds.Add(bond);
+    // The two atoms are one molecule now: the bond joins the first atom's piece, and the second
+    // atom's piece, when another, merges into it.
+    tStructure* first = m_drawing->getowner(m_link1);
+    tStructure* second = m_drawing->getowner(m_link2);
+    if (first && second && first != second) {
+      first->Atoms.AddAtoms(&second->Atoms);
+      first->Bonds.AddBonds(&second->Bonds);
+      m_drawing->RemoveGroup(second);
+    }
+    if (tStructure* owner = first ? first : second)
+      owner->Bonds.Add(bond);
+    m_link1 = m_link2 = nullptr;
+  } else if (m_link1 == m_link2) {
+    showMessage("Move Pointer", "", MessageIcon::Information);
+    m_link2 = nullptr;
+  }
 }
 
 void CommandLayer::AddProtons2D()
@@ -78,8 +123,16 @@ bool CommandLayer::Undo()
     return false;
   std::swap(m_drawing, m_undo);
   setCurrentDrawing(m_drawing.get());
+  m_link1 = m_link2 = nullptr;
+  m_text = nullptr;
   currentShell().requestRepaint();
   return true;
+}
+
+void CommandLayer::Reset()
+{
+  PendingBuildCode = 0;
+  m_link1 = m_link2 = nullptr;
 }
 
 } // namespace trelvix

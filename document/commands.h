@@ -3,10 +3,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace trelvix {
 
 class tDrawing;
+class tLAtm;
+class tLink;
+class tXY;
 
 /// The editing state the main window and the command line share: the document, its one-level
 /// undo copy and the pending build code. The window turns pointer and key events into calls on
@@ -40,22 +44,52 @@ public:
   void AddAtom(int z, double x, double y);
   void BranchAtom(int z, double x, double y);
 
-  /// Exchanges the document and its undo copy; false when there is no copy.
+  /// Exchanges the document and its undo copy; false when there is no copy. Forgets the held
+  /// link atoms.
   bool Undo();
+  /// Disarms the pending build code and forgets the held link atoms.
+  void Reset();
+
+  /// A key released with the pointer at (x, y): Delete, K, 1..5, T, G, R, A, the element keys
+  /// C H B N O F Q P S X Z Y I, U, D, + and -, acting on the atom or bond there; each but + and -
+  /// takes the undo copy first. False for any other key (which does nothing).
+  bool KeyUp(std::string_view key, double x, double y);
+
+  /// The label or formula the last build code 607 or 608 placed, for the text editor to open;
+  /// nullptr after any other command.
+  tLAtm* textToEdit() const { return m_text; }
+
+  /// The first link atom held by Link Atoms (code 524), or nullptr.
+  const tXY* firstLinkAtom() const { return m_link1; }
 
 private:
   /// Every edit: the undo copy first, then the edit; an arithmetic overflow puts the document
-  /// back and says "Arithmetic overflow"; then a repaint.
-  void perform(const std::function<void()>& edit);
+  /// back and says "Arithmetic overflow"; then a repaint. The atoms held by Link Atoms are
+  /// forgotten unless asked to keep them.
+  void perform(const std::function<void()>& edit, bool keepLinkAtoms = false);
   void restoreFromUndo();
+  /// One press of Link Atoms at (x, y).
+  void linkAtoms(double x, double y);
+  /// The edit of key on the atom or bond under (x, y); false for a key without one.
+  bool keyEdit(std::string_view key, double x, double y);
 
   std::unique_ptr<tDrawing> m_drawing;
   std::unique_ptr<tDrawing> m_undo;
+  tXY* m_link1 = nullptr;
+  tXY* m_link2 = nullptr;
+  tLAtm* m_text = nullptr;
 };
 
 /// Runs the building procedure of code at (x, y) on the current document (no undo copy, no
 /// repaint). Codes without a procedure do nothing.
 void buildProcedure(int code, double x, double y);
+
+/// A new empty label (code 607) or formula (608) at (x, y) in the current document, its text
+/// to be typed in the text editor; nullptr for any other code.
+tLAtm* addTextAtom(int code, double x, double y);
+/// The chemical bond (both ends element atoms) of the current document whose midpoint is
+/// nearest (x, y); nullptr when there is none.
+tLink* bondUnder(double x, double y);
 
 /// A new piece holding one atom of element z at (x, y), its symbol shown.
 void addLoneAtom(int z, double x, double y);

@@ -4,6 +4,7 @@
 #include "document/commands.h"
 #include "document/drawing.h"
 #include "document/molecules.h"
+#include "document/ring_procedures.h"
 #include "document/substituents.h"
 #include "document/symbol.h"
 #include "document/templates.h"
@@ -164,6 +165,30 @@ void addLoneAtom(int z, double x, double y)
   });
 }
 
+tLAtm* addTextAtom(int code, double x, double y)
+{
+  if (!CurrentDrawing || (code != 607 && code != 608))
+    return nullptr;
+  tLAtm* text = code == 607 ? new tLAtm(x, y, "") : new tFormula(x, y, "");
+  text->SetFont(CurrentDrawing->font);
+  CurrentDrawing->Atoms.Add(text);
+  CurrentDrawing->Labels.Add(text);
+  return text;
+}
+
+tLink* bondUnder(double x, double y)
+{
+  if (!CurrentDrawing)
+    return nullptr;
+  // Symbol strokes are never a target.
+  tbondlist chemical;
+  for (tLink* b : CurrentDrawing->Bonds) {
+    if (b->Atm1 && b->Atm2 && b->Atm1->isatom() && b->Atm2->isatom())
+      chemical.Add(b);
+  }
+  return CurrentDrawing->GetBond(chemical, x, y);
+}
+
 void linkElementAt(int z, double x, double y)
 {
   if (CurrentDrawing && z >= 1 && z <= maxElement)
@@ -192,7 +217,8 @@ void buildProcedure(int code, double x, double y)
     linkElement(1, x, y);
   else if (code == 523 || code == 499)
     methylGroup(x, y);
-  else if (oneAtomGroup(code, x, y) || addMolecule(code, x, y) || addSubstituent(code, x, y))
+  else if (oneAtomGroup(code, x, y) || addMolecule(code, x, y) || addSubstituent(code, x, y) ||
+           ringProcedure(code, x, y))
     return;
   else if (code == 701)
     addBenzene(x, y);

@@ -149,8 +149,6 @@ void build(const Recipe& r, tStructure& piece, double x, double y)
     const double half = bond->RAB() / 2;
     a->setRXYZ(x - half, y, 0);
     b->setRXYZ(x + half, y, 0);
-    if (r.centre == 6 && r.outer == 8)
-      a->ChangeH(-1); // carbon monoxide: the carbon carries no hydrogen
   } else {
     tAtm* centre = newAtom(piece, r.centre, x, y, 0);
     const std::vector<Vector3> offsets = outerOffsets(r);
@@ -162,6 +160,12 @@ void build(const Recipe& r, tStructure& piece, double x, double y)
         (r.shape == Shape::Linear || r.shape == Shape::Bent) && last ? r.otherType : r.bondType;
       newBond(piece, centre, outer, type);
     }
+  }
+  // Every hydrogen of these molecules is drawn: an atom left with open valence (the carbon of
+  // CO, the nitrogen of NO, the single-bonded oxygen of NO2) carries no implicit hydrogen.
+  for (tXY* a : piece.Atoms) {
+    if (a->mult() > 0)
+      a->ChangeH(-a->mult());
   }
   piece.update();
   piece.AddToDrawing();

@@ -21,9 +21,11 @@ namespace {
 enum class Op
 {
   Chain,    ///< grow a chain of a carbons from the picked atom
+  Alkane,   ///< a chain of a carbons at the click point, as a new piece
   Opposite, ///< a new carbon on atom a, opposite the sum of its bond vectors
   Element,  ///< atom a becomes element b, its symbol shown
   Straight, ///< a new carbon on atom a, straight on along the bond that reached it
+  Line,     ///< atom a moves onto the line through the two atoms before it, straight on
   Double,   ///< bond a becomes double (b = 4: drawn centred)
   Triple,   ///< bond a becomes triple, drawn centred
   Relax,    ///< in 3D mode, tidy the group's geometry
@@ -137,7 +139,8 @@ const std::vector<Recipe> recipes = {
       { Op::Element, 3, 8 },
       { Op::Double, 2, 4 },
       { Op::Double, 3, 4 } } },
-  // The tetrahedral acids and their amides and sulphones: a centre with three outer atoms.
+  // The tetrahedral acids and their amides and sulphones: a centre with three outer atoms. The
+  // sulphur groups carry two S=O bonds, so that SO3H has one hydrogen.
   { 536,
     { { Op::Chain, 2 },
       { Op::Opposite, 1 },
@@ -147,6 +150,7 @@ const std::vector<Recipe> recipes = {
       { Op::Element, 3, 8 },
       { Op::Element, 4, 8 },
       { Op::Double, 2, 4 },
+      { Op::Double, 4, 4 },
       { Op::Relax } } }, // SO3H
   { 560,
     { { Op::Chain, 2 },
@@ -167,6 +171,7 @@ const std::vector<Recipe> recipes = {
       { Op::Element, 3, 7 },
       { Op::Element, 4, 8 },
       { Op::Double, 2, 4 },
+      { Op::Double, 4, 4 },
       { Op::Relax } } }, // SO2NH2
   { 554,
     { { Op::Chain, 2 },
@@ -176,7 +181,55 @@ const std::vector<Recipe> recipes = {
       { Op::Element, 2, 8 },
       { Op::Element, 4, 8 },
       { Op::Double, 2, 4 },
+      { Op::Double, 4, 4 },
       { Op::Relax } } }, // SO2CH3
+  // -N=O: the oxime's oxygen moved straight on from the parent through the nitrogen, and its
+  // bond made double.
+  { 526,
+    { { Op::Chain, 2 },
+      { Op::Element, 1, 7 },
+      { Op::Element, 2, 8 },
+      { Op::Double, 1 },
+      { Op::Line, 2 },
+      { Op::Double, 2, 4 } } },
+  // The cumulated groups: three atoms in a line, both bonds between them double.
+  { 566,
+    { { Op::Chain, 3 },
+      { Op::Double, 2, 4 },
+      { Op::Double, 3, 4 },
+      { Op::Line, 3 },
+      { Op::Relax } } },
+  { 538,
+    { { Op::Chain, 3 },
+      { Op::Double, 2, 4 },
+      { Op::Double, 3, 4 },
+      { Op::Line, 3 },
+      { Op::Element, 1, 7 },
+      { Op::Element, 3, 8 },
+      { Op::Relax } } }, // NCO
+  // The phosphorus esters: an oxygen on the parent, a phosphorus on it, its oxygens around it.
+  { 558,
+    { { Op::Chain, 3 },
+      { Op::Opposite, 2 },
+      { Op::Opposite, 2 },
+      { Op::Element, 1, 8 },
+      { Op::Element, 2, 15 },
+      { Op::Element, 3, 8 },
+      { Op::Element, 4, 8 },
+      { Op::Element, 5, 8 },
+      { Op::Double, 3, 4 },
+      { Op::Relax } } }, // OPO(OH)2
+  { 563,
+    { { Op::Chain, 3 },
+      { Op::Opposite, 2 },
+      { Op::Element, 1, 8 },
+      { Op::Element, 2, 15 },
+      { Op::Element, 3, 8 },
+      { Op::Element, 4, 8 },
+      { Op::Relax } } }, // OP(OH)2
+  // i-butane and i-pentane: propane and butane with a carbon on their second atom.
+  { 510, { { Op::Alkane, 3 }, { Op::Opposite, 2 }, { Op::Relax } } },
+  { 592, { { Op::Alkane, 4 }, { Op::Opposite, 2 }, { Op::Relax } } },
 };
 
 struct Group
@@ -255,6 +308,31 @@ bool growChain(Group& g, int n, double x, double y)
   return grown && parent;
 }
 
+void placeAlkane(Group& g, int n, double x, double y)
+{
+  placePiece(std::make_unique<tChain>(n), [&](tStructure& piece) {
+    auto& chain = static_cast<tChain&>(piece);
+    chain.Add(x, y);
+    for (int i = 0; i < n; ++i) {
+      g.atoms.push_back(chain.templateAtoms[static_cast<std::size_t>(i)]);
+      if (i > 0)
+        g.bonds.push_back(chain.templateBonds[static_cast<std::size_t>(i)]);
+    }
+  });
+}
+
+// Moves atom onto the line from before through prev, straight on, keeping its distance to prev.
+void putInLine(tAtm& atom, const tXY& prev, const tXY& before)
+{
+  const double d[3] = { prev.x3 - before.x3, prev.y3 - before.y3, prev.z3 - before.z3 };
+  const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  const double keep = atom.Dist3d(prev);
+  if (length <= 0)
+    return;
+  const double f = keep / length;
+  atom.setRXYZ(prev.x3 + d[0] * f, prev.y3 + d[1] * f, prev.z3 + d[2] * f);
+}
+
 void relax(Group& g)
 {
   if (!modelDefaults().DrawMode3D || g.atoms.empty())
@@ -274,7 +352,8 @@ bool addSubstituent(int code, double x, double y)
       continue;
     if (!CurrentDrawing)
       return true;
-    if (CurrentDrawing->Atoms.NAtoms() == 0) {
+    const bool standsAlone = r.steps.front().op == Op::Alkane;
+    if (!standsAlone && CurrentDrawing->Atoms.NAtoms() == 0) {
       showMessage("No Atoms to link", "", MessageIcon::Information);
       return true;
     }
@@ -295,6 +374,9 @@ bool addSubstituent(int code, double x, double y)
           if (!growChain(g, s.a, x, y))
             return true; // nothing under the pointer: nothing made
           break;
+        case Op::Alkane:
+          placeAlkane(g, s.a, x, y);
+          break;
         case Op::Opposite:
           if (tAtm* a = atom(s.a))
             addOpposite(g, *a);
@@ -306,6 +388,10 @@ bool addSubstituent(int code, double x, double y)
         case Op::Straight:
           if (tAtm* a = atom(s.a); a && bond(s.a))
             addStraight(g, *a, *(bond(s.a)->Atm1));
+          break;
+        case Op::Line:
+          if (tAtm* a = atom(s.a); a && atom(s.a - 1) && bond(s.a - 1))
+            putInLine(*a, *atom(s.a - 1), *bond(s.a - 1)->Atm1);
           break;
         case Op::Triple:
           if (tLink* b = bond(s.a)) {

@@ -8,6 +8,7 @@
 #include "model/structure_atom.h"
 #include "platform/shell.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -46,7 +47,9 @@ const std::vector<RingShape> chairShapes = {
     { { { 8, 0, 1 }, 1, 8, 60 },
       { { 8, 0, 1, 2, 7 }, 2, 7, -60 },
       { { 8, 0, 1, 2, 7, 3, 6 }, 3, 6, 60 },
-      { { 8, 0, 1, 2, 7, 3, 6 }, 2, 7, -30 } } },
+      // Half of the last turn back, about its own axis: turned about r2 -> r7 instead, r3 and r6
+      // would leave their bonds to r4 and r5 stretched.
+      { { 8, 0, 1, 2, 7, 3, 6 }, 3, 6, -30 } } },
   // Ten: a crown, every other atom lifted out of the plane in turn, up and down.
   { 10,
     { { { 0 }, 9, 1, 30 },
@@ -74,19 +77,29 @@ const std::vector<RingShape> puckerShapes = {
       { { 3, 4, 5, 0 }, 3, 0, -6 } } },
 };
 
-// The template atoms of a ring are kept in slots 1..n: ring position p is slot p + 1.
-void applyShape(tStructure& ring, int n, const std::vector<RingShape>& shapes)
+// The template atoms of a ring are kept in slots 1..n: ring position p is slot p + 1. Positions
+// 0 .. fixed-1 are atoms already in the drawing and must stay put: a turn that would move one of
+// them turns the rest of the ring the other way about the same axis instead, which gives the same
+// shape.
+void applyShape(tStructure& ring, int n, int fixed, const std::vector<RingShape>& shapes)
 {
+  const auto slot = [&](int p) { return ring.templateAtoms[static_cast<std::size_t>(p + 1)]; };
   for (const RingShape& shape : shapes) {
     if (shape.size != n)
       continue;
     for (const ShapeTurn& turn : shape.turns) {
+      const auto contains = [&](int p) {
+        return std::find(turn.subset.begin(), turn.subset.end(), p) != turn.subset.end();
+      };
+      bool movesFixed = false;
+      for (int p = 0; p < fixed; ++p)
+        movesFixed = movesFixed || (contains(p) && p != turn.from && p != turn.to);
       tStructure part;
-      for (int p : turn.subset)
-        part.Atoms.Add(ring.templateAtoms[static_cast<std::size_t>(p + 1)]);
-      part.dihedral(*ring.templateAtoms[static_cast<std::size_t>(turn.from + 1)],
-                    *ring.templateAtoms[static_cast<std::size_t>(turn.to + 1)],
-                    turn.angle);
+      for (int p = 0; p < n; ++p) {
+        if (contains(p) != movesFixed)
+          part.Atoms.Add(slot(p));
+      }
+      part.dihedral(*slot(turn.from), *slot(turn.to), movesFixed ? -turn.angle : turn.angle);
     }
   }
 }
@@ -211,12 +224,12 @@ void tRing::Add(int mode, double x, double y)
 
 void tRing::chair()
 {
-  applyShape(*this, size(), chairShapes);
+  applyShape(*this, size(), m_shared, chairShapes);
 }
 
 void tRing::boat()
 {
-  applyShape(*this, size(), boatShapes);
+  applyShape(*this, size(), m_shared, boatShapes);
 }
 
 void tRing::pucker()
@@ -224,7 +237,37 @@ void tRing::pucker()
   if (size() >= 7)
     chair();
   else
-    applyShape(*this, size(), puckerShapes);
+    applyShape(*this, size(), m_shared, puckerShapes);
+}
+
+void tRing::tilt(const tXY& from, const tXY& to, double angle)
+{
+  tStructure part;
+  for (int p = m_shared; p < size(); ++p)
+    part.Atoms.Add(templateAtoms[static_cast<std::size_t>(p + 1)]);
+  part.dihedral(from, to, angle);
+}
+
+void tRing::fusechair(double angle)
+{
+  chair();
+  tilt(*templateAtoms[1], *templateAtoms[2], angle);
+}
+
+void tRing::fuseboat(double angle)
+{
+  boat();
+  tilt(*templateAtoms[1], *templateAtoms[2], angle);
+}
+
+void tRing::joinchair(double angle)
+{
+  chair();
+  // The diameter through the shared atom: from it to the ring's centre.
+  const tAtoms& ring = Atoms;
+  tAtm axisEnd(6, 0, 0, 0);
+  axisEnd.setRXYZ(ring.GetX(), ring.GetY(), ring.GetZ());
+  tilt(*templateAtoms[1], axisEnd, angle);
 }
 
 void tRing::Aromatize()

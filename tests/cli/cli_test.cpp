@@ -157,6 +157,29 @@ TEST_F(CliTest, AtomAndProtonSteps)
   EXPECT_EQ(run("build -o '" + out + "' atom:104@0,0"), 2); // no element 104
 }
 
+TEST_F(CliTest, KeyAndLabelSteps)
+{
+  // Ethane: carbons at (100, 100) and (124.2..., 114), the bond's midpoint near (112, 107).
+  const std::string out = (dir / "keyed.tvx").string();
+  ASSERT_EQ(run("build -o '" + out + "' 501@100,100 key:O@100,100 key:2@112,107 key:+@100,100 " +
+                "'label:Oxo ethane@40,40' 524@100,100 524@100,100"),
+            1)
+    << err; // the second Link Atoms press on the same atom: "Move Pointer"
+  EXPECT_EQ(err, "Move Pointer\n");
+  ASSERT_EQ(run("build -o '" + out + "' 501@100,100 key:O@100,100 key:2@112,107 key:+@100,100 " +
+                "'label:Oxo ethane@40,40'"),
+            0)
+    << err;
+  ASSERT_EQ(run("info '" + out + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(this->out);
+  EXPECT_EQ(json["atoms"][0]["element"], 8);
+  EXPECT_EQ(json["atoms"][0]["charge"], 1);
+  EXPECT_EQ(json["bonds"][0]["type"], 4);
+  ASSERT_EQ(json["labels"].size(), 1u);
+  EXPECT_EQ(json["atoms"][2]["kind"], 1);
+  EXPECT_EQ(run("build -o '" + out + "' 501@100,100 key:W@100,100"), 2); // no such key
+}
+
 TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
 {
   const std::string out = (dir / "never.tvx").string();
