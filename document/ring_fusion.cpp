@@ -5,6 +5,7 @@
 #include "model/bond.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 #include "platform/shell.h"
 
 #include <cmath>
@@ -17,31 +18,6 @@ namespace {
 Vector3 at(const tXY& a)
 {
   return { a.x3, a.y3, a.z3 };
-}
-
-Vector3 minus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] - b[0], a[1] - b[1], a[2] - b[2] };
-}
-
-Vector3 plus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] + b[0], a[1] + b[1], a[2] + b[2] };
-}
-
-Vector3 scaled(const Vector3& v, double f)
-{
-  return { v[0] * f, v[1] * f, v[2] * f };
-}
-
-double dot(const Vector3& a, const Vector3& b)
-{
-  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-double norm(const Vector3& v)
-{
-  return std::sqrt(dot(v, v));
 }
 
 // v without its component along the unit vector u.

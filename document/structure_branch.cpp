@@ -4,6 +4,7 @@
 #include "model/bond.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "model/vector3.h"
 
 #include <cmath>
 #include <numbers>
@@ -11,21 +12,6 @@
 namespace trelvix {
 
 namespace {
-
-Vector3 minus(const Vector3& a, const Vector3& b)
-{
-  return { a[0] - b[0], a[1] - b[1], a[2] - b[2] };
-}
-
-double norm(const Vector3& v)
-{
-  return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-}
-
-Vector3 scaled(const Vector3& v, double f)
-{
-  return { v[0] * f, v[1] * f, v[2] * f };
-}
 
 Vector3 at(const tXY& a)
 {
@@ -77,7 +63,7 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
       return false;
     const Vector3 u = scaled(bond, 1 / norm(bond));
     const Vector3 w = { x + 0.000001 - p[0], y + 0.000001 - p[1], 0 };
-    const double along = w[0] * u[0] + w[1] * u[1] + w[2] * u[2];
+    const double along = dot(w, u);
     Vector3 v = minus(w, scaled(u, along));
     if (norm(v) <= 1e-12)
       return false;
@@ -90,15 +76,16 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
   }
   const Vector3 w = { x - p[0], y - p[1], 0 };
   if (k == 2) {
-    if (norm(w) <= 0.001)
-      return false;
+    // The free direction, turned to the pointer's side. A click right on the atom has no side:
+    // the free direction alone decides, so a substituent dropped on the atom still lands.
     const Vector3 v = scaled(parent.GetDirVector(), -1);
+    const bool onAtom = norm(w) <= 0.001;
     if (norm(v) <= 0.001) {
       d = w;
-      return true;
+      return !onAtom;
     }
     d = scaled(v, L / norm(v));
-    if (v[0] * w[0] + v[1] * w[1] + v[2] * w[2] < 0)
+    if (dot(v, w) < 0)
       d = scaled(d, -1);
     return true;
   }

@@ -115,6 +115,29 @@ TEST_F(TemplateTest, BranchContinuesAnSpAtomStraightAndZigzagsAChain)
   EXPECT_NEAR(bent->Atm2->y3, 100 + 28 * std::sin(std::numbers::pi / 3), 1e-9);
 }
 
+TEST_F(TemplateTest, BranchOnAnAtomWithTwoBondsTakesItsFreeDirection)
+{
+  tAtm* a = atom(6, -24, 14);
+  tAtm* m = atom(6, 0, 0);
+  tAtm* b = atom(6, 24, 14);
+  bond(a, m);
+  bond(m, b);
+  // The bonds point down-left and down-right: the free direction is straight up (y falls).
+  // A click right on the atom has no side of its own and takes it; a click below turns it down.
+  struct Case
+  {
+    double clickY;
+    double newY;
+  };
+  for (const Case c : { Case{ 0, -28 }, Case{ -5, -28 }, Case{ 10, 28 } }) {
+    tLink* added = doc.branch(false, false, 0, c.clickY, 120);
+    ASSERT_TRUE(added) << c.clickY;
+    EXPECT_NEAR(added->Atm2->x3, 0, 1e-9) << c.clickY;
+    EXPECT_NEAR(added->Atm2->y3, c.newY, 1e-9) << c.clickY;
+    doc.deleteAtom(added->Atm2);
+  }
+}
+
 TEST_F(TemplateTest, ChainLinkNeedsAtoms)
 {
   tChain chain(3);
