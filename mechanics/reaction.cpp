@@ -8,6 +8,7 @@
 #include "model/atom.h"
 #include "model/element_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -92,13 +93,35 @@ std::map<int, double> elementExcess(const tArrow& arrow, const ReactionThermo& t
   return excess;
 }
 
+bool isMolecule(const tStructure* s)
+{
+  return !dynamic_cast<const tSymbol*>(s);
+}
+
+// A piece all of whose atoms another piece holds (a branch grown onto a molecule stays a piece
+// of its own besides) is part of that molecule, not a species of its own; of two pieces with the
+// same atoms the earlier one counts.
+bool isPartOfAnother(const tStructure* s, const tBaseList<tStructure>& groups)
+{
+  for (int i = 0; i < groups.Count(); ++i) {
+    const tStructure* other = groups.At(i);
+    if (other == s || !isMolecule(other) || other->Atoms.Count() < s->Atoms.Count())
+      continue;
+    const bool holdsAll = std::all_of(
+      s->Atoms.begin(), s->Atoms.end(), [&](const tXY* a) { return other->Atoms.Contains(a); });
+    if (holdsAll && (other->Atoms.Count() > s->Atoms.Count() || i < groups.IndexOf(s)))
+      return true;
+  }
+  return false;
+}
+
 } // namespace
 
 ReactionThermo::ReactionThermo(tDrawing& drawing)
   : drawing_(drawing)
 {
   for (tStructure* s : drawing.Groups) {
-    if (dynamic_cast<tSymbol*>(s))
+    if (!isMolecule(s) || isPartOfAnother(s, drawing.Groups))
       continue;
     ReactionSpecies sp;
     sp.structure = s;

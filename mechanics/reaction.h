@@ -23,8 +23,9 @@ struct ReactionSpecies
 };
 
 /// The thermochemistry of a document's structures, prepared when the reaction is analysed and
-/// freed after: one species per structure of Groups (graphic symbols never count), each with an
-/// empty partition function until its levels are filled in.
+/// freed after: one species per molecule of Groups (graphic symbols never count, nor a piece
+/// that lies wholly inside another), each with an empty partition function until its levels are
+/// filled in.
 class ReactionThermo
 {
 public:

@@ -188,6 +188,19 @@ TEST_F(ReactionTest, AnalysisTextsUseTheToolsFormats)
   EXPECT_EQ(r.logKText, "undefined");
 }
 
+TEST_F(ReactionTest, ABranchPieceInsideAMoleculeIsNoSpeciesOfItsOwn)
+{
+  // The HCl piece's hydrogen also forms a piece of its own, as a branch grown onto it would.
+  piece({ hcl->Atoms.At(0) });
+  // A second piece of exactly H2's atoms: only the earlier one counts.
+  piece({ h2->Atoms.At(0), h2->Atoms.At(1) });
+  ReactionThermo thermo(doc);
+  ASSERT_EQ(thermo.species().size(), 3u);
+  EXPECT_EQ(thermo.species()[0].structure, h2);
+  EXPECT_EQ(thermo.species()[2].structure, hcl);
+  EXPECT_TRUE(checkbalance(arrow, thermo));
+}
+
 TEST_F(ReactionTest, SymbolsAreNoSpecies)
 {
   auto* symbol = new tArrow(0, black, 0, 1);
