@@ -48,36 +48,32 @@ void tPF::InsertFreq(const tNu& level)
   levels_.push_back(level);
 }
 
+template<class PerMode>
+double tPF::cachedSum(Cache& cache, double T, PerMode perMode) const
+{
+  if (cacheIsStale(cache.filled, cache.T, T)) {
+    cache.filled = true;
+    cache.T = T + temperatureShift;
+    double sum = 0;
+    for (const tNu& l : levels_)
+      sum += l.g * l.w * R * perMode(l.theta(), cache.T);
+    cache.value = sum;
+  }
+  return cache.value;
+}
+
 double tPF::Energy(double T)
 {
-  if (cacheIsStale(energyFilled_, energyT_, T)) {
-    energyFilled_ = true;
-    energyT_ = T + temperatureShift;
-    double sum = 0;
-    for (const tNu& l : levels_) {
-      const double theta = l.theta();
-      const double x = theta / energyT_;
-      sum += l.g * l.w * R * theta * (0.5 + 1.0 / std::expm1(x));
-    }
-    energy_ = sum;
-  }
-  return energy_;
+  return cachedSum(energy_, T, [](double theta, double shiftedT) {
+    return theta * (0.5 + 1.0 / std::expm1(theta / shiftedT));
+  });
 }
 
 double tPF::Helmholtz(double T)
 {
-  if (cacheIsStale(helmholtzFilled_, helmholtzT_, T)) {
-    helmholtzFilled_ = true;
-    helmholtzT_ = T + temperatureShift;
-    double sum = 0;
-    for (const tNu& l : levels_) {
-      const double theta = l.theta();
-      const double x = theta / helmholtzT_;
-      sum += l.g * l.w * R * (theta / 2 + helmholtzT_ * std::log1p(-std::exp(-x)));
-    }
-    helmholtz_ = sum;
-  }
-  return helmholtz_;
+  return cachedSum(helmholtz_, T, [](double theta, double shiftedT) {
+    return theta / 2 + shiftedT * std::log1p(-std::exp(-theta / shiftedT));
+  });
 }
 
 double tPF::Entropy(double T)

@@ -55,19 +55,25 @@ public:
   /// 3R for every fragment and temperature.
   static double HeatCapacity() { return 5.96151; }
   /// The temperature (plus 0.001) the cached energy belongs to; 0 before the first call.
-  double energyCacheTemperature() const { return energyT_; }
+  double energyCacheTemperature() const { return energy_.T; }
 
 private:
+  /// A sum over the levels for one temperature (plus 0.001); empty until first asked.
+  struct Cache
+  {
+    bool filled = false;
+    double T = 0;
+    double value = 0;
+  };
+  /// Σ g w R perMode(θ, T + 0.001), from the cache while T lies within 0.001 K of its own.
+  template<class PerMode>
+  double cachedSum(Cache& cache, double T, PerMode perMode) const;
   double pressureVolume(double T, double P) const;
 
   std::vector<tNu> levels_;
-  double energy_ = 0;
+  Cache energy_;
+  Cache helmholtz_;
   double entropy_ = 0;
-  double helmholtz_ = 0;
-  double energyT_ = 0;
-  double helmholtzT_ = 0;
-  bool energyFilled_ = false;
-  bool helmholtzFilled_ = false;
 };
 
 } // namespace trelvix
