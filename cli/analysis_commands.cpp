@@ -22,6 +22,8 @@ namespace {
 
 constexpr int userError = 1;
 constexpr int usageError = 2;
+// Amounts beyond a million moles are no chemistry; they would only overflow the sums and texts.
+constexpr double maxMoles = 1.0e6;
 
 using Json = nlohmann::ordered_json;
 
@@ -95,11 +97,12 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
   const bool parsed =
     eq != std::string::npos &&
     std::from_chars(item.data(), item.data() + eq, group).ptr == item.data() + eq &&
-    std::from_chars(item.data() + eq + 1, end, moles).ptr == end && std::isfinite(moles);
+    std::from_chars(item.data() + eq + 1, end, moles).ptr == end && std::fabs(moles) <= maxMoles;
   tStructure* s = parsed ? drawing.Groups.At(group) : nullptr;
   if (!s) {
     std::cerr << "--moles takes GROUP=N with GROUP a group's position (0.."
-              << drawing.Groups.Count() - 1 << ") and N an amount in moles: " << item << '\n';
+              << drawing.Groups.Count() - 1
+              << ") and N an amount in moles (at most a million): " << item << '\n';
     return false;
   }
   s->amount = moles;

@@ -5,6 +5,7 @@
 #include "model/atom.h"
 #include "model/element_table.h"
 #include "model/fragment.h"
+#include "platform/fixed_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,13 +20,6 @@ constexpr int carbon = 6;
 // The formula places these elements first, each at its own position when enough entries precede
 // it: C, N, O, F, P, S, Cl, Br, I.
 constexpr std::array<int, 9> leadingElements{ 6, 7, 8, 9, 15, 16, 17, 35, 53 };
-
-std::string fixed(double x, int width, int decimals)
-{
-  char text[64];
-  std::snprintf(text, sizeof text, "%*.*f", width, decimals, x);
-  return text;
-}
 
 std::string symbolOf(int z)
 {
@@ -115,7 +109,7 @@ std::string formulaText(const TFragment& molecule)
 
 std::string formulaWeightText(const TFragment& molecule)
 {
-  return fixed(molecule.getmw(), 10, 3).substr(0, 96);
+  return fixedText(molecule.getmw(), 10, 3).substr(0, 96);
 }
 
 std::string compositionText(const TFragment& molecule)
@@ -126,27 +120,27 @@ std::string compositionText(const TFragment& molecule)
   std::string text;
   for (const ElementCount& e : entriesWithHydrogens(molecule)) {
     const double percent = e.count * elementData(e.element).weight * 100.0 / weight;
-    text += symbolOf(e.element) + ' ' + fixed(percent, 3, 1) + ' ';
+    text += symbolOf(e.element) + ' ' + fixedText(percent, 3, 1) + ' ';
   }
   return text;
 }
 
 std::string dipoleText(double debye, int width)
 {
-  return fixed(debye, width, 2) + "D";
+  return fixedText(debye, width, 2) + "D";
 }
 
 std::string momentsText(const std::array<double, 3>& moments,
                         int decimals,
                         const std::string& separator)
 {
-  return fixed(moments[0], 6, decimals) + separator + fixed(moments[1], 6, decimals) + separator +
-         fixed(moments[2], 6, decimals);
+  return fixedText(moments[0], 6, decimals) + separator + fixedText(moments[1], 6, decimals) +
+         separator + fixedText(moments[2], 6, decimals);
 }
 
 std::string strainText(double strainCalories, int width)
 {
-  return fixed(strainCalories * 0.001, width, 3);
+  return fixedText(strainCalories * 0.001, width, 3);
 }
 
 std::string principalMomentsMessage(const std::array<double, 3>& moments)

@@ -5,6 +5,7 @@
 #include "document/drawing.h"
 #include "model/atom.h"
 #include "model/defaults.h"
+#include "platform/fixed_text.h"
 #include "platform/shell.h"
 
 #include <array>
@@ -15,14 +16,6 @@ namespace trelvix {
 namespace {
 
 ReactionDeltasSource g_source;
-
-// x in fixed notation, at least width characters, decimals after the point.
-std::string fixed(double x, int width, int decimals)
-{
-  char text[64];
-  std::snprintf(text, sizeof text, "%*.*f", width, decimals, x);
-  return text;
-}
 
 const tArrow* frontReactionArrow(const tDrawing& d)
 {
@@ -46,11 +39,11 @@ std::array<std::string, 6> reportTexts(const ReactionDeltas& deltas, double T, d
   // 1 / ln 10 and 1 / R with R = 1.98717 cal/(mol K).
   const double logK = 0.43429448190212877 * (0.5032282089604815 * -dG / T);
   return { "    Summary",
-           "P = " + fixed(P, 4, 1) + "  T =" + fixed(T, 4, 0) + "K",
-           "deltaG = " + fixed(dG / 1000, 8, 1) + " Kcal",
-           "deltaH = " + fixed(deltas.dH / 1000, 8, 1) + " Kcal",
-           "deltaS = " + fixed(deltas.dS, 6, 2) + " cal/K",
-           "logK   = " + fixed(logK, 6, 3) };
+           "P = " + fixedText(P, 4, 1) + "  T =" + fixedText(T, 4, 0) + "K",
+           "deltaG = " + fixedText(dG / 1000, 8, 1) + " Kcal",
+           "deltaH = " + fixedText(deltas.dH / 1000, 8, 1) + " Kcal",
+           "deltaS = " + fixedText(deltas.dS, 6, 2) + " cal/K",
+           "logK   = " + fixedText(logK, 6, 3) };
 }
 
 void tDrawing::CreateReport(double T, double P)

@@ -7,6 +7,7 @@
 #include "document/symbol.h"
 #include "model/atom.h"
 #include "model/element_table.h"
+#include "platform/fixed_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,13 +69,6 @@ double signedSum(const tArrow& arrow, ReactionThermo& thermo, std::optional<Side
     sum += side == Side::Right ? value : -value;
   }
   return arrow.sign() * sum;
-}
-
-std::string fixed(double x, int width, int decimals)
-{
-  char text[64];
-  std::snprintf(text, sizeof text, "%*.*f", width, decimals, x);
-  return text;
 }
 
 // The per-element right-minus-left sums of the atoms, each atom by its own side (on the line:
@@ -169,10 +163,10 @@ std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo)
   }
   std::string text;
   if (std::fabs(hydrogens) > tolerance)
-    text += fixed(hydrogens, 3, 1) + "H ";
+    text += fixedText(hydrogens, 3, 1) + "H ";
   for (const auto& [z, excess] : elementExcess(arrow, thermo)) {
     if (z > 1 && std::fabs(excess) > tolerance)
-      text += fixed(excess, 3, 1) + elementData(z).symbol + " ";
+      text += fixedText(excess, 3, 1) + elementData(z).symbol + " ";
   }
   return text;
 }
@@ -244,10 +238,10 @@ ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, doub
   r.dS = deltaS(arrow, thermo, T, P);
   r.dG = deltaG(arrow, thermo, T, P);
   r.logK = logK(r.dG, T);
-  r.dHText = fixed(r.dH * 0.001, 10, std::fabs(r.dH) < 10000 ? 2 : 1);
-  r.dGText = fixed(r.dG * 0.001, 10, std::fabs(r.dG) < 10000 ? 2 : 1);
-  r.dSText = fixed(r.dS, 10, std::fabs(r.dS) < 100 ? 2 : 1);
-  r.logKText = r.logK ? fixed(*r.logK, 10, std::fabs(*r.logK) < 10 ? 2 : 1) : "undefined";
+  r.dHText = fixedText(r.dH * 0.001, 10, std::fabs(r.dH) < 10000 ? 2 : 1);
+  r.dGText = fixedText(r.dG * 0.001, 10, std::fabs(r.dG) < 10000 ? 2 : 1);
+  r.dSText = fixedText(r.dS, 10, std::fabs(r.dS) < 100 ? 2 : 1);
+  r.logKText = r.logK ? fixedText(*r.logK, 10, std::fabs(*r.logK) < 10 ? 2 : 1) : "undefined";
   if (r.balanced) {
     r.status = "Balanced";
     r.message = verdictText(r.dH, r.dG);

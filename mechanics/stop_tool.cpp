@@ -1,6 +1,8 @@
 // The stop window's state: the strain energy text and the stop flag.
 #include "mechanics/stop_tool.h"
 
+#include "platform/fixed_text.h"
+
 #include <cstdio>
 
 namespace trelvix {
@@ -19,9 +21,7 @@ void StopTool::StopBitBtn1Click()
 
 void StopTool::showEnergy(double energy)
 {
-  char text[64];
-  std::snprintf(text, sizeof text, "%8.2f", energy * 0.001);
-  m_energy = text;
+  m_energy = fixedText(energy * 0.001, 8, 2);
 }
 
 } // namespace trelvix

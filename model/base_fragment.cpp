@@ -1,6 +1,7 @@
 #include "model/base_fragment.h"
 
 #include "model/defaults.h"
+#include "platform/fixed_text.h"
 #include "platform/record_bytes.h"
 
 #include <cstdio>
@@ -134,8 +135,7 @@ void tbasefragment::Read3dheading(BinaryReader& in)
 std::string tbasefragment::molesCaption() const
 {
   const bool hasAmount = amount > 0.01;
-  char number[64];
-  std::snprintf(number, sizeof number, "%5.1f", amount);
+  const std::string number = fixedText(amount, 5, 1);
   std::string text;
   switch (phase) {
     case Gas:
@@ -145,13 +145,13 @@ std::string tbasefragment::molesCaption() const
       text = hasAmount ? "(s)" : "solvent";
       break;
     case Liquid:
-      text = hasAmount ? std::string(number) + "(l)" : "solvent";
+      text = hasAmount ? number + "(l)" : "solvent";
       break;
     case GasAmount:
-      text = hasAmount ? std::string(number) + "(g)" : "solvent";
+      text = hasAmount ? number + "(g)" : "solvent";
       break;
     case Solution:
-      text = hasAmount ? std::string(number) + "(sol)" : "solvent";
+      text = hasAmount ? number + "(sol)" : "solvent";
       break;
     case Solvent:
       text = "solvent";

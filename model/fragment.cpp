@@ -4,6 +4,7 @@
 #include "model/atom.h"
 #include "model/rotation.h"
 #include "platform/checked.h"
+#include "platform/fixed_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,24 +21,6 @@ namespace {
 
 constexpr std::string_view strainPrefix = "Strain Energy = ";
 constexpr std::string_view strainSuffix = " Kcal";
-
-// A field width or a number of decimals beyond this says nothing more: the message keeps only
-// 32 characters. The bound keeps a wild argument from asking for an enormous text.
-constexpr int maxFieldWidth = 255;
-
-// The value in fixed notation, right-aligned in at least width characters with the given
-// decimals, as a Pascal Str(x:width:decimals) writes it.
-std::string fixedText(double value, int width, int decimals)
-{
-  const int w = std::clamp(width, 0, maxFieldWidth);
-  const int d = std::clamp(decimals, 0, maxFieldWidth);
-  const int n = std::snprintf(nullptr, 0, "%*.*f", w, d, value);
-  if (n <= 0)
-    return {};
-  std::vector<char> text(static_cast<std::size_t>(n) + 1);
-  std::snprintf(text.data(), text.size(), "%*.*f", w, d, value);
-  return std::string(text.data(), static_cast<std::size_t>(n));
-}
 
 } // namespace
 

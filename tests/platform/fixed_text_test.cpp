@@ -1,0 +1,38 @@
+#include "platform/fixed_text.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace trelvix {
+namespace {
+
+TEST(FixedText, WidthPadsOnTheLeftAndNeverCuts)
+{
+  struct Case
+  {
+    double value;
+    int width, decimals;
+    const char* text;
+  };
+  const Case cases[] = {
+    { 3.14159, 8, 2, "    3.14" },
+    { -0.5, 4, 1, "-0.5" },
+    { 12345.678, 3, 1, "12345.7" }, // wider than asked: all digits stay
+    { 2.5, 0, 0, "2" },             // printf rounds half to even
+    { 7, -3, -1, "7" },             // negative width and decimals count as 0
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(fixedText(c.value, c.width, c.decimals), c.text) << c.value;
+  // A huge value keeps every digit (309 before the point) rather than being cut short.
+  EXPECT_EQ(fixedText(1e308, 1, 1).size(), 311u);
+}
+
+TEST(FixedText, NotANumberIsUndefined)
+{
+  EXPECT_EQ(fixedText(std::numeric_limits<double>::quiet_NaN(), 6, 2), "undefined");
+  EXPECT_EQ(fixedText(-std::numeric_limits<double>::infinity(), 6, 2), "undefined");
+}
+
+} // namespace
+} // namespace trelvix
