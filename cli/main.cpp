@@ -13,6 +13,7 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <new>
 #include <optional>
 
 namespace {
@@ -135,17 +136,24 @@ int main(int argc, char** argv)
 
   trelvix::CliSession session;
   session.loadDefaults(scale);
-  if (info->parsed())
-    return runInfo(session, infoFile);
-  if (const std::optional<int> status = trelvix::runAnalysisCommand(session, analysis))
-    return *status;
-  if (render->parsed())
-    return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
-  if (optimize->parsed())
-    return trelvix::runOptimize(
-      session, optimizeFile, optimizeOutput, optimizeMethod, optimizeSeed, optimizeProgress);
-  if (build->parsed())
-    return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
+  // A document too large for the memory of this machine (the force field holds every atom
+  // pair) is a user error with its message, not a crash.
+  try {
+    if (info->parsed())
+      return runInfo(session, infoFile);
+    if (const std::optional<int> status = trelvix::runAnalysisCommand(session, analysis))
+      return *status;
+    if (render->parsed())
+      return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
+    if (optimize->parsed())
+      return trelvix::runOptimize(
+        session, optimizeFile, optimizeOutput, optimizeMethod, optimizeSeed, optimizeProgress);
+    if (build->parsed())
+      return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Not enough memory for this document\n";
+    return userError;
+  }
   std::cout << app.help();
   return 0;
 }

@@ -93,6 +93,8 @@ OptimiseResult optimizeGeometry(tStructure& target,
     stop.hide();
   }
   target.Atoms.update();
+  if (CurrentDrawing)
+    CurrentDrawing->savedFlag = 0; // the geometry changed since the last save
   currentShell().requestRepaint();
   return result;
 }
@@ -242,6 +244,9 @@ void Optimiser::scaleAbout(double factor)
 bool Optimiser::settled()
 {
   m_history = { m_history[1], m_history[2], m_energy };
+  // An energy that is no number can never settle: the run ends rather than spin for ever.
+  if (!std::isfinite(m_energy))
+    return true;
   const double mean = (m_history[0] + m_history[1] + m_history[2]) / 3;
   return std::abs(m_energy - mean) < m_threshold;
 }
@@ -278,7 +283,8 @@ void Optimiser::relax(int atom)
   double current = m_field.atomEnergy(atom);
   Vector3 step{ force[0] * m_scale / g, force[1] * m_scale / g, force[2] * m_scale / g };
   Vector3 at = start;
-  const double perAtom = 1.0 / m_target.Atoms.Count();
+  // The whole molecule moves back by the step shared among its element atoms.
+  const double perAtom = 1.0 / std::max<int>(1, m_target.Atoms.NAtoms());
   for (double length = m_scale; length >= m_minStep; length *= shrink) {
     p = { at[0] + step[0], at[1] + step[1], at[2] + step[2] };
     const double trial = m_field.atomEnergy(atom);

@@ -237,8 +237,10 @@ TEST_F(OptimiserTest, RefineAndAnnealAreIdenticalForOneSeed)
     for (std::size_t i = 0; i < start.size(); ++i)
       doc.Atoms.At(static_cast<int>(i))->setRXYZ(start[i][0], start[i][1], start[i][2]);
     shell.seedRandom(11);
+    doc.savedFlag = 1;
     optimizeGeometry(doc, command, stop);
     results.push_back(positions());
+    EXPECT_EQ(doc.savedFlag, 0); // a moved geometry is no longer the saved one
   }
   EXPECT_EQ(results[0], results[1]);
   EXPECT_NE(results[0], start);
