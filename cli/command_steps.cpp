@@ -6,6 +6,7 @@
 #include "model/atom.h"
 #include "platform/scripted_shell.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 
@@ -95,7 +96,14 @@ std::string runBuildSteps(CommandLayer& layer,
     } else if (!commentStep(layer.drawing(), step)) {
       return step;
     }
-    if (shell.messages().size() > before) {
+    // A step that showed a message could not act, unless the message was a question answered
+    // Yes (it then went on).
+    const auto& shown = shell.messages();
+    const bool refused = std::any_of(
+      shown.begin() + static_cast<std::ptrdiff_t>(before),
+      shown.end(),
+      [](const ScriptedShell::Message& message) { return message.answer != MessageAnswer::Yes; });
+    if (refused) {
       messageShown = true;
       return {};
     }

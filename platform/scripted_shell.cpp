@@ -7,21 +7,15 @@ MessageAnswer ScriptedShell::message(const std::string& text,
                                      MessageIcon icon,
                                      MessageButtons buttons)
 {
-  m_messages.push_back(Message{ text, caption, icon, buttons });
+  MessageAnswer answer = MessageAnswer::Ok;
   if (!m_answers.empty()) {
-    const MessageAnswer answer = m_answers.front();
+    answer = m_answers.front();
     m_answers.pop_front();
-    return answer;
+  } else if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel) {
+    answer = m_defaultYesNo;
   }
-  switch (buttons) {
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-      return m_defaultYesNo;
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel:
-      break;
-  }
-  return MessageAnswer::Ok;
+  m_messages.push_back(Message{ text, caption, icon, buttons, answer });
+  return answer;
 }
 
 double ScriptedShell::random()

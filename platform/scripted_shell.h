@@ -21,6 +21,7 @@ public:
     std::string caption;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer answer = MessageAnswer::Ok; ///< what the shell answered
   };
 
   MessageAnswer message(const std::string& text,

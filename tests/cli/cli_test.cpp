@@ -190,6 +190,20 @@ TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
   EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(CliTest, AQuestionAnsweredYesLetsTheBuildGoOn)
+{
+  // A benzene fused onto a bond of a branched chain whose atoms have no room for the ring's
+  // double bonds asks "Exceed Valence?": No stops the build, --yes answers Yes and it goes on.
+  const std::string steps = "510@100,100 511@124.25,114 702@136,107";
+  const std::string out = (dir / "fused.tvx").string();
+  EXPECT_EQ(run("build -o '" + out + "' " + steps), 1);
+  EXPECT_EQ(err, "Exceed Valence?\n");
+  EXPECT_FALSE(fs::exists(out));
+  EXPECT_EQ(run("build --yes -o '" + out + "' " + steps), 0) << err;
+  EXPECT_EQ(err, "Exceed Valence?\n");
+  EXPECT_TRUE(fs::exists(out));
+}
+
 TEST_F(CliTest, RenderWritesPngAndSvg)
 {
   const std::string path = saveSample();
