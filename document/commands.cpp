@@ -7,6 +7,8 @@
 #include "platform/checked.h"
 #include "platform/shell.h"
 
+#include <algorithm>
+
 namespace trelvix {
 
 CommandLayer::CommandLayer(std::unique_ptr<tDrawing> drawing)
@@ -63,6 +65,17 @@ void CommandLayer::BuildAt(double x, double y, int code)
     code == 524);
 }
 
+namespace {
+
+bool areBonded(const tDrawing& drawing, const tXY* a, const tXY* b)
+{
+  return std::any_of(drawing.Bonds.begin(), drawing.Bonds.end(), [&](const tLink* bond) {
+    return (bond->Atm1 == a && bond->Atm2 == b) || (bond->Atm1 == b && bond->Atm2 == a);
+  });
+}
+
+} // namespace
+
 void CommandLayer::linkAtoms(double x, double y)
 {
   // Only element atoms are linked: a label or a symbol point counts as no atom.
@@ -70,7 +83,11 @@ void CommandLayer::linkAtoms(double x, double y)
   if (hit && !hit->isatom())
     hit = nullptr;
   (m_link1 ? m_link2 : m_link1) = hit;
-  if (m_link1 && m_link2 && m_link1 != m_link2) {
+  if (m_link1 && m_link2 && areBonded(*m_drawing, m_link1, m_link2)) {
+    // A second bond between the same two atoms would corrupt the molecule (a bond's type says
+    // how many it is): the press does nothing.
+    m_link1 = m_link2 = nullptr;
+  } else if (m_link1 && m_link2 && m_link1 != m_link2) {
     auto* bond = new tbond(m_link1, m_link2);
     bond->ssingle();
     m_drawing->Bonds.Add(bond);

@@ -6,6 +6,7 @@
 #include "model/structure_atom.h"
 #include "model/vector3.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -65,8 +66,13 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
     const Vector3 w = { x + 0.000001 - p[0], y + 0.000001 - p[1], 0 };
     const double along = dot(w, u);
     Vector3 v = minus(w, scaled(u, along));
-    if (norm(v) <= 1e-12)
-      return false;
+    if (norm(v) <= 1e-12) {
+      // The pointer lies on the bond's line (a click right on the atom of a diagonal bond): no
+      // side to take, so the new atom bends to the bond's left in the drawing plane.
+      v = { -u[1], u[0], 0 };
+      if (norm(v) <= 1e-12)
+        v = { 1, 0, 0 }; // a bond straight out of the page
+    }
     v = scaled(v, 1 / norm(v));
     const double a = angle * std::numbers::pi / 180;
     d = { L * std::cos(a) * u[0] + L * std::sin(a) * v[0],
@@ -101,13 +107,26 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
     const Vector3& a = dirs[0];
     const Vector3& b = dirs[1];
     const Vector3& c = dirs[2];
-    const double triple = a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
-                          a[2] * (b[0] * c[1] - b[1] * c[0]);
-    if (std::fabs(triple) <= 0.0001) {
-      // Flat: in the drawing plane towards the point, in whole 30-degree steps.
-      double degrees = std::atan2(w[1], w[0]) * 180 / std::numbers::pi;
-      degrees = std::floor(degrees / 30) * 30 * std::numbers::pi / 180;
-      d = { L * std::cos(degrees), L * std::sin(degrees), 0 };
+    if (std::fabs(dot(a, cross(b, c))) <= 0.0001) {
+      // Flat: in the drawing plane towards the point, in whole 30-degree steps; a step that
+      // would put the new atom onto a bond already there gives way to the nearest free one.
+      const double degrees = std::floor(std::atan2(w[1], w[0]) * 180 / std::numbers::pi / 30) * 30;
+      d = { L * std::cos(degrees * std::numbers::pi / 180),
+            L * std::sin(degrees * std::numbers::pi / 180),
+            0 };
+      for (int step = 0; step <= 12; ++step) {
+        const double tried = degrees + 30 * ((step + 1) / 2) * (step % 2 ? 1 : -1);
+        const double r = tried * std::numbers::pi / 180;
+        const Vector3 candidate = { L * std::cos(r), L * std::sin(r), 0 };
+        const bool free = std::none_of(dirs, dirs + 3, [&](const Vector3& dir) {
+          // Within 15 degrees of a bond counts as taken.
+          return dot(candidate, dir) > std::cos(std::numbers::pi / 12) * L * norm(dir);
+        });
+        if (free) {
+          d = candidate;
+          break;
+        }
+      }
       return true;
     }
     if (norm(sum) <= 0)

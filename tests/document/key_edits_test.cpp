@@ -57,6 +57,18 @@ TEST_F(KeyEditTest, LinkAtomsSaysMovePointerUntilTwoDifferentAtomsAreHit)
   EXPECT_EQ(messages().size(), 2U);
 }
 
+TEST_F(KeyEditTest, LinkAtomsLeavesABondedPairAlone)
+{
+  ethane();
+  const tXY* a = doc().Bonds.At(0)->Atm1;
+  const tXY* b = doc().Bonds.At(0)->Atm2;
+  layer.BuildAt(a->x3, a->y3, 524);
+  layer.BuildAt(b->x3, b->y3, 524);
+  EXPECT_EQ(doc().Bonds.Count(), 1); // no second bond between the same two atoms
+  EXPECT_EQ(layer.firstLinkAtom(), nullptr);
+  EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(KeyEditTest, ElementKeysChangeTheAtomUnderThePointer)
 {
   layer.AddAtom(7, 100, 100);

@@ -138,6 +138,33 @@ TEST_F(TemplateTest, BranchOnAnAtomWithTwoBondsTakesItsFreeDirection)
   }
 }
 
+TEST_F(TemplateTest, BranchWithThePointerOnTheBondLineBendsToTheBondsLeft)
+{
+  tAtm* a = atom(6, 0, 0);
+  tAtm* b = atom(6, 20, 20);
+  bond(a, b);
+  // u = (-1, -1) / sqrt 2 from b to a, v = (1, -1) / sqrt 2; d = 28 (cos 120 u + sin 120 v):
+  // x = 28 (0.5 + 0.8660254) / sqrt 2 = 27.045919, y = 28 (0.5 - 0.8660254) / sqrt 2 = -7.246933.
+  tLink* added = doc.branch(false, false, 20, 20, 120);
+  ASSERT_TRUE(added);
+  EXPECT_NEAR(added->Atm2->x3, 20 + 27.045919, 1e-5);
+  EXPECT_NEAR(added->Atm2->y3, 20 - 7.246933, 1e-5);
+}
+
+TEST_F(TemplateTest, AFourthBranchOnAFlatAtomNeverLandsOnABond)
+{
+  tAtm* c = atom(6, 0, 0);
+  bond(c, atom(6, 28, 0));
+  bond(c, atom(6, -14, 24.248711));
+  bond(c, atom(6, -14, -24.248711));
+  // The pointer's direction (11 degrees) rounds down to 0, where a bond is: the next free step
+  // is 30 degrees, (28 cos 30, 28 sin 30).
+  tLink* added = doc.branch(false, false, 5, 1, 120);
+  ASSERT_TRUE(added);
+  EXPECT_NEAR(added->Atm2->x3, 24.248711, 1e-5);
+  EXPECT_NEAR(added->Atm2->y3, 14, 1e-5);
+}
+
 TEST_F(TemplateTest, ChainLinkNeedsAtoms)
 {
   tChain chain(3);
