@@ -111,6 +111,10 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
 
 int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& options)
 {
+  if (!std::isfinite(options.T) || !std::isfinite(options.P)) {
+    std::cerr << "--T and --P take numbers\n";
+    return usageError;
+  }
   for (const std::string& item : options.moles) {
     if (!applyMoles(drawing, item))
       return usageError;

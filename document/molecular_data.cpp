@@ -68,7 +68,7 @@ int hydrogenCount(const TFragment& molecule)
       continue;
     if (a->element == hydrogen)
       ++n;
-    else if (carriesImplicitHydrogens(a->element) && a->element != 32 && a->freeValence > 0)
+    else if (countsImplicitHydrogens(a->element) && a->freeValence > 0)
       n += a->mult();
   }
   return n;

@@ -19,6 +19,8 @@ ReactionDeltasSource g_source;
 
 const tArrow* frontReactionArrow(const tDrawing& d)
 {
+  if (!d.Symbols)
+    return nullptr;
   for (const tSymbol* s : *d.Symbols) {
     if (s->symbolKind >= 102 && s->symbolKind <= 105)
       return dynamic_cast<const tArrow*>(s);
@@ -49,7 +51,7 @@ std::array<std::string, 6> reportTexts(const ReactionDeltas& deltas, double T, d
 void tDrawing::CreateReport(double T, double P)
 {
   const tArrow* arrow = frontReactionArrow(*this);
-  if (!arrow || T <= 0)
+  if (!arrow || T < 0)
     return;
   if (hasReport())
     DestroyReport();

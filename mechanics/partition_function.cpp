@@ -5,6 +5,7 @@
 
 #include "model/fragment.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trelvix {
@@ -41,7 +42,8 @@ void tPF::InsertFreq(const tNu& level)
   for (tNu& old : levels_) {
     if (std::fabs(old.nu - level.nu) < mergeWidth) {
       old.nu = (level.g * level.nu + old.g * old.nu) / (level.g + old.g);
-      old.g = static_cast<std::int16_t>(old.g + level.g);
+      // A level cannot hold more modes than its 16-bit count says: it stops growing there.
+      old.g = static_cast<std::int16_t>(std::min(old.g + level.g, 32767));
       return;
     }
   }

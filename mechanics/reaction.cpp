@@ -146,7 +146,10 @@ bool checkbalance(const tArrow& arrow, const ReactionThermo& thermo)
     for (const tXY* a : s.Atoms) {
       if (a->textFlag)
         continue;
-      (sideOf(a->x3, arrow) == Side::Right ? elementsRight : elementsLeft) += a->element * s.amount;
+      // An atom's implicit hydrogens count with it, as they do in the mass: methane drawn as
+      // a bare carbon balances the same as one drawn with its four hydrogens.
+      (sideOf(a->x3, arrow) == Side::Right ? elementsRight : elementsLeft) +=
+        (a->element + (countsImplicitHydrogens(a->element) ? a->mult() : 0)) * s.amount;
     }
   }
   return std::fabs(elementsLeft - elementsRight) < tolerance &&
@@ -215,7 +218,8 @@ std::optional<double> logK(double dG, double T)
   if (!(T > 0))
     return std::nullopt;
   // log10 e and 1 / R.
-  return 0.4342944805818469 * (0.5032282089604815 * -dG / T);
+  // Adding zero turns the negative zero of a ΔG of 0 into a plain one.
+  return 0.4342944805818469 * (0.5032282089604815 * -dG / T) + 0.0;
 }
 
 std::string verdictText(double dH, double dG)

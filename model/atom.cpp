@@ -65,6 +65,11 @@ bool carriesImplicitHydrogens(int z)
   }
 }
 
+bool countsImplicitHydrogens(int z)
+{
+  return carriesImplicitHydrogens(z) && z != 1 && z != 32;
+}
+
 tXY::tXY(int z, double x, double y, std::uint8_t newStyle)
   : atoms(std::make_unique<tAtoms>())
 {

@@ -23,6 +23,9 @@ using XyzRecord = std::array<std::uint8_t, 18>;
 /// Elements whose open valence shows as implicit hydrogens: H, B, C, N, O, F, Si, P, S, Cl, Ge,
 /// As, Se, Br, Te and I.
 bool carriesImplicitHydrogens(int z);
+/// Formulas, weights and balances count the implicit hydrogens of the main-group atoms,
+/// hydrogen itself and germanium excepted.
+bool countsImplicitHydrogens(int z);
 
 /// The atom: one element (or one text) at a 3D position in drawing units, drawn at the rounding
 /// of that position, with its charge, implicit hydrogens, free valence, style, colour and font.

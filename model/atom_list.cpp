@@ -12,13 +12,6 @@ namespace trelvix {
 
 namespace {
 
-// Formulas and weights count the implicit hydrogens of the main-group atoms, hydrogen itself and
-// germanium excepted.
-bool countsImplicitHydrogens(int z)
-{
-  return carriesImplicitHydrogens(z) && z != 1 && z != 32;
-}
-
 constexpr double hydrogenWeight = 1.00794;
 
 template<class Pick>

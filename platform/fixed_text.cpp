@@ -18,6 +18,7 @@ std::string fixedText(double value, int width, int decimals)
 {
   if (!std::isfinite(value))
     return "undefined";
+  value += 0.0; // a negative zero reads as plain zero
   const int w = std::clamp(width, 0, maxFieldWidth);
   const int d = std::clamp(decimals, 0, maxFieldWidth);
   const int n = std::snprintf(nullptr, 0, "%*.*f", w, d, value);

@@ -68,8 +68,13 @@ TEST_F(AnalysisCliTest, AmountsUnbalanceTheReaction)
   EXPECT_EQ(json["imbalance"], "1.0C");
   EXPECT_EQ(json["verdict"], "Unbalanced");
   EXPECT_TRUE(json["dH_kcal"].is_null());
-  for (const char* bad :
-       { "--moles 9=1", "--moles 1", "--moles x=2", "--moles 1=nan", "--moles 0=1e308" })
+  for (const char* bad : { "--moles 9=1",
+                           "--moles 1",
+                           "--moles x=2",
+                           "--moles 1=nan",
+                           "--moles 0=1e308",
+                           "--T nan",
+                           "--P nan" })
     EXPECT_EQ(run(std::string("reaction burn.tvx ") + bad), 2) << bad;
 }
 

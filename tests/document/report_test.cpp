@@ -20,6 +20,20 @@ TEST(ReportText, LinesInTheirFixedFormats)
   EXPECT_EQ(lines[5], "logK   =  5.148");
 }
 
+TEST(ReportText, AtZeroKelvinLogKIsUndefinedAndNoZeroIsNegative)
+{
+  // T = 0: dG = dH; log K divides by T and has no value.
+  auto lines = reportTexts(ReactionDeltas{ -10000, -10 }, 0, 1.0);
+  EXPECT_EQ(lines[1], "P =  1.0  T =   0K");
+  EXPECT_EQ(lines[2], "deltaG =    -10.0 Kcal");
+  EXPECT_EQ(lines[5], "logK   = undefined");
+  // Nothing happens: every value is zero, none of them "-0".
+  lines = reportTexts(ReactionDeltas{ -0.0, -0.0 }, 298, 1.0);
+  EXPECT_EQ(lines[2], "deltaG =      0.0 Kcal");
+  EXPECT_EQ(lines[3], "deltaH =      0.0 Kcal");
+  EXPECT_EQ(lines[5], "logK   =  0.000");
+}
+
 TEST_F(ReportTest, TheReportReadsTheFrontArrowAndComesOff)
 {
   atom(6, 0, 0);

@@ -89,6 +89,26 @@ TEST_F(ReactionTest, ImplicitHydrogensCountInTheImbalance)
   EXPECT_EQ(imbalanceText(arrow, thermo), "-4.0H -1.0C ");
 }
 
+TEST_F(ReactionTest, ImplicitHydrogensBalanceLikeDrawnOnes)
+{
+  // Methane drawn as a bare carbon on the left, with its four hydrogens on the right.
+  piece({ atom(6, -200, 0) });
+  tAtm* c = atom(6, 200, 0);
+  std::vector<tXY*> methane{ c };
+  for (int k = 0; k < 4; ++k) {
+    tAtm* h = atom(1, 200 + 10.0 * k, 20);
+    bond(c, h);
+    methane.push_back(h);
+  }
+  auto* drawn = new tStructure;
+  for (tXY* a : methane)
+    drawn->Atoms.Add(a);
+  doc.Groups.Add(drawn);
+  ReactionThermo thermo(doc);
+  EXPECT_TRUE(checkbalance(arrow, thermo));
+  EXPECT_EQ(imbalanceText(arrow, thermo), "");
+}
+
 TEST_F(ReactionTest, AnAtomOnTheLineCountsLeftInTheElementSums)
 {
   tAtm* c = atom(6, 0, 50);

@@ -21,6 +21,7 @@ TEST(FixedText, WidthPadsOnTheLeftAndNeverCuts)
     { 12345.678, 3, 1, "12345.7" }, // wider than asked: all digits stay
     { 2.5, 0, 0, "2" },             // printf rounds half to even
     { 7, -3, -1, "7" },             // negative width and decimals count as 0
+    { -0.0, 5, 3, "0.000" },        // no negative zero
   };
   for (const Case& c : cases)
     EXPECT_EQ(fixedText(c.value, c.width, c.decimals), c.text) << c.value;
