@@ -1,11 +1,14 @@
 #include "cli/render_file.h"
 #include "document/arrows.h"
 #include "document/drawing.h"
+#include "model/atom.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "platform/qt/qt_font.h"
 #include "platform/scripted_shell.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -58,6 +61,35 @@ TEST_F(RenderTest, PngShowsTheOxygenSphereAtFullShadeInItsCentre)
   // The arrow's filled head: tip (150, 30), base 28 / 4 = 7 back at x 143, 4 pixels either side.
   EXPECT_EQ(image.pixel(146, 30), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(146, 25), qRgb(255, 255, 255));
+}
+
+TEST_F(RenderTest, FormulaCharactersAreSpacedByTheirDrawnWidths)
+{
+  // A formula "WW" alone on the page, in Normal view: its two characters stand side by side,
+  // each as wide as the font draws it, whatever the headless shell's own text metric says.
+  doc.viewMode = 0;
+  setCurrentDrawing(nullptr);
+  tDrawing page;
+  setCurrentDrawing(&page);
+  auto* formula = new tFormula(40, 40, "WW");
+  page.Atoms.Add(formula);
+  page.Labels.Add(formula);
+  ASSERT_TRUE(renderFile(page, path("w.png"), RenderFormat::Png, 120, 80));
+  const QImage image(QString::fromStdString(path("w.png")));
+  int left = image.width(), right = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  ASSERT_GE(right, left);
+  const QFontMetrics metrics(qFontFromRecord(formula->font));
+  // Two W's of the drawn font, less the bearings at the two outer edges (a pixel or two).
+  EXPECT_GE(right - left + 1, 2 * metrics.horizontalAdvance(QLatin1Char('W')) - 4);
+  setCurrentDrawing(&doc);
 }
 
 TEST_F(RenderTest, SvgParsesAndDrawsSpheresAsShapes)
