@@ -1,8 +1,11 @@
 // Drawing the whole document by its view code.
 #include "document/drawing.h"
 #include "document/symbol.h"
+#include "model/atom.h"
 #include "model/list_drawing.h"
 #include "platform/shell.h"
+
+#include <vector>
 
 namespace trelvix {
 
@@ -83,7 +86,17 @@ void tDrawing::printView(Canvas& canvas, int view)
     return;
   }
   // The stereo pair: the model drawn twice, turned 5 degrees each way about y, side by side;
-  // then put back where it was.
+  // then put back exactly where it was, reference positions included (the turns work from those,
+  // so undoing the moves by moves and turns would leave them turned and drifting).
+  struct Kept
+  {
+    tXY* atom;
+    Vector3 now, saved;
+  };
+  std::vector<Kept> kept;
+  kept.reserve(static_cast<std::size_t>(Atoms.Count()));
+  for (tXY* a : Atoms)
+    kept.push_back({ a, { a->x3, a->y3, a->z3 }, { a->savedX3, a->savedY3, a->savedZ3 } });
   const int single = view - 100;
   viewMode = static_cast<std::uint8_t>(single);
   frame();
@@ -95,8 +108,17 @@ void tDrawing::printView(Canvas& canvas, int view)
   Move(1.5 * w, 0, 0);
   Tilt(0, -10);
   printPasses(canvas, single);
-  Move(-0.75 * w, 0, 0);
-  Tilt(0, 5);
+  for (const Kept& k : kept) {
+    tXY& a = *k.atom;
+    a.x3 = k.now[0];
+    a.y3 = k.now[1];
+    a.z3 = k.now[2];
+    a.savedX3 = k.saved[0];
+    a.savedY3 = k.saved[1];
+    a.savedZ3 = k.saved[2];
+    a.update3d();
+  }
+  Bonds.Update();
   printLabels(Atoms, canvas, Atoms.colour);
   viewMode = static_cast<std::uint8_t>(view);
 }
