@@ -24,6 +24,9 @@ constexpr int maxChords = 512;
 // Three points closer to a line than this (twice the triangle's area over the chord, in pixels)
 // have no circle through them worth drawing.
 constexpr double straightEnough = 1e-9;
+// A circle wider than any page (nearly straight points far apart) is drawn as its strokes too:
+// points on it would lie beyond what a screen position can hold.
+constexpr double widestCircle = 1e6;
 
 Point screenOf(const tXY& a)
 {
@@ -37,7 +40,8 @@ PenStyle penStyleOf(std::uint8_t code)
   return code < styles.size() ? styles[code] : PenStyle::Solid;
 }
 
-/// The circle through three screen points: centre and radius; empty when they lie on a line.
+/// The circle through three screen points: centre and radius; empty when they lie on a line or
+/// nearly so.
 struct Circle
 {
   double cx = 0;
@@ -58,6 +62,8 @@ std::optional<Circle> circleThrough(Point a, Point b, Point c)
   circle.cx = (a2 * (by - cy) + b2 * (cy - ay) + c2 * (ay - by)) / d;
   circle.cy = (a2 * (cx - bx) + b2 * (ax - cx) + c2 * (bx - ax)) / d;
   circle.r = std::hypot(ax - circle.cx, ay - circle.cy);
+  if (!(circle.r <= widestCircle))
+    return std::nullopt;
   return circle;
 }
 

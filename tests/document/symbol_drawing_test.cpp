@@ -186,6 +186,14 @@ TEST_F(SymbolDrawingTest, ArcIsAPolylineOnTheCircleThroughItsPoints)
   arc.print(canvas);
   ASSERT_EQ(canvas.ops().size(), 1u);
   EXPECT_EQ(canvas.ops()[0].points, (Points{ { 50, 100 }, { 100, 100 }, { 150, 100 } }));
+
+  // Nearly on a line and far apart, the apex beyond the head: the circle through them is
+  // about 2e9 pixels wide, so the arc is its strokes' path too, never points beyond the page.
+  place(arc, { { 30000, 0 }, { 60000, 1 }, { 0, 0 } });
+  canvas.clear();
+  arc.print(canvas);
+  ASSERT_EQ(canvas.ops().size(), 1u);
+  EXPECT_EQ(canvas.ops()[0].points, (Points{ { 0, 0 }, { 60000, 1 }, { 30000, 0 } }));
 }
 
 TEST_F(SymbolDrawingTest, ArcArrowHeadFollowsTheTangentAtItsHead)
