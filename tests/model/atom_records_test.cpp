@@ -1,3 +1,4 @@
+#include "../platform/sample_font.h"
 #include "model/atom.h"
 #include "model/structure_atom.h"
 #include "model_fixture.h"
@@ -23,28 +24,6 @@ void putText(Bytes& r, std::size_t at, const char* text)
   std::memcpy(r.data() + at, text, std::strlen(text));
 }
 
-// A font with a different value in every field, so a field that travels to the wrong place
-// shows.
-FontRecord unusualFont(const char* face)
-{
-  FontRecord f;
-  f.height = -17;
-  f.width = 6;
-  f.escapement = 900;
-  f.orientation = -900;
-  f.weight = 700;
-  f.italic = 1;
-  f.underline = 2;
-  f.strikeOut = 3;
-  f.charSet = 4;
-  f.outPrecision = 5;
-  f.clipPrecision = 6;
-  f.quality = 7;
-  f.pitchAndFamily = 8;
-  f.setFace(face);
-  return f;
-}
-
 constexpr const char* face31 = "Thirty One Characters Face Name";
 
 // An oxygen at (12.4, -7.6, 3.25) with a distinct value in every stored field.
@@ -63,7 +42,7 @@ void makeUnusual(tAtm& a)
   a.savedColour = 0x00445566;
   a.partialCharge = -0.25;
   a.atomicWeight = 16.0f;
-  a.font = unusualFont(face31);
+  a.font = sampleFont(-17, 6, -900, face31);
   a.SetSymbol("OH");
 }
 

@@ -1,4 +1,5 @@
 #include "platform/font_record.h"
+#include "sample_font.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -18,22 +19,7 @@ Packed packed(std::initializer_list<std::uint8_t> head)
 
 FontRecord boldArial()
 {
-  FontRecord f;
-  f.height = -13;
-  f.width = 0x0102;
-  f.escapement = 900;
-  f.orientation = -1;
-  f.weight = 700;
-  f.italic = 1;
-  f.underline = 2;
-  f.strikeOut = 3;
-  f.charSet = 4;
-  f.outPrecision = 5;
-  f.clipPrecision = 6;
-  f.quality = 7;
-  f.pitchAndFamily = 8;
-  f.setFace("Arial");
-  return f;
+  return sampleFont(-13, 0x0102, -1, "Arial");
 }
 
 // clang-format off
