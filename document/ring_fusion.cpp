@@ -15,11 +15,6 @@ namespace trelvix {
 
 namespace {
 
-Vector3 at(const tXY& a)
-{
-  return { a.x3, a.y3, a.z3 };
-}
-
 // v without its component along the unit vector u.
 Vector3 across(const Vector3& v, const Vector3& u)
 {
@@ -31,9 +26,9 @@ Vector3 neighbourSum(const tXY& atom, const tXY* leftOut)
 {
   Vector3 sum = { 0, 0, 0 };
   for (const tLink* b : CurrentDrawing->Bonds) {
-    const tXY* other = b->Atm1 == &atom ? b->Atm2 : b->Atm2 == &atom ? b->Atm1 : nullptr;
+    const tXY* other = b->partner(&atom);
     if (other && other != leftOut)
-      sum = plus(sum, minus(at(*other), at(atom)));
+      sum = plus(sum, minus(positionOf(*other), positionOf(atom)));
   }
   return sum;
 }
@@ -103,8 +98,8 @@ bool tRing::Fuse(tLink& target, double x, double y)
   const int n = size();
   if (!CurrentDrawing || n < 3 || !target.Atm1 || !target.Atm2)
     return false;
-  const Vector3 a = at(*target.Atm1);
-  const Vector3 b = at(*target.Atm2);
+  const Vector3 a = positionOf(*target.Atm1);
+  const Vector3 b = positionOf(*target.Atm2);
   const double side = norm(minus(b, a));
   if (side <= 0)
     return false;
@@ -135,7 +130,7 @@ void tRing::Join(tXY& atom, double x, double y)
   if (!CurrentDrawing || n < 3 || !shared)
     return;
   const double L = bondScale();
-  const Vector3 pos = at(atom);
+  const Vector3 pos = positionOf(atom);
   const Vector3 none = { 0, 0, 0 };
   // Toward the pointer, else to the right: the side the ring grows to when no neighbour decides.
   Vector3 pointer = { x - pos[0], y - pos[1], 0 };

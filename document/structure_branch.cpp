@@ -54,7 +54,7 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
   }
   if (k == 1) {
     const tLink* b = bonds.At(0);
-    const tXY* partner = b->Atm1 == &parent ? b->Atm2 : b->Atm1;
+    const tXY* partner = b->partner(&parent);
     const Vector3 bond = minus(at(*partner), p);
     if (parent.GetHyb() == 1) {
       d = scaled(bond, -1); // straight on through the atom
@@ -100,7 +100,7 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
     Vector3 sum{};
     for (int i = 0; i < 3; ++i) {
       const tLink* b = bonds.At(i);
-      const tXY* partner = b->Atm1 == &parent ? b->Atm2 : b->Atm1;
+      const tXY* partner = b->partner(&parent);
       dirs[i] = minus(at(*partner), p);
       sum = { sum[0] + dirs[i][0], sum[1] + dirs[i][1], sum[2] + dirs[i][2] };
     }

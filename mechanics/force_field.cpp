@@ -31,12 +31,6 @@ int axisKey(int h1, int h2)
   return (h1 + h2) * h1 * h2;
 }
 
-// The end of bond that is not atom.
-tXY* otherEnd(const tLink& bond, const tXY* atom)
-{
-  return bond.Atm1 == atom ? bond.Atm2 : bond.Atm1;
-}
-
 // The document's bonds at atom (none for an atom that is not a structure atom).
 std::vector<tLink*> bondsAt(tXY* atom)
 {
@@ -92,7 +86,7 @@ const std::vector<tXY*>& ForceField::neighboursOf(int atom)
     std::vector<tXY*> found;
     for (tLink* b : bondsAt(m_atoms[a])) {
       if (b->Atm1 && b->Atm2 && b->Atm1 != b->Atm2)
-        found.push_back(otherEnd(*b, m_atoms[a]));
+        found.push_back(b->partner(m_atoms[a]));
     }
     m_neighbours[a] = std::move(found);
   }
@@ -204,8 +198,8 @@ void ForceField::buildTorsions(tStructure& target)
           continue;
         const bool share = b1->Atm1 == b2->Atm1 || b1->Atm1 == b2->Atm2 || b1->Atm2 == b2->Atm1 ||
                            b1->Atm2 == b2->Atm2;
-        tXY* x1 = otherEnd(*b1, x2);
-        tXY* x4 = otherEnd(*b2, x3);
+        tXY* x1 = b1->partner(x2);
+        tXY* x4 = b2->partner(x3);
         if (share || !x1 || !x4)
           continue;
         ++count;
@@ -235,12 +229,12 @@ void ForceField::buildPlanarity(tStructure& target)
       continue;
     const std::vector<tLink*> bonds = bondsAt(atom);
     if (bonds.size() != 3 || std::any_of(bonds.begin(), bonds.end(), [](const tLink* b) {
-          return !b->Atm1 || !b->Atm2;
+          return !b->partner(b->Atm1);
         }))
       continue;
     std::array<std::int32_t, 4> slots{ -1, -1, -1, centre };
     for (std::size_t i = 0; i < 3; ++i)
-      slots[i] = addAtom(otherEnd(*bonds[i], atom));
+      slots[i] = addAtom(bonds[i]->partner(atom));
     m_strains.emplace_back(slots, positions());
     m_strains.back().GeTPE(positions());
   }

@@ -30,6 +30,10 @@ double cosineAt(const Vector3& a, const Vector3& b, const Vector3& c)
   return std::cos(vectorAngle(minus(a, b), minus(c, b)));
 }
 
+// The Morse width factors. The bend and planarity forms use sqrt(5) = 2.2360679775 to the
+// precision the parameters were written with; the stretch term's factor differs from it in the
+// sixth decimal (2.2360657978). The stretch energies, strain totals and reaction enthalpies are
+// calibrated with that factor, so it is kept as it stands.
 constexpr double morseBendExponent = 2.236067978;
 constexpr double morseStretchExponent = 2.2360657978;
 

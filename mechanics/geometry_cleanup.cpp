@@ -19,11 +19,6 @@ namespace trelvix {
 
 namespace {
 
-Vector3 position(const tXY& a)
-{
-  return { a.x3, a.y3, a.z3 };
-}
-
 Vector3 operator+(const Vector3& a, const Vector3& b)
 {
   return { a[0] + b[0], a[1] + b[1], a[2] + b[2] };
@@ -39,15 +34,9 @@ Vector3 operator*(const Vector3& a, double f)
   return { a[0] * f, a[1] * f, a[2] * f };
 }
 
-Vector3 unit(const Vector3& v)
-{
-  const double l = norm(v);
-  return l <= 1e-18 ? Vector3{} : v * (1 / l);
-}
-
 Vector3 dir(const tXY& from, const tXY& to)
 {
-  return unit(position(to) - position(from));
+  return unit(positionOf(to) - positionOf(from));
 }
 
 // A direction built from v alone; its third component is -x - y.
@@ -92,22 +81,22 @@ std::vector<tXY*> neighbours(const tAtm& a)
 
 bool PlaceBeside(tXY& target, const tXY& a, const tXY& centre, const tXY& b)
 {
-  const Vector3 u = position(a) - position(centre);
-  const Vector3 v = position(b) - position(centre);
+  const Vector3 u = positionOf(a) - positionOf(centre);
+  const Vector3 v = positionOf(b) - positionOf(centre);
   const Vector3 s = u + v;
   const Vector3 w = cross(u, v);
   if (norm(s) <= 0.01 || norm(w) <= 0.01)
     return false;
   const double S = bondScale();
-  place(target, position(centre) - unit(s) * (0.5 * S) - unit(w) * (0.866025404 * S));
+  place(target, positionOf(centre) - unit(s) * (0.5 * S) - unit(w) * (0.866025404 * S));
   return true;
 }
 
 void PlaceOpposite(tXY& target, const tXY& centre, const tXY& r1, const tXY& r2, const tXY& r3)
 {
   const double S = bondScale();
-  const Vector3 c = position(centre);
-  const Vector3 e[3] = { position(r1) - c, position(r2) - c, position(r3) - c };
+  const Vector3 c = positionOf(centre);
+  const Vector3 e[3] = { positionOf(r1) - c, positionOf(r2) - c, positionOf(r3) - c };
   const Vector3 m = cross(cross(e[0], e[1]), cross(e[1], e[2]));
   Vector3 q;
   if (norm(m) > 0.01) {
@@ -132,7 +121,7 @@ void PlaceOpposite(tXY& target, const tXY& centre, const tXY& r1, const tXY& r2,
 
 void PlaceStar(const tXY& centre, tXY* t1, tXY* t2, tXY* t3, const tXY& ref)
 {
-  const Vector3 d = position(ref) - position(centre);
+  const Vector3 d = positionOf(ref) - positionOf(centre);
   const double r = norm(d);
   const double theta = r > 0 ? std::acos(std::clamp(d[2] / r, -1.0, 1.0)) : 0;
   const double phi = std::atan2(d[1], d[0]);
@@ -149,7 +138,7 @@ void PlaceStar(const tXY& centre, tXY* t1, tXY* t2, tXY* t3, const tXY& ref)
     // About y by theta, then about z by phi: the z axis goes onto d.
     const Vector3 py = axisRotation(2, theta) * p;
     const Vector3 pz = axisRotation(3, phi) * py;
-    place(*targets[i], position(centre) + pz);
+    place(*targets[i], positionOf(centre) + pz);
   }
 }
 
@@ -161,7 +150,7 @@ void cleanTrigonal(tAtm& A)
     return;
   std::vector<tXY*> n = neighbours(A);
   const double S = bondScale();
-  const Vector3 c = position(A);
+  const Vector3 c = positionOf(A);
   const Vector3 u[3] = { dir(A, *n[0]), dir(A, *n[1]), dir(A, *n[2]) };
   // Each neighbour in turn as the double-bond partner: the other two are the ones that may move.
   for (int partner = 0; partner < 3; ++partner) {
@@ -195,7 +184,7 @@ void cleanAromatic(tAtm& A)
   if (n.size() != 3)
     return;
   const double S = bondScale();
-  const Vector3 c = position(A);
+  const Vector3 c = positionOf(A);
   const Vector3 u[3] = { dir(A, *n[0]), dir(A, *n[1]), dir(A, *n[2]) };
   for (std::size_t k = 0; k < 3; ++k) {
     if (hybOf(n[k]) != 4)
@@ -320,7 +309,7 @@ void cleanTetrahedral(tAtm& A)
     } else if (X.size() == 4) {
       const Vector3 s = dir(A, *X[0]) + dir(A, *X[1]) + dir(A, *X[2]);
       if (norm(s) > 0.1)
-        place(*H[0], position(A) - unit(s) * S);
+        place(*H[0], positionOf(A) - unit(s) * S);
     }
   } else if (k == 2) {
     const std::vector<tXY*> X = heavyFirst(A, { H[0], H[1] });

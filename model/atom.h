@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/base_atom.h"
+#include "model/rotation.h"
 #include "platform/real48.h"
 
 #include <array>
@@ -175,6 +176,12 @@ public:
   /// Draws the atom in colour c, then gives the previous colour back.
   virtual void showcolor(Colour c);
 };
+
+/// The atom's 3D position (x3, y3, z3), drawing units.
+inline Vector3 positionOf(const tXY& a)
+{
+  return { a.x3, a.y3, a.z3 };
+}
 
 /// A text atom: a label standing in the place of an atom.
 class tLAtm : public tXY

@@ -80,6 +80,14 @@ public:
 
   // Geometry, drawing units unless said otherwise.
   double RLength() const;
+  /// The other end seen from atom; nullptr for a bond that does not hold atom, has a missing
+  /// end, or joins atom to itself.
+  tXY* partner(const tXY* atom) const
+  {
+    if (!Atm1 || !Atm2 || Atm1 == Atm2)
+      return nullptr;
+    return Atm1 == atom ? Atm2 : Atm2 == atom ? Atm1 : nullptr;
+  }
   double Angstroms() const;
   /// Ideal length in drawing units.
   double RAB() const;

@@ -26,40 +26,13 @@ const tbondlist* documentBonds(const tAtm& atom)
   return &host->hostBonds();
 }
 
-// The other end of bond seen from atom; nullptr for a bond that does not hold atom, has a
-// missing end, or joins atom to itself.
-tXY* partnerOf(const tLink& bond, const tXY* atom)
-{
-  if (!bond.Atm1 || !bond.Atm2 || bond.Atm1 == bond.Atm2)
-    return nullptr;
-  if (bond.Atm1 == atom)
-    return bond.Atm2;
-  if (bond.Atm2 == atom)
-    return bond.Atm1;
-  return nullptr;
-}
-
-Vector3 positionOf(const tXY& a)
-{
-  return { a.x3, a.y3, a.z3 };
-}
-
-// v / |v|, or the zero vector when |v| is at most 1e-18.
-Vector3 unit(const Vector3& v)
-{
-  const double l = norm(v);
-  if (l <= 1e-18)
-    return { 0, 0, 0 };
-  return { v[0] / l, v[1] / l, v[2] / l };
-}
-
 // Unit directions from atom to the partner of each attached bond (bonds without a partner
 // contribute nothing).
 std::vector<Vector3> bondDirections(const tAtm& atom)
 {
   std::vector<Vector3> directions;
   for (const tLink* bond : *atom.bonds) {
-    if (const tXY* other = partnerOf(*bond, &atom))
+    if (const tXY* other = bond->partner(&atom))
       directions.push_back(unit(minus(positionOf(*other), positionOf(atom))));
   }
   return directions;
@@ -100,7 +73,7 @@ int tAtm::AttachedAtoms()
     return atoms->Count();
   atoms->deleteall();
   for (const tLink* bond : *all) {
-    if (tXY* other = partnerOf(*bond, this))
+    if (tXY* other = bond->partner(this))
       atoms->Add(other);
   }
   neighbourCount = checkedNarrow<std::int16_t>(atoms->Count());

@@ -61,20 +61,6 @@ double sp3Angle(int z)
   }
 }
 
-Vector3 positionOf(const tXY& a)
-{
-  return { a.x3, a.y3, a.z3 };
-}
-
-// v / |v|, or the zero vector when |v| is at most 1e-18.
-Vector3 unit(const Vector3& v)
-{
-  const double l = norm(v);
-  if (l <= 1e-18)
-    return { 0, 0, 0 };
-  return scaled(v, 1 / l);
-}
-
 bool isZero(const Vector3& v)
 {
   return v[0] == 0 && v[1] == 0 && v[2] == 0;
@@ -185,7 +171,7 @@ void tAtm::protonate()
   if (h > 3)
     return;
   const tLink* first = bonds->At(0);
-  const tXY* partner = first->Atm1 == this ? first->Atm2 : first->Atm1;
+  const tXY* partner = first->partner(this);
   if (!partner)
     return;
   // A point just beyond the atom on the line from its first partner: away from that bond.

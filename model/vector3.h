@@ -38,4 +38,11 @@ inline double norm(const Vector3& v)
   return std::sqrt(dot(v, v));
 }
 
+/// v / |v|, or the zero vector when |v| is at most 1e-18.
+inline Vector3 unit(const Vector3& v)
+{
+  const double l = norm(v);
+  return l <= 1e-18 ? Vector3{ 0, 0, 0 } : scaled(v, 1 / l);
+}
+
 } // namespace trelvix
