@@ -311,6 +311,39 @@ bool ForceField::excluded(int i, int j) const
   return std::binary_search(list.begin(), list.end(), j);
 }
 
+double ForceField::pairEnergy(int i, int j, const Vector3* xyz) const
+{
+  if (specialPair(i, j))
+    return makePair(i, j).energyAt(xyz, m_angstroms);
+  const auto a = static_cast<std::size_t>(i);
+  const auto b = static_cast<std::size_t>(j);
+  const double epsilon = 0.5 * (m_wellDepth[a] + m_wellDepth[b]);
+  const double rstar = (m_radius[a] + m_radius[b]) * m_scale * contactToScale;
+  const double dx = xyz[b][0] - xyz[a][0];
+  const double dy = xyz[b][1] - xyz[a][1];
+  const double dz = xyz[b][2] - xyz[a][2];
+  return vanDerWaals(epsilon, rstar, std::sqrt(dx * dx + dy * dy + dz * dz));
+}
+
+template<class Visit>
+void ForceField::eachPair(Visit visit) const
+{
+  for (std::int32_t i = 0; i < m_targetCount; ++i) {
+    if (m_text[static_cast<std::size_t>(i)])
+      continue;
+    // The excluded partners are ascending: one walk beside j skips them.
+    const std::vector<std::int32_t>& skip = m_excluded[static_cast<std::size_t>(i)];
+    auto next = std::upper_bound(skip.begin(), skip.end(), i);
+    for (std::int32_t j = i + 1; j < m_targetCount; ++j) {
+      while (next != skip.end() && *next < j)
+        ++next;
+      if (m_text[static_cast<std::size_t>(j)] || (next != skip.end() && *next == j))
+        continue;
+      visit(i, j);
+    }
+  }
+}
+
 PairList::iterator::iterator(const ForceField* field, int i, int j)
   : m_field(field)
   , m_i(i)
@@ -418,15 +451,20 @@ void ForceField::buildIndex()
       m_donated[static_cast<std::size_t>(m_donor[h])].push_back(static_cast<std::int32_t>(h));
   }
   // Pair count, well-depth sum and the atoms that pairs hold; the energies fill the caches.
-  for (const tpair& p : pairs()) {
+  const Vector3* xyz = positions();
+  eachPair([&](int i, int j) {
     ++m_pairCount;
-    m_pairSum += p.epsilon;
-    m_pairEnergy += p.energyAt(positions(), m_angstroms);
-    for (const std::int32_t a : p.atoms) {
-      if (a >= 0)
-        m_inPair[static_cast<std::size_t>(a)] = 1;
+    m_pairSum +=
+      0.5 * (m_wellDepth[static_cast<std::size_t>(i)] + m_wellDepth[static_cast<std::size_t>(j)]);
+    m_pairEnergy += pairEnergy(i, j, xyz);
+    m_inPair[static_cast<std::size_t>(i)] = 1;
+    m_inPair[static_cast<std::size_t>(j)] = 1;
+    if (specialPair(i, j)) {
+      const std::int32_t donor = makePair(i, j).atoms[2];
+      if (donor >= 0)
+        m_inPair[static_cast<std::size_t>(donor)] = 1;
     }
-  }
+  });
 }
 
 std::size_t ForceField::termCount() const
@@ -504,8 +542,7 @@ EnergySums ForceField::sums()
 {
   const Vector3* xyz = m_xyz.data();
   EnergySums s;
-  for (const tpair& p : pairs())
-    s.pairs += p.energyAt(xyz, m_angstroms);
+  eachPair([&](int i, int j) { s.pairs += pairEnergy(i, j, xyz); });
   m_pairEnergy = s.pairs;
   for (tstretch& t : m_stretches) {
     s.stretches += t.GetPE(xyz);

@@ -159,6 +159,11 @@ private:
   void buildIndex();
   /// True when the pair of atoms i and j is a hydrogen bond or a charged pair.
   bool specialPair(int i, int j) const;
+  /// Energy of the pair of atoms i and j at xyz; van der Waals pairs without making the pair.
+  double pairEnergy(int i, int j, const Vector3* xyz) const;
+  /// Calls visit(i, j) for every pair of the pair list, in its order.
+  template<class Visit>
+  void eachPair(Visit visit) const;
 
   friend class PairList;
 
