@@ -299,7 +299,16 @@ TEST_F(OptimiserTest, FlatMethaneBecomesTetrahedral)
   for (int k = 0; k < 4; ++k)
     bond(c, atom(1, 100 + ch * std::cos(k * pi / 2), 100 + ch * std::sin(k * pi / 2), 0));
   const double before = strain();
-  const OptimiseResult r = optimizeGeometry(doc, OptimiseCommand::OptimizeGeometry, stop);
+  int calls = 0;
+  int lastPass = 0;
+  const OptimiseResult r =
+    optimizeGeometry(doc, OptimiseCommand::OptimizeGeometry, stop, [&](int pass, double) {
+      ++calls;
+      EXPECT_EQ(pass, lastPass + 1); // once a pass, in order
+      lastPass = pass;
+    });
+  EXPECT_EQ(calls, r.passes);
+  EXPECT_LE(r.passes, 100 + 10 * 5); // the pass limit of five atoms
   EXPECT_LT(r.energy, before);
   expectSensible();
 }
