@@ -1,16 +1,20 @@
 // Cost of the force field and the optimiser over a ladder of molecules: the strain energy of a
-// built document, one atom relaxation, and a whole Optimize Geometry run.
+// built document, one atom relaxation, and a whole Optimize Geometry run; and the time and heap
+// memory of the strain energy and of one optimisation pass on chains of 1 000 to 12 000 atoms.
+#include "allocation_counter.h"
 #include "document/build_actions.h"
 #include "document/drawing.h"
 #include "mechanics/force_field.h"
 #include "mechanics/optimiser.h"
 #include "mechanics/stop_tool.h"
+#include "mechanics/thermochemistry.h"
 #include "model/bond.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
 #include "platform/scripted_shell.h"
 #include "sample_chain.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <sys/resource.h>
@@ -163,6 +167,67 @@ BENCHMARK(BM_OptimizeGeometry)
   ->Unit(benchmark::kMillisecond)
   ->MeasureProcessCPUTime()
   ->UseRealTime();
+
+// An all-anti alkane of about the given number of atoms (a third of them carbons), with its
+// hydrogens, in a fresh current document.
+struct BigChain
+{
+  ModelDefaultsScope defaults;
+  CurrentDocument current;
+
+  explicit BigChain(int atoms)
+  {
+    zigzagChain(current.doc, atoms / 3);
+    current.doc.protonate3d();
+  }
+};
+
+void memoryCounters(benchmark::State& state, const BigChain& chain, std::size_t peak)
+{
+  state.counters["atoms"] = chain.current.doc.Atoms.Count();
+  state.counters["peak_added_MB"] = static_cast<double>(peak) / 1e6;
+}
+
+// The strain energy as the properties command computes it: the force field built, every term
+// summed. Its memory must grow with the atoms, not with their pairs.
+void BM_StrainMemory(benchmark::State& state)
+{
+  BigChain chain(static_cast<int>(state.range(0)));
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    const AllocationCounter counter;
+    benchmark::DoNotOptimize(totalStrainEnergy(chain.current.doc));
+    peak = std::max(peak, counter.peakAdded());
+  }
+  memoryCounters(state, chain, peak);
+}
+BENCHMARK(BM_StrainMemory)->Arg(1000)->Arg(6000)->Arg(12000)->Unit(benchmark::kMillisecond);
+
+// One optimisation pass: the force field built and every atom relaxed once.
+void BM_OptimisePassMemory(benchmark::State& state)
+{
+  BigChain chain(static_cast<int>(state.range(0)));
+  tDrawing& doc = chain.current.doc;
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    const AllocationCounter counter;
+    ForceField field(doc);
+    StopTool stop;
+    Optimiser optimiser(doc, field, stop);
+    optimiser.resetEnergy();
+    for (int i = 0; i < field.targetAtomCount(); ++i)
+      optimiser.relax(i);
+    benchmark::DoNotOptimize(optimiser.energy());
+    peak = std::max(peak, counter.peakAdded());
+  }
+  memoryCounters(state, chain, peak);
+}
+BENCHMARK(BM_OptimisePassMemory)
+  ->Arg(1000)
+  ->Arg(6000)
+  ->Arg(12000)
+  ->Unit(benchmark::kMillisecond)
+  ->Iterations(1);
 
 } // namespace
 } // namespace trelvix

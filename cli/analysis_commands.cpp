@@ -3,6 +3,7 @@
 #include "cli/analysis_commands.h"
 
 #include "cli/cli_session.h"
+#include "cli/strict_numbers.h"
 #include "document/drawing.h"
 #include "document/molecular_data.h"
 #include "mechanics/reaction.h"
@@ -11,9 +12,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iostream>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 namespace trelvix {
@@ -87,25 +88,26 @@ int runFrequencies(tDrawing& drawing)
 }
 
 // "GROUP=N" into the group's amount; false (message printed) when it does not name a group and
-// a finite amount.
+// an amount from 0 to a million moles written in full.
 bool applyMoles(tDrawing& drawing, const std::string& item)
 {
   const auto eq = item.find('=');
-  int group = -1;
-  double moles = 0;
-  const char* end = item.data() + item.size();
-  const bool parsed =
-    eq != std::string::npos &&
-    std::from_chars(item.data(), item.data() + eq, group).ptr == item.data() + eq &&
-    std::from_chars(item.data() + eq + 1, end, moles).ptr == end && std::fabs(moles) <= maxMoles;
-  tStructure* s = parsed ? drawing.Groups.At(group) : nullptr;
+  const std::string_view text(item);
+  const std::optional<std::uint64_t> group =
+    eq == std::string::npos ? std::nullopt
+                            : parseUnsigned(text.substr(0, eq), std::numeric_limits<int>::max());
+  const std::optional<double> moles =
+    eq == std::string::npos ? std::nullopt : parseNumber(text.substr(eq + 1));
+  tStructure* s = group && moles && *moles >= 0 && *moles <= maxMoles
+                    ? drawing.Groups.At(static_cast<int>(*group))
+                    : nullptr;
   if (!s) {
     std::cerr << "--moles takes GROUP=N with GROUP a group's position (0.."
               << drawing.Groups.Count() - 1
-              << ") and N an amount in moles (at most a million): " << item << '\n';
+              << ") and N an amount in moles from 0 to a million: " << item << '\n';
     return false;
   }
-  s->amount = moles;
+  s->amount = *moles;
   return true;
 }
 

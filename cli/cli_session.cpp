@@ -30,17 +30,29 @@ void CliSession::loadDefaults(int scaleOption)
     modelDefaults().BondScalePixels = static_cast<std::uint16_t>(scaleOption);
 }
 
-void CliSession::flushMessages()
+void CliSession::flushMessages(const std::string& suffix)
 {
-  for (const ScriptedShell::Message& m : m_shell.messages())
-    std::cerr << m.text << '\n';
+  const auto& messages = m_shell.messages();
+  for (std::size_t i = 0; i < messages.size(); ++i)
+    std::cerr << messages[i].text << (i + 1 == messages.size() ? suffix : "") << '\n';
   m_shell.clearMessages();
 }
 
+namespace {
+
+// What follows the program's message about a file: the path and why, when a reason is known.
+std::string fileReason(const std::string& path, const std::string& reason)
+{
+  return reason.empty() ? std::string() : ": " + path + ": " + reason;
+}
+
+} // namespace
+
 std::unique_ptr<tDrawing> CliSession::load(const std::string& path)
 {
-  std::unique_ptr<tDrawing> drawing = loadDrawing(path);
-  flushMessages();
+  std::string reason;
+  std::unique_ptr<tDrawing> drawing = loadDrawing(path, &reason);
+  flushMessages(fileReason(path, reason));
   if (drawing)
     setCurrentDrawing(drawing.get());
   return drawing;
@@ -53,8 +65,9 @@ bool CliSession::save(tDrawing& drawing, const std::string& path)
     std::cerr << "Nothing to save: the drawing has no atoms\n";
     return false;
   }
-  const bool saved = saveDrawing(drawing, path);
-  flushMessages();
+  std::string reason;
+  const bool saved = saveDrawing(drawing, path, &reason);
+  flushMessages(fileReason(path, reason));
   return saved;
 }
 

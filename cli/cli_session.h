@@ -19,12 +19,15 @@ public:
 
   /// Reads the defaults file and applies the scale option when one was given (0: none).
   void loadDefaults(int scaleOption);
-  /// Prints and forgets the messages shown so far, one per line, to standard error.
-  void flushMessages();
+  /// Prints and forgets the messages shown so far, one per line, to standard error; suffix (when
+  /// not empty) goes after the last one.
+  void flushMessages(const std::string& suffix = {});
 
   /// Loads a document and makes it current; nullptr (message printed) when it cannot be read.
+  /// A message about the file itself is followed by the path and the reason in plain words
+  /// ("I/O Error  2: a.tvx: No such file or directory").
   std::unique_ptr<tDrawing> load(const std::string& path);
-  /// Saves drawing to path; false (message printed) on failure.
+  /// Saves drawing to path; false (message printed, with the path and the reason) on failure.
   bool save(tDrawing& drawing, const std::string& path);
 
   ScriptedShell& shell() { return m_shell; }

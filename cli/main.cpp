@@ -7,6 +7,7 @@
 #include "cli/document_json.h"
 #include "cli/optimize_command.h"
 #include "cli/render_command.h"
+#include "cli/strict_numbers.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "model/defaults.h"
@@ -81,7 +82,7 @@ int main(int argc, char** argv)
   app
     .add_option(
       "--scale", scale, "Bond-length scale in pixels (default: the defaults file, else 28)")
-    ->check(CLI::Range(1, 65535));
+    ->check(CLI::Range(trelvix::minBondScale, trelvix::maxBondScale));
 
   std::string infoFile;
   CLI::App* info = app.add_subcommand("info", "Print a document as JSON");
@@ -106,7 +107,7 @@ int main(int argc, char** argv)
   std::string optimizeFile;
   std::string optimizeOutput;
   std::string optimizeMethod = "optimize";
-  std::optional<std::uint64_t> optimizeSeed;
+  std::string optimizeSeedText;
   bool optimizeProgress = false;
   CLI::App* optimize = app.add_subcommand("optimize", "Optimise the geometry; print the strain");
   optimize->add_option("FILE", optimizeFile, "The .tvx document")->required();
@@ -115,7 +116,14 @@ int main(int argc, char** argv)
     ->add_option(
       "--method", optimizeMethod, "optimize (default), refine, anneal, scramble, protons")
     ->check(CLI::IsMember({ "optimize", "refine", "anneal", "scramble", "protons" }));
-  optimize->add_option("--seed", optimizeSeed, "Seed of the random numbers (default: fresh)");
+  optimize->add_option("--seed", optimizeSeedText, "Seed of the random numbers (default: fresh)")
+    ->check(
+      [](const std::string& text) {
+        return trelvix::parseUnsigned(text)
+                 ? std::string()
+                 : "--seed takes a whole number from 0 to 18446744073709551615: " + text;
+      },
+      "0..18446744073709551615");
   optimize->add_flag("--progress", optimizeProgress, "Write PASS KCAL per pass to stderr");
 
   std::string renderFile;
@@ -141,8 +149,8 @@ int main(int argc, char** argv)
 
   trelvix::CliSession session;
   session.loadDefaults(scale);
-  // A document too large for the memory of this machine (the force field holds every atom
-  // pair) is a user error with its message, not a crash.
+  // A document too large for the memory of this machine is a user error with its message, not a
+  // crash.
   try {
     if (info->parsed())
       return runInfo(session, infoFile);
@@ -150,9 +158,12 @@ int main(int argc, char** argv)
       return *status;
     if (render->parsed())
       return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
-    if (optimize->parsed())
+    if (optimize->parsed()) {
+      const std::optional<std::uint64_t> seed =
+        optimizeSeedText.empty() ? std::nullopt : trelvix::parseUnsigned(optimizeSeedText);
       return trelvix::runOptimize(
-        session, optimizeFile, optimizeOutput, optimizeMethod, optimizeSeed, optimizeProgress);
+        session, optimizeFile, optimizeOutput, optimizeMethod, seed, optimizeProgress);
+    }
     if (build->parsed())
       return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
   } catch (const std::bad_alloc&) {

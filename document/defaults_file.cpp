@@ -73,7 +73,7 @@ void applyDefaults(const DefaultsRecord& r)
 {
   ModelDefaults& d = modelDefaults();
   const auto scale = getField<std::uint16_t>(r, offScale);
-  d.BondScalePixels = scale == 0 ? resetScale : scale;
+  d.BondScalePixels = scale < minBondScale || scale > maxBondScale ? resetScale : scale;
   d.LineWidth = r[offLineWidth] > 3 ? resetLineWidth : r[offLineWidth];
   std::array<std::uint8_t, FontRecord::packedSize> font;
   std::copy_n(r.begin() + offFont, font.size(), font.begin());
@@ -87,8 +87,11 @@ DefaultsRecord loadDefaults(const std::string& path)
   std::error_code ec;
   DefaultsRecord record = resetDefaultsRecord(std::filesystem::current_path(ec).string());
   IoResult result = IoResult::Ok;
-  BinaryReader in = BinaryReader::fromFile(path, result);
-  if (result == IoResult::Ok && in.size() >= defaultsRecordSize)
+  // Only a regular file of exactly one record is read: a pipe would wait for its writer, a
+  // device or a longer file is no defaults record.
+  BinaryReader in =
+    BinaryReader::fromFile(path, result, defaultsRecordSize, BinaryReader::Source::RegularOnly);
+  if (result == IoResult::Ok && in.size() == defaultsRecordSize)
     in.bytes(record.data(), record.size());
   applyDefaults(record);
   return record;

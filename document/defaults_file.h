@@ -18,8 +18,10 @@ std::string defaultsPath();
 /// The record at reset: scale 28, line width 1, the default font, nudge 16 x 16, home folder.
 DefaultsRecord resetDefaultsRecord(const std::string& homeDirectory);
 
-/// Reads the defaults file into the model's defaults; a missing or short file gives the reset
-/// values. A scale of 0 or a line width above 3 (a damaged file) falls back to the reset value.
+/// Reads the defaults file into the model's defaults. Only a regular file of exactly one record
+/// is read; anything else (missing, short, long, a pipe or a device) gives the reset values. A
+/// scale outside minBondScale..maxBondScale or a line width above 3 (a damaged file) falls back to
+/// the reset value.
 /// Returns the record in force.
 DefaultsRecord loadDefaults(const std::string& path);
 

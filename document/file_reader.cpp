@@ -35,8 +35,9 @@ std::string fixedText(const std::uint8_t* bytes, std::size_t size)
 class Reader
 {
 public:
-  explicit Reader(std::vector<std::uint8_t> bytes)
+  Reader(std::vector<std::uint8_t> bytes, std::string* reason)
     : m_in(std::move(bytes))
+    , m_reason(reason)
   {
   }
 
@@ -60,6 +61,7 @@ private:
   bool readSection(tStructure& s, bool checkMembers);
 
   BinaryReader m_in;
+  std::string* m_reason;
   std::unique_ptr<tDrawing> m_doc;
   std::vector<tXY*> m_recordAtoms; ///< per atom record; nullptr for a record of no known kind
   std::uint16_t m_headerScale = 0;
@@ -352,7 +354,6 @@ std::unique_ptr<tDrawing> Reader::read()
       readExtended();
     if (extended && m_ended)
       showMessage(endOfFileText, "", MessageIcon::None);
-    rescale();
   } catch (const FormatError&) {
     showMessage(invalidFormatText, "", MessageIcon::Error);
     return nullptr;
@@ -361,14 +362,25 @@ std::unique_ptr<tDrawing> Reader::read()
     showMessage(invalidFormatText, "", MessageIcon::Error);
     return nullptr;
   }
+  try {
+    rescale();
+  } catch (const OverflowError& e) {
+    // A sound file that does not fit the drawing at the bond length in force: the file is not
+    // to blame, the scale is.
+    showMessage(e.what(), "", MessageIcon::Error);
+    if (m_reason)
+      *m_reason = "the document does not fit the drawing at a bond length of " +
+                  std::to_string(modelDefaults().BondScalePixels) + " pixels";
+    return nullptr;
+  }
   return std::move(m_doc);
 }
 
 } // namespace
 
-std::unique_ptr<tDrawing> readDrawing(std::vector<std::uint8_t> bytes)
+std::unique_ptr<tDrawing> readDrawing(std::vector<std::uint8_t> bytes, std::string* reason)
 {
-  return Reader(std::move(bytes)).read();
+  return Reader(std::move(bytes), reason).read();
 }
 
 std::string bareFileName(const std::string& path)
@@ -378,10 +390,15 @@ std::string bareFileName(const std::string& path)
   return name.substr(0, 79);
 }
 
-std::unique_ptr<tDrawing> loadDrawing(const std::string& path)
+std::unique_ptr<tDrawing> loadDrawing(const std::string& path, std::string* reason)
 {
   IoResult result = IoResult::Ok;
-  BinaryReader file = BinaryReader::fromFile(path, result);
+  BinaryReader file =
+    BinaryReader::fromFile(path, result, tvx::maxFileSize, BinaryReader::Source::AnyFile, reason);
+  if (result == IoResult::TooLarge) {
+    showMessage(invalidFormatText, "", MessageIcon::Error);
+    return nullptr;
+  }
   if (result != IoResult::Ok) {
     char text[32];
     std::snprintf(text, sizeof text, "I/O Error %2d", static_cast<int>(result));
@@ -390,7 +407,7 @@ std::unique_ptr<tDrawing> loadDrawing(const std::string& path)
   }
   std::vector<std::uint8_t> bytes(file.size());
   file.bytes(bytes.data(), bytes.size());
-  std::unique_ptr<tDrawing> doc = readDrawing(std::move(bytes));
+  std::unique_ptr<tDrawing> doc = readDrawing(std::move(bytes), reason);
   if (doc) {
     doc->fileName.assign(bareFileName(path));
     doc->update();

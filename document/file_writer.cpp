@@ -190,7 +190,7 @@ std::vector<std::uint8_t> writeDrawing(tDrawing& drawing)
   }
 }
 
-bool saveDrawing(tDrawing& drawing, const std::string& path)
+bool saveDrawing(tDrawing& drawing, const std::string& path, std::string* reason)
 {
   if (drawing.Atoms.empty())
     return false;
@@ -198,7 +198,7 @@ bool saveDrawing(tDrawing& drawing, const std::string& path)
   const std::vector<std::uint8_t> bytes = writeDrawing(drawing);
   if (bytes.empty())
     return false;
-  if (saveFile(path, bytes) != IoResult::Ok) {
+  if (saveFile(path, bytes, reason) != IoResult::Ok) {
     drawing.savedFlag = savedFlag;
     showMessage(invalidNameText, "", MessageIcon::None);
     return false;

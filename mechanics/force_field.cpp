@@ -242,57 +242,161 @@ void ForceField::buildPlanarity(tStructure& target)
 
 void ForceField::buildPairs()
 {
-  const double scale = bondScale();
+  m_scale = bondScale();
   const auto n = static_cast<std::size_t>(m_targetCount);
-  std::vector<ContactParameters> contact(n);
-  std::vector<std::int32_t> donor(n, -1); // the N, O or F of a donor hydrogen
+  m_wellDepth.resize(n);
+  m_radius.resize(n);
+  m_third.resize(n);
+  m_charge.resize(n);
+  m_donor.assign(n, -1);
+  m_acceptor.resize(n);
+  m_text.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
     tXY* a = m_atoms[i];
-    contact[i] = contactParameters(a->element, a->hybridisation, a->mult());
+    const ContactParameters contact = contactParameters(a->element, a->hybridisation, a->mult());
+    m_wellDepth[i] = contact.wellDepth;
+    m_radius[i] = contact.radius;
+    m_third[i] = contact.third;
+    m_charge[i] = a->charge;
+    m_acceptor[i] = a->HBA() ? 1 : 0;
+    m_text[i] = a->textFlag != 0 ? 1 : 0;
+    if (!m_text[i] && m_acceptor[i])
+      m_acceptors.push_back(static_cast<std::int32_t>(i));
     if (a->element == 1 && a->textFlag == 0) {
       const std::vector<tXY*>& around = neighboursOf(static_cast<int>(i));
       if (!around.empty() && around.front()->HBA())
-        donor[i] = addAtom(around.front());
+        m_donor[i] = addAtom(around.front());
     }
   }
-  std::vector<std::uint8_t> excluded(n, 0);
-  for (std::size_t i = 0; i < n; ++i) {
-    tXY* a = m_atoms[i];
-    if (a->textFlag != 0)
+}
+
+tpair ForceField::makePair(int i, int j) const
+{
+  const auto a = static_cast<std::size_t>(i);
+  const auto b = static_cast<std::size_t>(j);
+  tpair p;
+  if (m_donor[a] >= 0 && m_acceptor[b])
+    p.atoms = { i, j, m_donor[a] };
+  else if (m_donor[b] >= 0 && m_acceptor[a])
+    p.atoms = { j, i, m_donor[b] };
+  else
+    p.atoms = { i, j, -1 };
+  p.type = p.atoms[2] >= 0 ? tpair::HydrogenBond : tpair::VanDerWaals;
+  p.epsilon = 0.5 * (m_wellDepth[a] + m_wellDepth[b]);
+  p.rstar = (m_radius[a] + m_radius[b]) * m_scale * contactToScale;
+  p.geoMean = std::sqrt(m_third[a] * m_third[b]);
+  p.Q = m_charge[a] * coulomb * m_charge[b];
+  if (p.Q != 0)
+    p.type = tpair::Charged;
+  return p;
+}
+
+bool ForceField::specialPair(int i, int j) const
+{
+  const auto a = static_cast<std::size_t>(i);
+  const auto b = static_cast<std::size_t>(j);
+  return (m_donor[a] >= 0 && m_acceptor[b]) || (m_donor[b] >= 0 && m_acceptor[a]) ||
+         (m_charge[a] != 0 && m_charge[b] != 0);
+}
+
+bool ForceField::excluded(int i, int j) const
+{
+  const std::vector<std::int32_t>& list = m_excluded[static_cast<std::size_t>(i)];
+  return std::binary_search(list.begin(), list.end(), j);
+}
+
+double ForceField::pairEnergy(int i, int j, const Vector3* xyz) const
+{
+  if (specialPair(i, j))
+    return makePair(i, j).energyAt(xyz, m_angstroms);
+  const auto a = static_cast<std::size_t>(i);
+  const auto b = static_cast<std::size_t>(j);
+  const double epsilon = 0.5 * (m_wellDepth[a] + m_wellDepth[b]);
+  const double rstar = (m_radius[a] + m_radius[b]) * m_scale * contactToScale;
+  const double dx = xyz[b][0] - xyz[a][0];
+  const double dy = xyz[b][1] - xyz[a][1];
+  const double dz = xyz[b][2] - xyz[a][2];
+  return vanDerWaals(epsilon, rstar, std::sqrt(dx * dx + dy * dy + dz * dz));
+}
+
+template<class Visit>
+void ForceField::eachPair(Visit visit) const
+{
+  for (std::int32_t i = 0; i < m_targetCount; ++i) {
+    if (m_text[static_cast<std::size_t>(i)])
       continue;
-    for (std::int32_t e : m_excluded[i]) {
-      if (static_cast<std::size_t>(e) < n)
-        excluded[static_cast<std::size_t>(e)] = 1;
-    }
-    for (std::size_t j = i + 1; j < n; ++j) {
-      tXY* b = m_atoms[j];
-      if (b->textFlag != 0 || excluded[j])
+    // The excluded partners are ascending: one walk beside j skips them.
+    const std::vector<std::int32_t>& skip = m_excluded[static_cast<std::size_t>(i)];
+    auto next = std::upper_bound(skip.begin(), skip.end(), i);
+    for (std::int32_t j = i + 1; j < m_targetCount; ++j) {
+      while (next != skip.end() && *next < j)
+        ++next;
+      if (m_text[static_cast<std::size_t>(j)] || (next != skip.end() && *next == j))
         continue;
-      tpair p;
-      const auto ii = static_cast<std::int32_t>(i);
-      const auto jj = static_cast<std::int32_t>(j);
-      if (donor[i] >= 0 && b->HBA())
-        p.atoms = { ii, jj, donor[i] };
-      else if (donor[j] >= 0 && a->HBA())
-        p.atoms = { jj, ii, donor[j] };
-      else
-        p.atoms = { ii, jj, -1 };
-      p.type = p.atoms[2] >= 0 ? tpair::HydrogenBond : tpair::VanDerWaals;
-      p.epsilon = 0.5 * (contact[i].wellDepth + contact[j].wellDepth);
-      p.rstar = (contact[i].radius + contact[j].radius) * scale * contactToScale;
-      p.geoMean = std::sqrt(contact[i].third * contact[j].third);
-      p.Q = a->charge * coulomb * b->charge;
-      if (p.Q != 0)
-        p.type = tpair::Charged;
-      p.GetPE(positions(), m_angstroms);
-      m_pairSum += p.epsilon;
-      m_pairs.push_back(p);
-    }
-    for (std::int32_t e : m_excluded[i]) {
-      if (static_cast<std::size_t>(e) < n)
-        excluded[static_cast<std::size_t>(e)] = 0;
+      visit(i, j);
     }
   }
+}
+
+PairList::iterator::iterator(const ForceField* field, int i, int j)
+  : m_field(field)
+  , m_i(i)
+  , m_j(j)
+{
+  settle();
+}
+
+void PairList::iterator::settle()
+{
+  const int n = m_field->m_targetCount;
+  for (; m_i < n; ++m_i, m_j = m_i + 1) {
+    if (m_field->m_text[static_cast<std::size_t>(m_i)])
+      continue;
+    for (; m_j < n; ++m_j) {
+      if (!m_field->m_text[static_cast<std::size_t>(m_j)] && !m_field->excluded(m_i, m_j)) {
+        m_pair = m_field->makePair(m_i, m_j);
+        return;
+      }
+    }
+  }
+  m_i = n;
+  m_j = n;
+}
+
+PairList::iterator& PairList::iterator::operator++()
+{
+  ++m_j;
+  settle();
+  return *this;
+}
+
+PairList::iterator PairList::iterator::operator++(int)
+{
+  iterator before = *this;
+  ++*this;
+  return before;
+}
+
+PairList::iterator PairList::begin() const
+{
+  return iterator(m_field, 0, 1);
+}
+
+PairList::iterator PairList::end() const
+{
+  return iterator(m_field, m_field->m_targetCount, m_field->m_targetCount);
+}
+
+std::size_t PairList::size() const
+{
+  return m_field->m_pairCount;
+}
+
+tpair PairList::operator[](std::size_t k) const
+{
+  auto it = begin();
+  std::advance(it, static_cast<std::ptrdiff_t>(k));
+  return *it;
 }
 
 template<class Term>
@@ -332,57 +436,45 @@ void ForceField::buildIndex()
   m_angleIndex = indexTerms(m_angles, n);
   m_torqueIndex = indexTerms(m_torques, n);
   m_strainIndex = indexTerms(m_strains, n);
-  std::vector<tpair> special;
-  std::vector<std::int32_t> specialIds;
-  m_vdwStart.assign(static_cast<std::size_t>(n) + 1, 0);
-  for (std::size_t k = 0; k < m_pairs.size(); ++k) {
-    const tpair& p = m_pairs[k];
-    if (p.type == tpair::VanDerWaals) {
-      ++m_vdwStart[static_cast<std::size_t>(p.atoms[0]) + 1];
-      ++m_vdwStart[static_cast<std::size_t>(p.atoms[1]) + 1];
-    } else {
-      special.push_back(p);
-      specialIds.push_back(static_cast<std::int32_t>(k));
-    }
+  for (std::vector<std::int32_t>& list : m_excluded)
+    std::sort(list.begin(), list.end());
+  m_donated.resize(static_cast<std::size_t>(n));
+  m_inPair.assign(static_cast<std::size_t>(n), 0);
+  for (std::size_t h = 0; h < m_donor.size(); ++h) {
+    if (m_donor[h] >= 0)
+      m_donated[static_cast<std::size_t>(m_donor[h])].push_back(static_cast<std::int32_t>(h));
   }
-  // The special pairs are few: index them through a copy, then map back to the pair list.
-  m_specialPairIndex = indexTerms(special, n);
-  for (std::int32_t& item : m_specialPairIndex.items)
-    item = specialIds[static_cast<std::size_t>(item)];
-  for (std::size_t a = 1; a < m_vdwStart.size(); ++a)
-    m_vdwStart[a] += m_vdwStart[a - 1];
-  const auto total = static_cast<std::size_t>(m_vdwStart.back());
-  m_vdwPartner.resize(total);
-  m_vdwEpsilon.resize(total);
-  m_vdwRstar.resize(total);
-  std::vector<std::int32_t> fill(m_vdwStart.begin(), m_vdwStart.end() - 1);
-  for (const tpair& p : m_pairs) {
-    if (p.type != tpair::VanDerWaals)
-      continue;
-    for (int side = 0; side < 2; ++side) {
-      const auto at = static_cast<std::size_t>(fill[static_cast<std::size_t>(p.atoms[side])]++);
-      m_vdwPartner[at] = p.atoms[1 - side];
-      m_vdwEpsilon[at] = p.epsilon;
-      m_vdwRstar[at] = p.rstar;
+  // Pair count, well-depth sum and the atoms that pairs hold; the energies fill the caches.
+  const Vector3* xyz = positions();
+  eachPair([&](int i, int j) {
+    ++m_pairCount;
+    m_pairSum +=
+      0.5 * (m_wellDepth[static_cast<std::size_t>(i)] + m_wellDepth[static_cast<std::size_t>(j)]);
+    m_pairEnergy += pairEnergy(i, j, xyz);
+    m_inPair[static_cast<std::size_t>(i)] = 1;
+    m_inPair[static_cast<std::size_t>(j)] = 1;
+    if (specialPair(i, j)) {
+      const std::int32_t donor = makePair(i, j).atoms[2];
+      if (donor >= 0)
+        m_inPair[static_cast<std::size_t>(donor)] = 1;
     }
-  }
+  });
 }
 
 std::size_t ForceField::termCount() const
 {
-  return m_stretches.size() + m_angles.size() + m_torques.size() + m_strains.size() +
-         m_pairs.size();
+  return m_stretches.size() + m_angles.size() + m_torques.size() + m_strains.size() + m_pairCount;
 }
 
 bool ForceField::inAnyTerm(int atom) const
 {
   const auto a = static_cast<std::size_t>(atom);
   for (const AtomIndex* index :
-       { &m_stretchIndex, &m_angleIndex, &m_torqueIndex, &m_strainIndex, &m_specialPairIndex }) {
+       { &m_stretchIndex, &m_angleIndex, &m_torqueIndex, &m_strainIndex }) {
     if (index->start[a] != index->start[a + 1])
       return true;
   }
-  return m_vdwStart[a] != m_vdwStart[a + 1];
+  return m_inPair[a] != 0;
 }
 
 double ForceField::atomEnergy(int atom) const
@@ -398,21 +490,44 @@ double ForceField::atomEnergy(int atom) const
   sum(m_angleIndex, m_angles, [&](const tangle& t) { return t.energyAt(xyz); });
   sum(m_torqueIndex, m_torques, [&](const ttorque& t) { return t.energyAt(xyz); });
   sum(m_strainIndex, m_strains, [&](const tStrain& t) { return t.energyAt(xyz); });
-  sum(m_specialPairIndex, m_pairs, [&](const tpair& p) { return p.energyAt(xyz, m_angstroms); });
 
+  // Hydrogen bonds whose donor is the atom: their angle term follows the donor.
+  for (const std::int32_t h : m_donated[a]) {
+    for (const std::int32_t j : m_acceptors) {
+      if (j == h || excluded(h, j))
+        continue;
+      const tpair p = h < j ? makePair(h, j) : makePair(j, h);
+      if (p.type == tpair::HydrogenBond && p.atoms[2] == atom)
+        e += p.energyAt(xyz, m_angstroms);
+    }
+  }
+  if (atom >= m_targetCount || m_text[a])
+    return e;
+
+  // The atom's own pairs, made as they are needed; the van der Waals ones inline.
   const double x = xyz[a][0];
   const double y = xyz[a][1];
   const double z = xyz[a][2];
-  const std::int32_t* partner = m_vdwPartner.data();
-  const double* epsilon = m_vdwEpsilon.data();
-  const double* rstar = m_vdwRstar.data();
+  const std::vector<std::int32_t>& skip = m_excluded[a];
+  auto next = skip.begin();
   double vdw = 0;
-  for (std::int32_t k = m_vdwStart[a]; k < m_vdwStart[a + 1]; ++k) {
-    const Vector3& p = xyz[partner[k]];
-    const double dx = p[0] - x;
-    const double dy = p[1] - y;
-    const double dz = p[2] - z;
-    vdw += vanDerWaals(epsilon[k], rstar[k], std::sqrt(dx * dx + dy * dy + dz * dz));
+  for (std::int32_t j = 0; j < m_targetCount; ++j) {
+    while (next != skip.end() && *next < j)
+      ++next;
+    const auto b = static_cast<std::size_t>(j);
+    if (j == atom || m_text[b] || (next != skip.end() && *next == j))
+      continue;
+    if (specialPair(atom, j)) {
+      const tpair p = atom < j ? makePair(atom, j) : makePair(j, atom);
+      e += p.energyAt(xyz, m_angstroms);
+      continue;
+    }
+    const double epsilon = 0.5 * (m_wellDepth[a] + m_wellDepth[b]);
+    const double rstar = (m_radius[a] + m_radius[b]) * m_scale * contactToScale;
+    const double dx = xyz[b][0] - x;
+    const double dy = xyz[b][1] - y;
+    const double dz = xyz[b][2] - z;
+    vdw += vanDerWaals(epsilon, rstar, std::sqrt(dx * dx + dy * dy + dz * dz));
   }
   return e + vdw;
 }
@@ -421,8 +536,8 @@ EnergySums ForceField::sums()
 {
   const Vector3* xyz = m_xyz.data();
   EnergySums s;
-  for (tpair& p : m_pairs)
-    s.pairs += p.GetPE(xyz, m_angstroms);
+  eachPair([&](int i, int j) { s.pairs += pairEnergy(i, j, xyz); });
+  m_pairEnergy = s.pairs;
   for (tstretch& t : m_stretches) {
     s.stretches += t.GetPE(xyz);
     s.bondEnergies += t.BondEnergy(xyz);
@@ -441,14 +556,12 @@ double ForceField::strainEnergy()
   if (m_targetCount < 2)
     return 0;
   const EnergySums s = sums();
-  return s.pairs + m_pairSum + s.stretches + s.angles + s.torsions + s.planarity;
+  return s.pairs + s.stretches + s.angles + s.torsions + s.planarity;
 }
 
 double ForceField::storedEnergy() const
 {
-  double e = 0;
-  for (const tpair& p : m_pairs)
-    e += p.energy + p.epsilon;
+  double e = m_pairEnergy;
   const auto add = [&](const auto& terms) {
     for (const auto& t : terms)
       e += t.energy;

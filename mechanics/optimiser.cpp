@@ -28,6 +28,22 @@ constexpr double minimumStepFraction = 0.00413;
 // An eighth of a 1.06 Å bond at 1.54 Å per scale length: how far Optimize Protons first moves
 // every hydrogen.
 constexpr double protonKick = 0.6493506493506493 * 1.06 * 0.125;
+// Beyond this strain (cal/mol) the geometry means nothing (atoms nearly on one spot: 1e30 is
+// two carbons about 0.02 Å apart) and the descent's arithmetic no longer resolves the
+// settling threshold; the run ends there.
+constexpr double meaninglessEnergy = 1e30;
+// Relative change below which a large energy counts as settled: a few units in the last place,
+// where the threshold of one calorie per atom is lost in rounding.
+constexpr double roundingTolerance = 1e-12;
+
+// The most passes a run makes. A descent moves every free atom up to one bond length a pass and
+// settles within a few dozen passes for small molecules; a chain of n atoms may need a pass or two
+// per atom to unfold. 100 + 10 n leaves room for both and still ends a run that would otherwise
+// never settle; the pass counter is a 16-bit word.
+int passLimit(int atoms)
+{
+  return std::min(100 + 10 * std::max(atoms, 0), 32767);
+}
 
 Vector3 direction(double theta, double phi)
 {
@@ -111,6 +127,7 @@ Optimiser::Optimiser(tStructure& target,
   , m_scale(bondScale())
   , m_minStep(minimumStepFraction * m_scale)
   , m_threshold(target.Atoms.Count() * 1.0)
+  , m_passLimit(passLimit(target.Atoms.Count()))
 {
   m_movable.assign(static_cast<std::size_t>(field.atomCount()), 0);
   for (int i = 0; i < field.targetAtomCount(); ++i) {
@@ -244,11 +261,14 @@ void Optimiser::scaleAbout(double factor)
 bool Optimiser::settled()
 {
   m_history = { m_history[1], m_history[2], m_energy };
-  // An energy that is no number can never settle: the run ends rather than spin for ever.
-  if (!std::isfinite(m_energy))
+  // An energy that is no number, or none a real geometry has, can never settle: the run ends
+  // rather than spin for ever; so does a run at its pass limit.
+  if (!std::isfinite(m_energy) || std::abs(m_energy) >= meaninglessEnergy ||
+      m_passes >= m_passLimit)
     return true;
   const double mean = (m_history[0] + m_history[1] + m_history[2]) / 3;
-  return std::abs(m_energy - mean) < m_threshold;
+  const double tolerance = std::max(m_threshold, std::abs(m_energy) * roundingTolerance);
+  return std::abs(m_energy - mean) < tolerance;
 }
 
 void Optimiser::pollStop()

@@ -23,7 +23,7 @@ enum class OptimiseCommand : std::uint16_t
   OptimizeProtons = 794
 };
 
-/// Called after every pass with the pass number (from 1) and the strain energy, cal/mol.
+/// Called once after every pass with the pass number (from 1) and the strain energy, cal/mol.
 using OptimiseProgress = std::function<void(int pass, double energy)>;
 
 struct OptimiseResult
@@ -44,8 +44,9 @@ OptimiseResult optimizeGeometry(tStructure& target,
 
 /// The atom-by-atom descent on a built force field. Each free atom in turn is pushed along its
 /// numerical force with a shrinking trial step, a trial kept only when it lowers the energy;
-/// passes repeat until the energy stops changing or the stop flag is set. Atoms whose fixed flag
-/// is set, text atoms and atoms outside the target never move. Random numbers and event
+/// passes repeat until the energy stops changing, the stop flag is set, the energy is no number or
+/// beyond any real geometry, or the pass limit (100 + 10 per atom) is reached. Atoms whose fixed
+/// flag is set, text atoms and atoms outside the target never move. Random numbers and event
 /// processing come from the current shell.
 class Optimiser
 {
@@ -90,6 +91,7 @@ private:
   double m_scale;
   double m_minStep;
   double m_threshold;
+  int m_passLimit;
   double m_energy = 0;
   std::array<double, 3> m_history{};
   Vector3 m_drift{};

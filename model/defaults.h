@@ -24,6 +24,13 @@ struct ModelDefaults
 
 ModelDefaults& modelDefaults();
 
+/// The bond-length scales the program works at, drawing units. Drawn depths are 16-bit words: at
+/// 1000 a molecule already reaches them 32 bond lengths from its centre, and below 4 rounding to
+/// whole pixels folds bonds onto their atoms. A scale outside (a damaged defaults file) is not
+/// used.
+inline constexpr int minBondScale = 4;
+inline constexpr int maxBondScale = 1000;
+
 /// Ångström per drawing unit: 1.53 / bond-length scale. A scale of 0 (a damaged defaults file)
 /// is read as the reset value 28 so that lengths stay finite.
 double angstromsPerUnit();

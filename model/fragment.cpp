@@ -199,7 +199,10 @@ void TFragment::SetJump(double v)
 void TFragment::showenergy(int width, int decimals)
 {
   std::string text(strainPrefix);
-  text += fixedText(strainEnergy * 0.001, width, decimals);
+  // The number gets whatever room the 32-character text leaves beside its label and unit.
+  const std::size_t room =
+    decltype(energyText)::capacity - strainPrefix.size() - strainSuffix.size();
+  text += fittedText(strainEnergy * 0.001, width, decimals, room);
   text += strainSuffix;
   energyText.assign(text); // keeps the first 32 characters
 }

@@ -1,5 +1,6 @@
 #include "platform/binary_io.h"
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cerrno>
@@ -7,7 +8,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <type_traits>
 #include <unistd.h>
 
@@ -79,6 +82,30 @@ int createTemporary(const std::string& path, std::string& temp)
   return -1;
 }
 
+// The file a save to path writes: path itself, or the final target of the symbolic links it
+// names (a relative link counts from the link's folder), so that the links stay links.
+std::string linkTarget(const std::string& path, std::error_code& ec)
+{
+  namespace fs = std::filesystem;
+  fs::path p(path);
+  // The system's own bound on links in a row; beyond it the chain is a loop.
+  for (int hop = 0; hop < 40; ++hop) {
+    const fs::file_status status = fs::symlink_status(p, ec);
+    if (ec == std::errc::no_such_file_or_directory) {
+      ec.clear();
+      return p.string();
+    }
+    if (ec || !fs::is_symlink(status))
+      return p.string();
+    const fs::path next = fs::read_symlink(p, ec);
+    if (ec)
+      return p.string();
+    p = next.is_absolute() ? next : p.parent_path() / next;
+  }
+  ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return p.string();
+}
+
 } // namespace
 
 BinaryReader::BinaryReader(std::vector<std::uint8_t> bytes)
@@ -86,38 +113,67 @@ BinaryReader::BinaryReader(std::vector<std::uint8_t> bytes)
 {
 }
 
-BinaryReader BinaryReader::fromFile(const std::string& path, IoResult& result)
+BinaryReader BinaryReader::fromFile(const std::string& path,
+                                    IoResult& result,
+                                    std::size_t maxBytes,
+                                    Source source,
+                                    std::string* reason)
 {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const auto fail = [&](IoResult code, const std::string& why) {
+    result = code;
+    if (reason)
+      *reason = why;
+    return BinaryReader();
+  };
+  // Without O_NONBLOCK opening a pipe waits for a writer; a regular file reads the same with it.
+  const int nonBlocking = source == Source::RegularOnly ? O_NONBLOCK : 0;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | nonBlocking);
   if (fd < 0) {
-    result = fileError(errno, path, IoResult::ReadPastEnd);
-    return {};
+    const int error = errno;
+    return fail(fileError(error, path, IoResult::ReadPastEnd), std::strerror(error));
   }
   struct stat info;
   if (::fstat(fd, &info) != 0) {
+    const int error = errno;
     ::close(fd);
-    result = IoResult::ReadPastEnd;
-    return {};
+    return fail(IoResult::ReadPastEnd, std::strerror(error));
   }
   if (S_ISDIR(info.st_mode)) { // a folder opens for reading but is not a file to load
     ::close(fd);
-    result = IoResult::AccessDenied;
-    return {};
+    return fail(IoResult::AccessDenied, std::strerror(EISDIR));
   }
+  if (source == Source::RegularOnly && !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return fail(IoResult::AccessDenied, "not a regular file");
+  }
+  const auto tooLarge = [&] {
+    ::close(fd);
+    return fail(IoResult::TooLarge,
+                "larger than the " + std::to_string(maxBytes) + " bytes such a file can hold");
+  };
+  if (S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+    return tooLarge();
   std::vector<std::uint8_t> bytes;
+  if (S_ISREG(info.st_mode))
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
   std::uint8_t buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    // One byte past the bound tells a file that is too long from one that fits exactly.
+    const std::size_t want = std::min(sizeof buffer, maxBytes + 1 - bytes.size());
+    const ssize_t got = ::read(fd, buffer, want);
     if (got < 0 && errno == EINTR)
       continue;
     if (got < 0) {
-      result = errno == EISDIR ? IoResult::AccessDenied : IoResult::ReadPastEnd;
+      const int error = errno;
       ::close(fd);
-      return {};
+      return fail(error == EISDIR ? IoResult::AccessDenied : IoResult::ReadPastEnd,
+                  std::strerror(error));
     }
     if (got == 0)
       break;
     bytes.insert(bytes.end(), buffer, buffer + got);
+    if (bytes.size() > maxBytes)
+      return tooLarge();
   }
   ::close(fd);
   result = IoResult::Ok;
@@ -286,26 +342,46 @@ void BinaryWriter::real48(double v)
   bytes(encoded->data(), encoded->size());
 }
 
-IoResult saveFile(const std::string& path, std::span<const std::uint8_t> data)
+IoResult saveFile(const std::string& path, std::span<const std::uint8_t> data, std::string* reason)
 {
-  std::string temp;
-  const int fd = createTemporary(path, temp);
-  if (fd < 0)
-    return fileError(errno, path, IoResult::WriteFailed);
-  // A document saved over keeps its permissions; a failure here only costs that courtesy.
+  const auto fail = [&](IoResult code, const std::string& why) {
+    if (reason)
+      *reason = why;
+    return code;
+  };
+  std::error_code ec;
+  const std::string target = linkTarget(path, ec);
+  if (ec)
+    return fail(fileError(ec.value(), path, IoResult::WriteFailed), ec.message());
   struct stat old;
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    static_cast<void>(::fchmod(fd, old.st_mode & 07777));
-  const bool written = writeAll(fd, data.data(), data.size());
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed) {
-    ::unlink(temp.c_str());
-    return IoResult::WriteFailed;
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode))
+    return fail(IoResult::AccessDenied, std::strerror(EISDIR));
+  // Renaming over a device or a pipe would put a plain file in its place.
+  if (exists && !S_ISREG(old.st_mode))
+    return fail(IoResult::AccessDenied, "not a regular file");
+  std::string temp;
+  const int fd = createTemporary(target, temp);
+  if (fd < 0) {
+    const int error = errno;
+    return fail(fileError(error, target, IoResult::WriteFailed), std::strerror(error));
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const IoResult result = fileError(errno, path, IoResult::WriteFailed);
+  // A document saved over keeps its permissions; a failure here only costs that courtesy.
+  if (exists)
+    static_cast<void>(::fchmod(fd, old.st_mode & 07777));
+  int error = 0;
+  if (!writeAll(fd, data.data(), data.size()))
+    error = errno != 0 ? errno : EIO;
+  if (::close(fd) != 0 && error == 0)
+    error = errno;
+  if (error != 0) {
     ::unlink(temp.c_str());
-    return result;
+    return fail(IoResult::WriteFailed, std::strerror(error));
+  }
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    error = errno;
+    ::unlink(temp.c_str());
+    return fail(fileError(error, target, IoResult::WriteFailed), std::strerror(error));
   }
   return IoResult::Ok;
 }

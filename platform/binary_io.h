@@ -22,6 +22,8 @@ enum class IoResult : int
   ReadPastEnd = 100,
   WriteFailed = 101,
   FloatOverflow = 205, ///< a real too large for the 6-byte format
+  TooLarge = 8,        ///< more bytes than the file's format can hold (the system's "not enough
+                       ///< memory" code: holding them is what is refused)
 };
 
 /// Reads little-endian values from bytes held in memory. Every read is bounds-checked: a read
@@ -33,8 +35,21 @@ public:
   BinaryReader() = default;
   explicit BinaryReader(std::vector<std::uint8_t> bytes);
 
-  /// Reads the whole file; on failure the reader is empty and result is the open error.
-  static BinaryReader fromFile(const std::string& path, IoResult& result);
+  /// How fromFile treats what is not a regular file.
+  enum class Source : std::uint8_t
+  {
+    AnyFile,    ///< pipes and devices are read (a pipe may wait for its writer)
+    RegularOnly ///< anything but a regular file is AccessDenied; opening never waits
+  };
+
+  /// Reads the whole file, at most maxBytes of it: a longer or endless one (/dev/zero) is refused
+  /// with TooLarge after maxBytes + 1 bytes, a folder with AccessDenied. On failure the reader is
+  /// empty, result is the error and reason (when given) says why in plain words.
+  static BinaryReader fromFile(const std::string& path,
+                               IoResult& result,
+                               std::size_t maxBytes,
+                               Source source = Source::AnyFile,
+                               std::string* reason = nullptr);
 
   bool ok() const { return m_result == IoResult::Ok; }
   IoResult result() const { return m_result; }
@@ -110,7 +125,12 @@ private:
 };
 
 /// Writes data to a temporary file beside path and renames it over path only when the whole
-/// write succeeded, so a failed save leaves the previous file as it was.
-IoResult saveFile(const std::string& path, std::span<const std::uint8_t> data);
+/// write succeeded, so a failed save leaves the previous file as it was. A symbolic link is
+/// followed: its final target is written and the link kept. A target that exists but is not a
+/// regular file (a device, a pipe, a folder) is never replaced: AccessDenied.
+/// On failure reason (when given) says why in plain words.
+IoResult saveFile(const std::string& path,
+                  std::span<const std::uint8_t> data,
+                  std::string* reason = nullptr);
 
 } // namespace trelvix

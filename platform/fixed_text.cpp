@@ -29,4 +29,20 @@ std::string fixedText(double value, int width, int decimals)
   return std::string(text.data(), static_cast<std::size_t>(n));
 }
 
+std::string fittedText(double value, int width, int decimals, std::size_t room)
+{
+  std::string text = fixedText(value, width, decimals);
+  if (text.size() > room)
+    text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
+  if (text.size() <= room)
+    return text;
+  for (int digits = std::clamp(decimals, 0, 15); digits >= 0; --digits) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*E", digits, value + 0.0);
+    if (n > 0 && static_cast<std::size_t>(n) <= room)
+      return std::string(buffer, static_cast<std::size_t>(n));
+  }
+  return "out of range";
+}
+
 } // namespace trelvix

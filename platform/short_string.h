@@ -15,6 +15,7 @@ template<std::size_t N>
 struct ShortString
 {
   static_assert(N < 256);
+  static constexpr std::size_t capacity = N;
   std::uint8_t length = 0;
   std::array<char, N> chars{};
 

@@ -73,6 +73,11 @@ TEST_F(AnalysisCliTest, AmountsUnbalanceTheReaction)
                            "--moles x=2",
                            "--moles 1=nan",
                            "--moles 0=1e308",
+                           "--moles 0=",
+                           "--moles =1",
+                           "--moles 0=-1",
+                           "--moles -0=1",
+                           "--moles 0=1x",
                            "--T nan",
                            "--P nan" })
     EXPECT_EQ(run(std::string("reaction burn.tvx ") + bad), 2) << bad;

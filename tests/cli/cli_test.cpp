@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace trelvix {
 namespace {
@@ -101,13 +102,93 @@ TEST_F(CliTest, ScaleOptionAndDefaultsFileRescaleOnLoad)
 
 TEST_F(CliTest, ErrorsGiveTheProgramsMessageAndStatus)
 {
-  EXPECT_EQ(run("info '" + (dir / "missing.tvx").string() + "'"), 1);
-  EXPECT_EQ(err, "I/O Error  2\n");
+  EXPECT_EQ(run("info missing.tvx"), 1);
+  EXPECT_EQ(err, "I/O Error  2: missing.tvx: No such file or directory\n");
   std::ofstream(dir / "bad.tvx") << "not a document";
   EXPECT_EQ(run("info '" + (dir / "bad.tvx").string() + "'"), 1);
   EXPECT_EQ(err, "Invalid file format\n");
   EXPECT_EQ(run("info"), 2);
   EXPECT_EQ(run("--scale 0 info x.tvx"), 2);
+}
+
+TEST_F(CliTest, FileErrorsSayWhichFileAndWhy)
+{
+  const std::string path = saveSample();
+  fs::create_directory(dir / "folder");
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+  const struct
+  {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+    { "info folder", "I/O Error  5: folder: Is a directory\n" },
+    { "build --in co.tvx -o nofolder/a.tvx",
+      "Invalid FileName: nofolder/a.tvx: No such file or directory\n" },
+    { "build --in co.tvx -o folder", "Invalid FileName: folder: Is a directory\n" },
+    // A pipe is never replaced by the saved file.
+    { "build --in co.tvx -o pipe", "Invalid FileName: pipe: not a regular file\n" },
+    // An endless input is read no further than the longest document: 41 484 241 bytes.
+    { "info /dev/zero",
+      "Invalid file format: /dev/zero: larger than the 41484241 bytes such a file can hold\n" },
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(run(c.arguments), 1) << c.arguments;
+    EXPECT_EQ(err, c.message);
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+}
+
+TEST_F(CliTest, ScalesOutsideTheWorkingRangeAreRefused)
+{
+  const std::string path = saveSample();
+  EXPECT_EQ(run("--scale 1000 info co.tvx"), 0) << err;
+  for (const char* scale : { "3", "1001", "22884", "65536" }) {
+    EXPECT_EQ(run(std::string("--scale ") + scale + " info co.tvx"), 2) << scale;
+    EXPECT_NE(err.find("--scale"), std::string::npos) << err;
+  }
+  // A sound file whose depths pass 16 bits at the scale asked for: the scale is to blame.
+  doc.Atoms.At(0)->setRXYZ(10, 20, 1000);
+  doc.Atoms.At(1)->setRXYZ(38, 20, -1000);
+  ASSERT_TRUE(saveDrawing(doc, (dir / "deep.tvx").string()));
+  EXPECT_EQ(run("--scale 1000 info deep.tvx"), 1);
+  EXPECT_EQ(err,
+            "Arithmetic overflow: deep.tvx: the document does not fit the drawing at a bond "
+            "length of 1000 pixels\n");
+}
+
+TEST_F(CliTest, OnlyARegularDefaultsFileOfOneRecordIsRead)
+{
+  const std::string path = saveSample();
+  const fs::path config = dir / "config" / "trelvix3d98.cfg";
+  const auto writeRecord = [&](std::size_t size, std::uint16_t scale) {
+    std::vector<char> record(size, 0);
+    record[3] = static_cast<char>(scale & 0xFF);
+    record[4] = static_cast<char>(scale >> 8);
+    std::ofstream(config, std::ios::binary)
+      .write(record.data(), static_cast<std::streamsize>(record.size()));
+  };
+  const struct
+  {
+    std::size_t size;
+    std::uint16_t scale;
+    int bondLength;
+  } cases[] = {
+    { 502, 35, 35 },    // a record: read
+    { 503, 35, 28 },    // one byte more is no record: reset values
+    { 501, 35, 28 },    // one byte short
+    { 502, 60000, 28 }, // a damaged scale is not used, and documents still load
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.size) + " " + std::to_string(c.scale));
+    writeRecord(c.size, c.scale);
+    ASSERT_EQ(run("info co.tvx"), 0) << err;
+    EXPECT_EQ(nlohmann::json::parse(out)["bond_length"], c.bondLength);
+  }
+  // A pipe where the file belongs is not waited on.
+  fs::remove(config);
+  ASSERT_EQ(::mkfifo(config.c_str(), 0600), 0);
+  ASSERT_EQ(run("info co.tvx"), 0) << err;
+  EXPECT_EQ(nlohmann::json::parse(out)["bond_length"], 28);
 }
 
 TEST_F(CliTest, BuildWithoutStepsCopiesTheDocument)

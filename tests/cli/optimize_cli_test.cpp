@@ -84,5 +84,34 @@ TEST_F(OptimizeCliTest, BuildStepAndBadUsage)
   EXPECT_FALSE(fs::exists(dir / "y.tvx"));
 }
 
+TEST_F(OptimizeCliTest, SeedsAreWholeNumbersThatFitSixtyFourBits)
+{
+  ASSERT_EQ(run("build -o dec.tvx 509@100,200"), 0) << err;
+  EXPECT_EQ(run("optimize dec.tvx -o y.tvx --seed 18446744073709551615"), 0) << err;
+  // Neither wrapped nor cut: -1 and 2^64 would both become 2^64 - 1.
+  for (const char* seed : { "-1", "18446744073709551616", "1.5", "", "+3", " 7", "0x10" }) {
+    EXPECT_EQ(run(std::string("optimize dec.tvx -o z.tvx --seed '") + seed + "'"), 2) << seed;
+    EXPECT_NE(err.find("--seed"), std::string::npos) << err;
+  }
+  EXPECT_FALSE(fs::exists(dir / "z.tvx"));
+}
+
+TEST_F(OptimizeCliTest, TwoAtomsOnOneSpotEndTheRunWithTheEnergyInPowersOfTen)
+{
+  // Two carbons on one spot: no force can part them, and their pair energy (about 1e61 cal/mol)
+  // is beyond any geometry. Every method ends at once and says so whole, with its unit (Optimize
+  // Protons has no hydrogen to move here and does nothing).
+  ASSERT_EQ(run("build -o spot.tvx atom:6@100,100 atom:6@100,100"), 0) << err;
+  for (const char* method : { "optimize", "refine", "anneal", "scramble" }) {
+    ASSERT_EQ(
+      run(std::string("optimize spot.tvx -o done.tvx --progress --seed 1 --method ") + method), 0)
+      << err;
+    EXPECT_TRUE(
+      std::regex_match(out, std::regex("Strain Energy = [1-9]\\.[0-9]{2}E\\+[0-9]{2} Kcal\n")))
+      << method << ": " << out;
+    EXPECT_EQ(err, "") << method; // not one pass
+  }
+}
+
 } // namespace
 } // namespace trelvix

@@ -198,13 +198,117 @@ TEST_F(OptimiserTest, DistortedCyclohexaneRelaxesToSensibleGeometry)
   expectSensible();
 }
 
+TEST_F(OptimiserTest, AtomsOnOneSpotEndTheRunAtOnce)
+{
+  // Two carbons on one spot: their pair energy is far beyond 1e30 cal/mol and no force parts
+  // them (each probe sees the same distance on both sides). Every command ends without a pass.
+  for (const OptimiseCommand command : { OptimiseCommand::OptimizeGeometry,
+                                         OptimiseCommand::RefineGeometry,
+                                         OptimiseCommand::AnnealGeometry,
+                                         OptimiseCommand::ScrambleAndOptimize,
+                                         OptimiseCommand::OptimizeProtons }) {
+    SCOPED_TRACE(static_cast<int>(command));
+    tDrawing spot;
+    setCurrentDrawing(&spot);
+    for (int k = 0; k < 2; ++k) {
+      auto* a = new tAtm(6, 100, 100, 0);
+      a->setRXYZ(100, 100, 0);
+      spot.Atoms.Add(a);
+    }
+    int calls = 0;
+    const OptimiseResult r = optimizeGeometry(spot, command, stop, [&](int, double) { ++calls; });
+    setCurrentDrawing(&doc);
+    EXPECT_GE(r.energy, 1e30);
+    EXPECT_EQ(r.passes, 0);
+    EXPECT_EQ(calls, 0);
+  }
+}
+
+// All-anti n-alkanes: the carbons zig-zag at the ideal C-C length and tetrahedral angle in the
+// drawing plane, and Add Protons 3D puts the hydrogens at their ideal places.
+class AlkaneStrainTest : public OptimiserTest
+{
+protected:
+  void build(tDrawing& chain, int n)
+  {
+    const double half = 109.47 / 2 * pi / 180;
+    auto* piece = new tStructure;
+    tAtm* previous = nullptr;
+    for (int i = 0; i < n; ++i) {
+      const double x = 100 + i * cc * std::sin(half);
+      const double y = 200 + (i % 2) * cc * std::cos(half);
+      auto* a = new tAtm(6, x, y, 0);
+      a->setRXYZ(x, y, 0);
+      chain.Atoms.Add(a);
+      piece->Atoms.Add(a);
+      if (previous) {
+        auto* b = new tbond(previous, a);
+        b->ssingle();
+        chain.Bonds.Add(b);
+        piece->Bonds.Add(b);
+      }
+      previous = a;
+    }
+    chain.Groups.Add(piece);
+    chain.protonate3d();
+  }
+
+  /// The strain of the ideal chain, and after Refine Geometry when relax is set; cal/mol.
+  double strain(int n, bool relax)
+  {
+    tDrawing chain;
+    setCurrentDrawing(&chain);
+    build(chain, n);
+    shell.seedRandom(5);
+    const double e = relax ? optimizeGeometry(chain, OptimiseCommand::RefineGeometry, stop).energy
+                           : ForceField(chain).strainEnergy();
+    setCurrentDrawing(&doc);
+    return e;
+  }
+};
+
+TEST_F(AlkaneStrainTest, EveryMethyleneGroupAddsTheSameStrain)
+{
+  // On the ideal chain every CH2 sees the same neighbourhood, so each adds the same strain once
+  // the ends are far apart; pairs of distant atoms add nothing. (Counting every pair from the
+  // bottom of its well instead would add 0.5 (w1 + w2) for each of the n^2 / 2 pairs.)
+  const int lengths[] = { 10, 20, 30, 60 };
+  std::vector<double> perGroup;
+  double previous = strain(lengths[0], false);
+  for (std::size_t k = 1; k < std::size(lengths); ++k) {
+    const double e = strain(lengths[k], false);
+    perGroup.push_back((e - previous) / (lengths[k] - lengths[k - 1]));
+    previous = e;
+  }
+  for (double increment : perGroup)
+    EXPECT_NEAR(increment, perGroup.back(), 0.05 * std::abs(perGroup.back()));
+}
+
+TEST_F(AlkaneStrainTest, RelaxedChainsStayNearlyStrainFree)
+{
+  // n-Alkanes are the strain-free reference of chemistry: relaxed, short or long, their strain
+  // stays within 0.1 kcal per CH2 of zero (every pair's well depth would add 1.2 kcal per CH2 at
+  // C10 and 18 kcal per CH2 at C100).
+  for (const int n : { 5, 10, 30, 100 })
+    EXPECT_LT(std::abs(strain(n, true)) / n, 100) << n;
+}
+
 TEST_F(OptimiserTest, FlatMethaneBecomesTetrahedral)
 {
   tAtm* c = atom(6, 100, 100, 0);
   for (int k = 0; k < 4; ++k)
     bond(c, atom(1, 100 + ch * std::cos(k * pi / 2), 100 + ch * std::sin(k * pi / 2), 0));
   const double before = strain();
-  const OptimiseResult r = optimizeGeometry(doc, OptimiseCommand::OptimizeGeometry, stop);
+  int calls = 0;
+  int lastPass = 0;
+  const OptimiseResult r =
+    optimizeGeometry(doc, OptimiseCommand::OptimizeGeometry, stop, [&](int pass, double) {
+      ++calls;
+      EXPECT_EQ(pass, lastPass + 1); // once a pass, in order
+      lastPass = pass;
+    });
+  EXPECT_EQ(calls, r.passes);
+  EXPECT_LE(r.passes, 100 + 10 * 5); // the pass limit of five atoms
   EXPECT_LT(r.energy, before);
   expectSensible();
 }

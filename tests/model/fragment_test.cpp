@@ -351,8 +351,11 @@ TEST_F(FragmentTest, ShowenergyWritesKilocaloriesInTheField)
     { -2500, 0, 1, "Strain Energy = -2.5 Kcal" },
     { 123456, 3, 0, "Strain Energy = 123 Kcal" },
     { 999, 5, 3, "Strain Energy = 0.999 Kcal" },
-    // 16 + 20 + 5 characters, cut to 32: the number's last digits and the unit fall off.
-    { 12000, 20, 2, "Strain Energy = " + std::string(20 - 5, ' ') + "1" },
+    // 16 + 20 + 5 characters would pass 32: the padding goes, never a digit or the unit.
+    { 12000, 20, 2, "Strain Energy = 12.00 Kcal" },
+    // 1.3e55 Kcal has 56 digits: written in powers of ten, whole and with its unit.
+    { 1.3e58, 8, 2, "Strain Energy = 1.30E+55 Kcal" },
+    { -1.3e58, 8, 2, "Strain Energy = -1.30E+55 Kcal" },
   };
   for (const Case& c : cases) {
     frag.strainEnergy = c.energy;

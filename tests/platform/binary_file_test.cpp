@@ -65,6 +65,9 @@ protected:
   fs::path m_dir;
 };
 
+// Room for every file these tests read whole.
+constexpr std::size_t anySize = std::size_t{ 1 } << 20;
+
 // Permission checks mean nothing to root, who may read and write anything.
 bool runningAsRoot()
 {
@@ -88,7 +91,7 @@ TEST_F(BinaryFile, OpenErrorsCarryTheirNumbers)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     IoResult result = IoResult::Ok;
-    const BinaryReader in = BinaryReader::fromFile(at(c.path), result);
+    const BinaryReader in = BinaryReader::fromFile(at(c.path), result, anySize);
     EXPECT_EQ(static_cast<int>(result), c.code);
     EXPECT_EQ(in.size(), 0u);
   }
@@ -101,7 +104,7 @@ TEST_F(BinaryFile, AnUnreadableFileIsAccessDenied)
   write(m_dir / "secret.bin", Bytes{ 1 });
   fs::permissions(m_dir / "secret.bin", fs::perms::none);
   IoResult result = IoResult::Ok;
-  BinaryReader::fromFile(at("secret.bin"), result);
+  BinaryReader::fromFile(at("secret.bin"), result, anySize);
   EXPECT_EQ(result, IoResult::AccessDenied);
 }
 
@@ -120,7 +123,7 @@ TEST_F(BinaryFile, ReadsTheWholeFile)
     SCOPED_TRACE(c.name);
     write(m_dir / c.name, c.bytes);
     IoResult result = IoResult::WriteFailed;
-    BinaryReader in = BinaryReader::fromFile(at(c.name), result);
+    BinaryReader in = BinaryReader::fromFile(at(c.name), result, anySize);
     EXPECT_EQ(result, IoResult::Ok);
     EXPECT_TRUE(in.ok());
     ASSERT_EQ(in.size(), c.bytes.size());
@@ -231,6 +234,103 @@ TEST_F(BinaryFile, SavingIntoAReadOnlyFolderIsAccessDenied)
   fs::permissions(m_dir, fs::perms::owner_all);
   EXPECT_EQ(read(target), Bytes{ 9 });
   EXPECT_EQ(entries(), std::vector<std::string>{ "doc.tvx" });
+}
+
+TEST_F(BinaryFile, ReadingStopsAtTheBoundWithTooLarge)
+{
+  write(m_dir / "four.bin", Bytes{ 1, 2, 3, 4 });
+  const struct
+  {
+    std::string path;
+    std::size_t bound;
+    IoResult result;
+    std::size_t size;
+  } cases[] = {
+    { at("four.bin"), 4, IoResult::Ok, 4 },       // exactly the bound
+    { at("four.bin"), 3, IoResult::TooLarge, 0 }, // one byte over
+    { "/dev/zero", 1000, IoResult::TooLarge, 0 }, // endless: ends after 1001 bytes
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path + " " + std::to_string(c.bound));
+    IoResult result = IoResult::Ok;
+    std::string reason;
+    const BinaryReader in =
+      BinaryReader::fromFile(c.path, result, c.bound, BinaryReader::Source::AnyFile, &reason);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(in.size(), c.size);
+    if (c.result == IoResult::TooLarge) {
+      EXPECT_EQ(reason,
+                "larger than the " + std::to_string(c.bound) + " bytes such a file can hold");
+    }
+  }
+}
+
+TEST_F(BinaryFile, RegularOnlyRefusesPipesAndDevicesWithoutWaiting)
+{
+  // Nobody writes to the pipe: opening it without O_NONBLOCK would wait for ever.
+  ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+  for (const std::string& path : { at("pipe"), std::string("/dev/zero") }) {
+    SCOPED_TRACE(path);
+    IoResult result = IoResult::Ok;
+    std::string reason;
+    BinaryReader::fromFile(path, result, 502, BinaryReader::Source::RegularOnly, &reason);
+    EXPECT_EQ(result, IoResult::AccessDenied);
+    EXPECT_EQ(reason, "not a regular file");
+  }
+}
+
+TEST_F(BinaryFile, AMissingFileGivesTheSystemsReason)
+{
+  IoResult result = IoResult::Ok;
+  std::string reason;
+  BinaryReader::fromFile(
+    at("missing.tvx"), result, anySize, BinaryReader::Source::AnyFile, &reason);
+  EXPECT_EQ(reason, "No such file or directory");
+  EXPECT_EQ(saveFile(at("nofolder/doc.tvx"), Bytes{ 1 }, &reason), IoResult::PathNotFound);
+  EXPECT_EQ(reason, "No such file or directory");
+}
+
+TEST_F(BinaryFile, SavingThroughALinkWritesItsTargetAndKeepsTheLink)
+{
+  fs::create_directory(m_dir / "real");
+  write(m_dir / "real" / "doc.tvx", Bytes{ 9 });
+  // A relative link in one folder, and a link to that link: the chain is followed to its end.
+  fs::create_symlink("real/doc.tvx", m_dir / "link.tvx");
+  fs::create_symlink(m_dir / "link.tvx", m_dir / "second.tvx");
+  ASSERT_EQ(saveFile(at("second.tvx"), Bytes{ 1, 2 }), IoResult::Ok);
+  EXPECT_TRUE(fs::is_symlink(m_dir / "link.tvx"));
+  EXPECT_TRUE(fs::is_symlink(m_dir / "second.tvx"));
+  EXPECT_EQ(read(m_dir / "real" / "doc.tvx"), (Bytes{ 1, 2 }));
+  EXPECT_EQ(entries(), (std::vector<std::string>{ "link.tvx", "real", "second.tvx" }));
+  // A link to a file not there yet creates the file it names.
+  fs::create_symlink("real/new.tvx", m_dir / "ahead.tvx");
+  ASSERT_EQ(saveFile(at("ahead.tvx"), Bytes{ 3 }), IoResult::Ok);
+  EXPECT_TRUE(fs::is_symlink(m_dir / "ahead.tvx"));
+  EXPECT_EQ(read(m_dir / "real" / "new.tvx"), Bytes{ 3 });
+}
+
+TEST_F(BinaryFile, APipeOrALinkToOneIsNeverReplaced)
+{
+  ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+  fs::create_symlink("pipe", m_dir / "to-pipe");
+  for (const char* name : { "pipe", "to-pipe" }) {
+    SCOPED_TRACE(name);
+    std::string reason;
+    EXPECT_EQ(saveFile(at(name), Bytes{ 1 }, &reason), IoResult::AccessDenied);
+    EXPECT_EQ(reason, "not a regular file");
+    EXPECT_TRUE(fs::is_fifo(m_dir / "pipe"));
+  }
+  EXPECT_EQ(entries(), (std::vector<std::string>{ "pipe", "to-pipe" }));
+}
+
+TEST_F(BinaryFile, ALoopOfLinksIsRefused)
+{
+  fs::create_symlink("b", m_dir / "a");
+  fs::create_symlink("a", m_dir / "b");
+  std::string reason;
+  EXPECT_NE(saveFile(at("a"), Bytes{ 1 }, &reason), IoResult::Ok);
+  EXPECT_FALSE(reason.empty());
+  EXPECT_TRUE(fs::is_symlink(m_dir / "a"));
 }
 
 } // namespace

@@ -35,5 +35,27 @@ TEST(FixedText, NotANumberIsUndefined)
   EXPECT_EQ(fixedText(-std::numeric_limits<double>::infinity(), 6, 2), "undefined");
 }
 
+TEST(FittedText, FixedWhenItFitsElsePowersOfTenNeverCut)
+{
+  struct Case
+  {
+    double value;
+    int width, decimals;
+    std::size_t room;
+    const char* text;
+  };
+  const Case cases[] = {
+    { 12.5, 8, 2, 11, "   12.50" },      // fits as asked
+    { 12.5, 20, 2, 11, "12.50" },        // the padding alone was too much
+    { 1.3e55, 8, 2, 11, "1.30E+55" },    // 56 digits: powers of ten
+    { -1.3e55, 8, 3, 11, "-1.300E+55" }, // sign and three decimals still fit
+    { 1.3e55, 8, 3, 8, "1.30E+55" },     // fewer decimals where the room is short
+    { 1.3e55, 8, 3, 4, "out of range" }, // not even one digit fits
+    { std::numeric_limits<double>::infinity(), 8, 2, 11, "undefined" },
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(fittedText(c.value, c.width, c.decimals, c.room), c.text) << c.value;
+}
+
 } // namespace
 } // namespace trelvix
