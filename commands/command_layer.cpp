@@ -486,7 +486,7 @@ CommandResult CommandLayer::OpenDocument(const std::string& path)
   std::unique_ptr<tDrawing> loaded;
   {
     const MessageCapture capture(result);
-    loaded = loadDrawing(path.substr(0, 255));
+    loaded = loadDrawing(path.substr(0, 255), &result.reason);
   }
   if (!loaded)
     return result;
@@ -508,7 +508,7 @@ CommandResult CommandLayer::SaveDocument(const std::string& path)
   bool written = false;
   {
     const MessageCapture capture(result);
-    written = saveDrawing(*m_drawing, path);
+    written = saveDrawing(*m_drawing, path, &result.reason);
   }
   if (written) {
     m_path = path;

@@ -19,6 +19,9 @@ struct CommandResult
   /// The last message the command showed (empty when none) and the question it asked with the
   /// answer given (empty when none).
   std::string message;
+  /// Why a file command failed, in plain words ("missing.tvx: No such file or directory"),
+  /// beside the program's fixed message.
+  std::string reason;
   std::string question;
   MessageAnswer answer = MessageAnswer::Ok;
 
