@@ -9,6 +9,7 @@
 #include "mechanics/reaction.h"
 #include "mechanics/thermochemistry.h"
 #include "model/atom.h"
+#include "thermo/species_table.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -111,6 +112,19 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
   return true;
 }
 
+// Per species: its group, the source its numbers came from at T, and the reference species it
+// was recognised as (null when none).
+Json speciesSources(const tDrawing& drawing, const ReactionThermo& thermo, double T)
+{
+  Json sources = Json::array();
+  for (const ReactionSpecies& sp : thermo.species()) {
+    sources.push_back({ { "group", drawing.Groups.IndexOf(sp.structure) },
+                        { "source", sourceText(sp.sourceAt(T)) },
+                        { "species", sp.reference ? Json(sp.reference->name) : Json(nullptr) } });
+  }
+  return sources;
+}
+
 int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& options)
 {
   if (!std::isfinite(options.T) || !std::isfinite(options.P)) {
@@ -126,8 +140,11 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
     std::cerr << "Arrow Required!\n";
     return userError;
   }
+  const ThermoModel model = options.model == "estimate" ? ThermoModel::Estimate : ThermoModel::Best;
   ReactionThermo thermo(drawing);
   prepareThermochemistry(thermo);
+  if (model == ThermoModel::Best)
+    findBetterSources(thermo);
   const ReactionResult r = analyseReaction(*arrow, thermo, options.T, options.P);
   Json json;
   json["balanced"] = r.balanced;
@@ -139,9 +156,13 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   json["dG_kcal"] = shown ? numberOrNull(r.dG * 0.001) : Json(nullptr);
   json["logK"] = shown && r.logK ? numberOrNull(*r.logK) : Json(nullptr);
   json["verdict"] = r.balanced ? r.message : r.status;
+  json["model"] = options.model;
+  json["sources"] = speciesSources(drawing, thermo, options.T);
+  json["sources_text"] = r.sources;
   print(json);
   if (options.reportOutput.empty())
     return 0;
+  installReactionReport(model);
   drawing.CreateReport(options.T, options.P);
   return session.save(drawing, options.reportOutput) ? 0 : userError;
 }
@@ -166,6 +187,12 @@ void addAnalysisCommands(CLI::App& app, AnalysisOptions& options)
     "--moles", options.moles, "GROUP=N: the amount of the group at position GROUP (0-based)");
   options.reaction->add_option(
     "-o,--output", options.reportOutput, "Save the document with the reaction report under it");
+  options.reaction
+    ->add_option("--model",
+                 options.model,
+                 "best: each species from reference data, else group additivity, else the "
+                 "force-field estimate (default); estimate: the force-field estimate alone")
+    ->check(CLI::IsMember({ "best", "estimate" }));
 }
 
 std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions& options)

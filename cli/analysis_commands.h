@@ -24,6 +24,8 @@ struct AnalysisOptions
   std::vector<std::string> moles; ///< GROUP=N, GROUP the 0-based position in the groups
   /// When given, the reaction command saves the document here with its report written under it.
   std::string reportOutput;
+  /// "best": each species from the best source that knows it; "estimate": the force field alone.
+  std::string model = "best";
 };
 
 /// Adds the three commands to app; their options land in options.

@@ -39,8 +39,9 @@ public:
   std::string title;  ///< at most 95 characters
   std::string author; ///< at most 95 characters
   std::string notes;  ///< at most 319 characters
-  /// The six lines of the reaction report; owned through Atoms while the report exists.
-  std::array<tLAtm*, 6> reportLines{};
+  /// The six lines of the reaction report and, when it names the sources of its species, one
+  /// more per source; owned through Atoms while the report exists.
+  std::array<tLAtm*, 9> reportLines{};
   ShortString<79> fileName;
   tLink* bond = nullptr;
   tXY* m1 = nullptr;

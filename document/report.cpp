@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace trelvix {
 
@@ -58,7 +59,11 @@ void tDrawing::CreateReport(double T, double P)
   Color(black);
   frame();
   const ReactionDeltas deltas = g_source ? g_source(*this, *arrow, T, P) : ReactionDeltas{};
-  const std::array<std::string, 6> lines = reportTexts(deltas, T, P);
+  std::vector<std::string> lines;
+  for (const std::string& text : reportTexts(deltas, T, P))
+    lines.push_back(text);
+  for (std::size_t k = 0; k < deltas.sources.size() && lines.size() < reportLines.size(); ++k)
+    lines.push_back(deltas.sources[k]);
 
   Canvas& canvas = currentShell().mainCanvas();
   const FontRecord oldFont = canvas.font();

@@ -3,17 +3,20 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace trelvix {
 
 class tArrow;
 class tDrawing;
 
-/// The reaction energies the report prints: ΔH in cal/mol and ΔS in cal/(mol K).
+/// The reaction energies the report prints: ΔH in cal/mol and ΔS in cal/(mol K), and which
+/// sources the species used, each a line under the six ("reference data: 3 of 4"); at most three.
 struct ReactionDeltas
 {
   double dH = 0;
   double dS = 0;
+  std::vector<std::string> sources;
 };
 
 /// How the report obtains the energies of the reaction an arrow shows, at T kelvin and P

@@ -8,6 +8,7 @@
 #include "model/atom.h"
 #include "model/element_table.h"
 #include "platform/fixed_text.h"
+#include "thermo/species_thermo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -174,10 +175,78 @@ std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo)
   return text;
 }
 
+const char* sourceText(ThermoSource source)
+{
+  switch (source) {
+    case ThermoSource::ReferenceData:
+      return "reference data";
+    case ThermoSource::GroupAdditivity:
+      return "group additivity";
+    default:
+      return "estimate";
+  }
+}
+
+ThermoSource ReactionSpecies::sourceAt(double T) const
+{
+  if (!structure || !isGasState(*structure))
+    return ThermoSource::Estimate;
+  if (referenceThermo && referenceThermo->covers(T))
+    return ThermoSource::ReferenceData;
+  if (groupThermo && groupThermo->covers(T))
+    return ThermoSource::GroupAdditivity;
+  return ThermoSource::Estimate;
+}
+
+const SpeciesThermo* ReactionSpecies::standardAt(double T) const
+{
+  switch (sourceAt(T)) {
+    case ThermoSource::ReferenceData:
+      return referenceThermo.get();
+    case ThermoSource::GroupAdditivity:
+      return groupThermo.get();
+    default:
+      return nullptr;
+  }
+}
+
+namespace {
+
+std::map<ThermoSource, int> sourceCounts(const ReactionThermo& thermo, double T)
+{
+  std::map<ThermoSource, int> counts;
+  for (const ReactionSpecies& sp : thermo.species())
+    ++counts[sp.sourceAt(T)];
+  return counts;
+}
+
+} // namespace
+
+std::vector<std::string> sourcesLines(const ReactionThermo& thermo, double T)
+{
+  std::vector<std::string> lines;
+  for (const auto& [source, count] : sourceCounts(thermo, T))
+    lines.push_back(std::string(sourceText(source)) + ": " + std::to_string(count) + " of " +
+                    std::to_string(thermo.species().size()));
+  return lines;
+}
+
+std::string sourcesText(const ReactionThermo& thermo, double T)
+{
+  const std::map<ThermoSource, int> counts = sourceCounts(thermo, T);
+  std::string text;
+  for (const auto& [source, count] : counts)
+    text += (text.empty() ? "" : ", ") + std::string(sourceText(source)) + " for " +
+            std::to_string(count);
+  return text + " of " + std::to_string(thermo.species().size()) + " species";
+}
+
 double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
   return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
     const double moles = sp.structure->amount;
+    if (const SpeciesThermo* standard = sp.standardAt(T))
+      return moles * (standard->enthalpy(T) - R * T);
     return sp.formationEnergy * moles + sp.structure->Evdw(T, P) + sp.pf->Energy(T) * moles;
   });
 }
@@ -185,6 +254,8 @@ double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
   return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    if (const SpeciesThermo* standard = sp.standardAt(T))
+      return sp.structure->amount * standard->entropy(T);
     return sp.structure->SVDW(T, P) + sp.pf->Entropy(T) * sp.structure->amount;
   });
 }
@@ -246,6 +317,7 @@ ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, doub
   r.dGText = fixedText(r.dG * 0.001, 10, std::fabs(r.dG) < 10000 ? 2 : 1);
   r.dSText = fixedText(r.dS, 10, std::fabs(r.dS) < 100 ? 2 : 1);
   r.logKText = r.logK ? fixedText(*r.logK, 10, std::fabs(*r.logK) < 10 ? 2 : 1) : "undefined";
+  r.sources = sourcesText(thermo, T);
   if (r.balanced) {
     r.status = "Balanced";
     r.message = verdictText(r.dH, r.dG);

@@ -9,17 +9,42 @@
 
 namespace trelvix {
 
+class SpeciesThermo;
 class tArrow;
 class tDrawing;
 class tStructure;
+struct ReferenceSpecies;
+
+/// Where a species' enthalpy and entropy come from, best first.
+enum class ThermoSource
+{
+  ReferenceData,
+  GroupAdditivity,
+  Estimate,
+};
+
+/// "reference data", "group additivity" or "estimate".
+const char* sourceText(ThermoSource source);
 
 /// One species of a drawn reaction: a structure of the document with its partition function and
-/// its force-field formation energy (cal/mol).
+/// its force-field formation energy (cal/mol), and what better sources know of it.
 struct ReactionSpecies
 {
   tStructure* structure = nullptr;
   std::unique_ptr<tPF> pf;
   double formationEnergy = 0;
+  /// The reference-table species the structure was recognised as; nullptr when none.
+  const ReferenceSpecies* reference = nullptr;
+  /// Its standard-state thermochemistry from the reference table and from group additivity;
+  /// empty when that source does not know it.
+  std::shared_ptr<const SpeciesThermo> referenceThermo;
+  std::shared_ptr<const SpeciesThermo> groupThermo;
+
+  /// The best source for the species at T kelvin: a better source only for a gas and within the
+  /// temperatures it covers; the estimate always.
+  ThermoSource sourceAt(double T) const;
+  /// The standard-state numbers of that source; nullptr for the estimate.
+  const SpeciesThermo* standardAt(double T) const;
 };
 
 /// The thermochemistry of a document's structures, prepared when the reaction is analysed and
@@ -52,12 +77,20 @@ bool checkbalance(const tArrow& arrow, const ReactionThermo& thermo);
 std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo);
 
 // The changes of the reaction, products minus reactants as the arrow points: sign x (right − left).
-// cal/mol and cal/(mol K); T kelvin, P atmospheres.
+// cal/mol and cal/(mol K); T kelvin, P atmospheres. A species with reference data or a group
+// estimate takes its standard enthalpy and entropy at T from them (its energy being that enthalpy
+// less R T); the others their force-field energies and partition functions.
 double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaA(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaH(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+
+/// Which sources the species use at T: "reference data for 4 of 4 species", or for mixed sources
+/// each source with its count, best first ("reference data for 2, estimate for 1 of 3 species").
+std::string sourcesText(const ReactionThermo& thermo, double T);
+/// The same as short lines, one per source used, best first: "reference data: 2 of 3".
+std::vector<std::string> sourcesLines(const ReactionThermo& thermo, double T);
 
 /// log10 K = −ΔG / (2.303 R T); nullopt at T = 0, where it is undefined.
 std::optional<double> logK(double dG, double T);
@@ -82,6 +115,8 @@ struct ReactionResult
   std::string dGText;
   std::string dSText;
   std::string logKText;
+  /// Which source each species used (sourcesText).
+  std::string sources;
 };
 
 ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, double T, double P);

@@ -101,12 +101,17 @@ void prepareThermochemistry(ReactionThermo& thermo)
   }
 }
 
-void installReactionReport()
+void installReactionReport(ThermoModel model)
 {
-  setReactionDeltasSource([](tDrawing& drawing, const tArrow& arrow, double T, double P) {
+  setReactionDeltasSource([model](tDrawing& drawing, const tArrow& arrow, double T, double P) {
     ReactionThermo thermo(drawing);
     prepareThermochemistry(thermo);
-    return ReactionDeltas{ deltaH(arrow, thermo, T, P), deltaS(arrow, thermo, T, P) };
+    if (model == ThermoModel::Best)
+      findBetterSources(thermo);
+    return ReactionDeltas{ deltaH(arrow, thermo, T, P),
+                           deltaS(arrow, thermo, T, P),
+                           model == ThermoModel::Best ? sourcesLines(thermo, T)
+                                                      : std::vector<std::string>{} };
   });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mechanics/species_sources.h"
+
 namespace trelvix {
 
 class ForceField;
@@ -19,7 +21,8 @@ void insertTermLevels(ForceField& field, tPF& pf);
 /// Fills every species: the force field built afresh, its formation energy and its levels.
 void prepareThermochemistry(ReactionThermo& thermo);
 
-/// Lets the document's reaction report compute its ΔH and ΔS through the reaction analysis.
-void installReactionReport();
+/// Lets the document's reaction report compute its ΔH and ΔS through the reaction analysis with
+/// the given model; with the best sources the report also says which each species used.
+void installReactionReport(ThermoModel model = ThermoModel::Best);
 
 } // namespace trelvix

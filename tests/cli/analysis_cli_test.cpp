@@ -105,9 +105,63 @@ TEST_F(AnalysisCliTest, FrequenciesAndTheReportLines)
   const auto json = nlohmann::json::parse(out);
   for (const auto& index : json["labels"])
     labels.push_back(json["atoms"][index.get<int>()]["symbol"]);
-  ASSERT_EQ(labels.size(), 6u);
+  ASSERT_EQ(labels.size(), 7u);
   EXPECT_EQ(labels[0], "    Summary");
   EXPECT_EQ(labels[1], "P =  1.0  T = 293K");
+  EXPECT_EQ(labels[6], "reference data: 6 of 6");
+}
+
+// N2 + 3 H2 -> 2 NH3 from the Add Molecule items: -91.8 kJ and -32.7 kJ at 298.15 K (NIST-JANAF),
+// spontaneous at room temperature and no longer above about 460 K; the force-field estimate
+// stays reachable as it was.
+const char* const ammonia = "build -o nh3.tvx 580@80,150 576@180,150 720@280,150 572@380,150";
+const char* const ammoniaAmounts = " --moles 1=3 --moles 2=2";
+
+TEST_F(AnalysisCliTest, AmmoniaSynthesisFromReferenceData)
+{
+  ASSERT_EQ(run(ammonia), 0) << err;
+  ASSERT_EQ(run(std::string("reaction nh3.tvx --T 298.15") + ammoniaAmounts), 0) << err;
+  auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["balanced"], true);
+  EXPECT_NEAR(json["dH_kcal"].get<double>(), -91.8 / 4.184, 1.0);
+  EXPECT_NEAR(json["dG_kcal"].get<double>(), -32.7 / 4.184, 1.0);
+  EXPECT_EQ(json["verdict"], "Exothermic, Spontaneous");
+  EXPECT_EQ(json["model"], "best");
+  const char* const names[] = { "nitrogen", "hydrogen", "ammonia" };
+  ASSERT_EQ(json["sources"].size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(json["sources"][k]["group"], k);
+    EXPECT_EQ(json["sources"][k]["source"], "reference data");
+    EXPECT_EQ(json["sources"][k]["species"], names[k]);
+  }
+  EXPECT_EQ(json["sources_text"], "reference data for 3 of 3 species");
+
+  ASSERT_EQ(run(std::string("reaction nh3.tvx --T 480") + ammoniaAmounts), 0) << err;
+  EXPECT_EQ(nlohmann::json::parse(out)["verdict"], "Exothermic, Non-spontaneous");
+  ASSERT_EQ(run(std::string("reaction nh3.tvx --T 440") + ammoniaAmounts), 0) << err;
+  EXPECT_EQ(nlohmann::json::parse(out)["verdict"], "Exothermic, Spontaneous");
+
+  ASSERT_EQ(run(std::string("reaction nh3.tvx --T 298.15 --model estimate") + ammoniaAmounts), 0)
+    << err;
+  json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["model"], "estimate");
+  EXPECT_EQ(json["sources"][2]["source"], "estimate");
+  EXPECT_TRUE(json["sources"][2]["species"].is_null()); // the estimate looks nothing up
+  EXPECT_EQ(json["sources_text"], "estimate for 3 of 3 species");
+  EXPECT_EQ(run("reaction nh3.tvx --model guess"), 2);
+}
+
+TEST_F(AnalysisCliTest, ASpeciesNoSourceKnowsKeepsTheEstimateAndSaysSo)
+{
+  // Arsine (a lone arsenic with its three hydrogens) is neither in the table nor within the
+  // group tables; nitrogen is in the table.
+  ASSERT_EQ(run("build -o arsine.tvx atom:33@80,150 720@200,150 580@320,150"), 0) << err;
+  ASSERT_EQ(run("reaction arsine.tvx"), 0) << err;
+  const auto json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["sources"][0]["source"], "estimate");
+  EXPECT_TRUE(json["sources"][0]["species"].is_null());
+  EXPECT_EQ(json["sources"][1]["source"], "reference data");
+  EXPECT_EQ(json["sources_text"], "reference data for 1, estimate for 1 of 2 species");
 }
 
 } // namespace

@@ -11,7 +11,7 @@ using ReportTest = DocumentTest;
 TEST(ReportText, LinesInTheirFixedFormats)
 {
   // dG = -10000 - 298 x (-10) = -7020; log K = 0.4342944819 x (-dG / (1.98717 x 298)) = 5.148.
-  const auto lines = reportTexts(ReactionDeltas{ -10000, -10 }, 298, 1.0);
+  const auto lines = reportTexts(ReactionDeltas{ -10000, -10, {} }, 298, 1.0);
   EXPECT_EQ(lines[0], "    Summary");
   EXPECT_EQ(lines[1], "P =  1.0  T = 298K");
   EXPECT_EQ(lines[2], "deltaG =     -7.0 Kcal");
@@ -23,12 +23,12 @@ TEST(ReportText, LinesInTheirFixedFormats)
 TEST(ReportText, AtZeroKelvinLogKIsUndefinedAndNoZeroIsNegative)
 {
   // T = 0: dG = dH; log K divides by T and has no value.
-  auto lines = reportTexts(ReactionDeltas{ -10000, -10 }, 0, 1.0);
+  auto lines = reportTexts(ReactionDeltas{ -10000, -10, {} }, 0, 1.0);
   EXPECT_EQ(lines[1], "P =  1.0  T =   0K");
   EXPECT_EQ(lines[2], "deltaG =    -10.0 Kcal");
   EXPECT_EQ(lines[5], "logK   = undefined");
   // Nothing happens: every value is zero, none of them "-0".
-  lines = reportTexts(ReactionDeltas{ -0.0, -0.0 }, 298, 1.0);
+  lines = reportTexts(ReactionDeltas{ -0.0, -0.0, {} }, 298, 1.0);
   EXPECT_EQ(lines[2], "deltaG =      0.0 Kcal");
   EXPECT_EQ(lines[3], "deltaH =      0.0 Kcal");
   EXPECT_EQ(lines[5], "logK   =  0.000");
@@ -50,7 +50,7 @@ TEST_F(ReportTest, TheReportReadsTheFrontArrowAndComesOff)
   const tArrow* used = nullptr;
   setReactionDeltasSource([&](const tDrawing&, const tArrow& arrow, double, double) {
     used = &arrow;
-    return ReactionDeltas{ -10000, -10 };
+    return ReactionDeltas{ -10000, -10, {} };
   });
   const int atomsBefore = doc.Atoms.Count();
   doc.CreateReport(298, 1.0);

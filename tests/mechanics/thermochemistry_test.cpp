@@ -62,10 +62,32 @@ TEST_F(ThermochemistryTest, TheReportPrintsTheAnalysedReaction)
   char expected[64];
   std::snprintf(expected, sizeof expected, "deltaH = %8.1f Kcal", dH / 1000);
 
-  installReactionReport();
+  installReactionReport(ThermoModel::Estimate);
   doc.CreateReport(298, 1.0);
   ASSERT_TRUE(doc.hasReport());
   EXPECT_EQ(doc.reportLines[3]->symbol.str(), expected);
+  EXPECT_EQ(doc.reportLines[6], nullptr); // the estimate names no sources
+  setReactionDeltasSource(nullptr);
+}
+
+TEST_F(ThermochemistryTest, TheBestSourcesReportHydrogenChlorideFromReferenceData)
+{
+  diatomic(1, 1, -150);
+  diatomic(17, 17, -90);
+  tStructure* hcl = diatomic(1, 17, 80);
+  hcl->amount = 2;
+  doc.AddSymbol(new tArrow(0, black, 0, 1));
+
+  installReactionReport(ThermoModel::Best);
+  doc.CreateReport(298, 1.0);
+  ASSERT_TRUE(doc.hasReport());
+  // H2 + Cl2 -> 2 HCl: 2 x -92.31 kJ (the table's HCl) is -44.1 kcal.
+  EXPECT_EQ(doc.reportLines[3]->symbol.str(), "deltaH =    -44.1 Kcal");
+  ASSERT_NE(doc.reportLines[6], nullptr);
+  EXPECT_EQ(doc.reportLines[6]->symbol.str(), "reference data: 3 of 3");
+  EXPECT_EQ(doc.reportLines[7], nullptr);
+  EXPECT_EQ(doc.reportLines[6]->py() - doc.reportLines[5]->py(),
+            doc.reportLines[5]->py() - doc.reportLines[4]->py());
   setReactionDeltasSource(nullptr);
 }
 

@@ -1,0 +1,134 @@
+// Benson group additivity against measured enthalpies of formation, its entropy terms, and the
+// species it leaves alone.
+#include "thermo/group_additivity.h"
+#include "thermo/species_table.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace trelvix {
+namespace {
+
+constexpr double kcalPerKJ = 1 / 4.184;
+
+std::unique_ptr<GroupThermo> estimateOf(const char* smiles)
+{
+  const std::optional<SpeciesGraph> graph = graphFromSmiles(smiles);
+  return graph ? groupAdditivity(*graph) : nullptr;
+}
+
+// Gas-phase enthalpies of formation at 298.15 K, kJ/mol, as measured (NIST Chemistry WebBook,
+// from J. B. Pedley, Thermochemical Data and Structures of Organic Compounds, 1994, and Cox and
+// Pilcher, 1970); none of these species is in the reference table.
+TEST(GroupAdditivity, MatchesMeasuredEnthalpiesWithin2Kcal)
+{
+  struct Case
+  {
+    const char* name;
+    const char* smiles;
+    double measuredKJ;
+  };
+  const Case cases[] = {
+    { "n-hexane", "CCCCCC", -167.1 },
+    { "2-methylpentane", "CCCC(C)C", -174.6 },
+    { "acetone", "CC(C)=O", -217.1 },
+    { "2-butanone", "CCC(C)=O", -238.5 },
+    { "diethyl ether", "CCOCC", -252.1 },
+    { "1-butanol", "CCCCO", -274.9 },
+    { "2-butanol", "CCC(C)O", -292.8 },
+    { "tert-butanol", "CC(C)(C)O", -312.5 },
+    { "methylamine", "CN", -23.0 },
+    { "dimethylamine", "CNC", -18.5 },
+    { "methylcyclohexane", "CC1CCCCC1", -154.7 },
+    { "p-xylene", "Cc1ccc(C)cc1", 17.9 },
+  };
+  for (const Case& c : cases) {
+    for (const ReferenceSpecies& s : referenceSpecies())
+      ASSERT_NE(s.smiles, c.smiles) << c.name << " is in the table";
+    const auto estimate = estimateOf(c.smiles);
+    ASSERT_TRUE(estimate) << c.name;
+    EXPECT_NEAR(estimate->dHf298() / 1000, c.measuredKJ * kcalPerKJ, 2.0) << c.name;
+  }
+}
+
+// The groups by hand: n-hexane is 2 C-(C)(H)3 + 4 C-(C)2(H)2; its symmetry number is 2 (its
+// ends exchange) x 3 x 3 (two methyl tops) = 18. 2-Butanol adds R ln 2 for its two mirror images
+// and has symmetry 3 x 3.
+TEST(GroupAdditivity, AddsGroupsSymmetryAndOpticalIsomers)
+{
+  const auto hexane = estimateOf("CCCCCC");
+  ASSERT_TRUE(hexane);
+  EXPECT_NEAR(hexane->dHf298(), (2 * -10.20 + 4 * -4.93) * 1000, 1e-6);
+  EXPECT_NEAR(hexane->S298(), 2 * 30.41 + 4 * 9.42 - tableR * std::log(18.0), 1e-6);
+  EXPECT_NEAR(hexane->heatCapacity(300), 2 * 6.19 + 4 * 5.50, 1e-9);
+  EXPECT_NEAR(hexane->heatCapacity(450), (2 * 7.84 + 4 * 6.95 + 2 * 9.40 + 4 * 8.25) / 2, 1e-9);
+
+  const auto butanol = estimateOf("CCC(C)O");
+  ASSERT_TRUE(butanol);
+  EXPECT_NEAR(butanol->S298(),
+              2 * 30.41 + 9.42 - 11.00 + 29.07 + tableR * (std::log(2.0) - std::log(9.0)),
+              1e-6);
+  // Measured: n-hexane 388.4 J/(mol K), 2-butanol 359.5 J/(mol K).
+  EXPECT_NEAR(hexane->S298(), 388.4 / 4.184, 1.5);
+  EXPECT_NEAR(butanol->S298(), 359.5 / 4.184, 1.5);
+}
+
+TEST(GroupAdditivity, IntegratesHeatCapacityFromTheReferenceTemperature)
+{
+  const auto hexane = estimateOf("CCCCCC");
+  ASSERT_TRUE(hexane);
+  EXPECT_NEAR(hexane->enthalpy(298.15), hexane->dHf298(), 1e-9);
+  EXPECT_NEAR(hexane->entropy(298.15), hexane->S298(), 1e-9);
+  // From 298.15 K to 300 K Cp stays at its 300 K value; from 300 K to 400 K it is a straight line.
+  const double cp300 = 2 * 6.19 + 4 * 5.50, cp400 = 2 * 7.84 + 4 * 6.95;
+  EXPECT_NEAR(
+    hexane->enthalpy(400) - hexane->dHf298(), cp300 * 1.85 + (cp300 + cp400) / 2 * 100, 1e-6);
+  const double b = (cp400 - cp300) / 100, a = cp300 - b * 300;
+  EXPECT_NEAR(hexane->entropy(400) - hexane->S298(),
+              cp300 * std::log(300 / 298.15) + a * std::log(400.0 / 300) + b * 100,
+              1e-9);
+  EXPECT_TRUE(hexane->covers(1000));
+  EXPECT_FALSE(hexane->covers(150));
+}
+
+TEST(GroupAdditivity, AgreesWithTheReferenceTableOnItsHydrocarbonsAndAlcohols)
+{
+  for (const char* smiles : { "CCC",
+                              "CCCC",
+                              "C=CCC",
+                              "Cc1ccccc1",
+                              "CCO",
+                              "CC(C)O",
+                              "C1CCCCC1",
+                              "C1CCCC1",
+                              "CCc1ccccc1",
+                              "C=CC=C" }) {
+    const ReferenceSpecies* reference = nullptr;
+    for (const ReferenceSpecies& s : referenceSpecies()) {
+      if (s.smiles == smiles)
+        reference = &s;
+    }
+    ASSERT_TRUE(reference) << smiles;
+    const auto estimate = estimateOf(smiles);
+    ASSERT_TRUE(estimate) << smiles;
+    EXPECT_NEAR(estimate->dHf298(), reference->dHf298, 2000) << smiles;
+    EXPECT_NEAR(estimate->S298(), reference->S298, 2.0) << smiles;
+    EXPECT_NEAR(estimate->heatCapacity(300), reference->thermo().heatCapacity(300), 1.5) << smiles;
+  }
+}
+
+TEST(GroupAdditivity, LeavesAloneWhatItsTablesDoNotCover)
+{
+  for (const char* smiles : { "CCCl",           // halogen
+                              "c1ccc2ccccc2c1", // fused rings
+                              "C1CC2CCC1C2",    // bridged rings
+                              "C1CCCCCC1",      // a seven-ring
+                              "[CH2]C",         // a radical
+                              "CC#N",           // nitrile
+                              "C",              // one heavy atom
+                              "CC[O-]" })       // an ion
+    EXPECT_FALSE(estimateOf(smiles)) << smiles;
+}
+
+} // namespace
+} // namespace trelvix

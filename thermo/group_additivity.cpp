@@ -1,0 +1,505 @@
+// Benson's group additivity on a species graph: the groups, the ring and ortho corrections, and
+// the entropy of symmetry and optical isomers.
+#include "thermo/group_additivity.h"
+
+#include "thermo/group_values.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+
+namespace trelvix {
+
+namespace {
+
+constexpr double calPerKcal = 1000;
+// Automorphism searches stop here; a species with more is beyond this estimate.
+constexpr long maxAutomorphisms = 100000;
+// The integral of Cp and Cp/T is exact on the straight pieces between these.
+constexpr std::array<double, 6> knots = groupTemperatures;
+
+// The written order of neighbour types in a group key.
+constexpr std::array<std::string_view, 7> typeOrder{ "C", "Cd", "Ct", "Cb", "CO", "O", "N" };
+
+// Half-bonds of a bond: an aromatic bond counts one and a half.
+int halfBonds(const GraphBond& b)
+{
+  return b.order == 0 ? 3 : 2 * b.order;
+}
+
+int valence(int element)
+{
+  return element == 6 ? 4 : element == 7 ? 3 : element == 8 ? 2 : 0;
+}
+
+class GroupAnalysis
+{
+public:
+  explicit GroupAnalysis(const SpeciesGraph& graph)
+    : g_(graph)
+  {
+  }
+
+  std::unique_ptr<GroupThermo> estimate()
+  {
+    if (g_.atoms.size() < 2 || !closedShell())
+      return nullptr;
+    findRings();
+    markBenzeneRings();
+    if (!assignTypes())
+      return nullptr;
+    double dH = 0, S = 0;
+    std::array<double, 6> cp{};
+    const auto add = [&](const GroupValue& v) {
+      dH += v.dH;
+      S += v.S;
+      for (std::size_t k = 0; k < cp.size(); ++k)
+        cp[k] += v.cp[k];
+    };
+    for (int i = 0; i < atomCount(); ++i) {
+      if (type_[i].empty())
+        continue;
+      const GroupValue* v = groupValue(groupKey(i));
+      if (!v)
+        return nullptr;
+      add(*v);
+    }
+    if (!addRingCorrections(add))
+      return nullptr;
+    for (int k = orthoPairs(); k > 0; --k)
+      add(orthoCorrection());
+    const std::optional<double> symmetry = symmetryNumber();
+    if (!symmetry)
+      return nullptr;
+    S += tableR * (stereocentres() * std::log(2.0) - std::log(*symmetry));
+    return std::make_unique<GroupThermo>(dH * calPerKcal, S, cp);
+  }
+
+private:
+  const SpeciesGraph& g_;
+  SpeciesGraph work_;
+  std::vector<std::string> type_;
+  std::vector<std::vector<int>> rings_;
+  std::vector<bool> inBenzene_;
+  std::vector<int> orbit_;
+
+  int atomCount() const { return static_cast<int>(g_.atoms.size()); }
+
+  // Only C, H, O and N, uncharged, every valence filled.
+  bool closedShell() const
+  {
+    for (int i = 0; i < atomCount(); ++i) {
+      const GraphAtom& a = g_.atoms[i];
+      if (valence(a.element) == 0 || a.charge != 0)
+        return false;
+      int half = 2 * a.hydrogens;
+      for (const GraphBond& b : g_.bonds) {
+        if (b.a == i || b.b == i)
+          half += halfBonds(b);
+      }
+      if (half != 2 * valence(a.element))
+        return false;
+    }
+    return true;
+  }
+
+  // Every simple cycle of three to six atoms, each once.
+  void findRings()
+  {
+    std::set<std::vector<int>> seen;
+    std::vector<int> path;
+    for (int start = 0; start < atomCount(); ++start) {
+      path = { start };
+      extendCycle(start, path, seen);
+    }
+  }
+
+  void extendCycle(int start, std::vector<int>& path, std::set<std::vector<int>>& seen)
+  {
+    for (int next : g_.neighbours(path.back())) {
+      if (next == start && path.size() >= 3) {
+        std::vector<int> key = path;
+        std::sort(key.begin(), key.end());
+        if (seen.insert(key).second)
+          rings_.push_back(path);
+      } else if (next > start && path.size() < 6 &&
+                 std::find(path.begin(), path.end(), next) == path.end()) {
+        path.push_back(next);
+        extendCycle(start, path, seen);
+        path.pop_back();
+      }
+    }
+  }
+
+  int ringBondOrder(const std::vector<int>& ring, std::size_t k) const
+  {
+    return g_.bondBetween(ring[k], ring[(k + 1) % ring.size()])->order;
+  }
+
+  // Six carbons joined by aromatic bonds or by alternating single and double bonds.
+  void markBenzeneRings()
+  {
+    inBenzene_.assign(g_.atoms.size(), false);
+    for (const std::vector<int>& ring : rings_) {
+      if (ring.size() != 6)
+        continue;
+      bool aromatic = true, alternating = true;
+      for (std::size_t k = 0; k < 6; ++k) {
+        aromatic = aromatic && ringBondOrder(ring, k) == 0;
+        alternating = alternating && ringBondOrder(ring, k) == (k % 2 == 0 ? 1 : 2);
+      }
+      bool shifted = true;
+      for (std::size_t k = 0; k < 6; ++k)
+        shifted = shifted && ringBondOrder(ring, k) == (k % 2 == 0 ? 2 : 1);
+      const bool carbons =
+        std::all_of(ring.begin(), ring.end(), [&](int i) { return g_.atoms[i].element == 6; });
+      if (carbons && (aromatic || alternating || shifted)) {
+        for (int i : ring)
+          inBenzene_[i] = true;
+      }
+    }
+  }
+
+  bool ringBond(int a, int b) const { return inBenzene_[a] && inBenzene_[b]; }
+
+  bool assignTypes()
+  {
+    type_.assign(g_.atoms.size(), "");
+    for (int i = 0; i < atomCount(); ++i) {
+      const int z = g_.atoms[i].element;
+      int doubles = 0, triples = 0, aromaticBonds = 0, doubleToO = 0;
+      for (int j : g_.neighbours(i)) {
+        const int order = g_.bondBetween(i, j)->order;
+        if (ringBond(i, j))
+          ++aromaticBonds;
+        else if (order == 0)
+          return false; // aromatic outside a benzene ring
+        else if (order == 2) {
+          ++doubles;
+          doubleToO += g_.atoms[j].element == 8;
+          if (g_.atoms[j].element == 7 || (z != 6 && g_.atoms[j].element != 6))
+            return false;
+        } else if (order == 3) {
+          ++triples;
+          if (z != 6 || g_.atoms[j].element != 6)
+            return false;
+        }
+      }
+      if (z == 6 && inBenzene_[i])
+        type_[i] = aromaticBonds == 2 ? "Cb" : "";
+      else if (z == 6)
+        type_[i] = triples == 1                     ? "Ct"
+                   : doubles == 2 && doubleToO == 0 ? "Ca"
+                   : doubles == 1                   ? (doubleToO ? "CO" : "Cd")
+                   : doubles == 0 && triples == 0   ? "C"
+                                                    : "";
+      else if (z == 8)
+        type_[i] = doubles == 0 ? "O" : "-"; // the oxygen of a carbonyl belongs to its carbon
+      else
+        type_[i] = doubles == 0 && triples == 0 ? "N" : "";
+      if (type_[i].empty())
+        return false;
+      if (type_[i] == "-")
+        type_[i].clear();
+    }
+    return true;
+  }
+
+  // The partner that a Cd, Ct, Cb, CO or Ca group does not write.
+  bool isPartnerOf(int i, int j) const
+  {
+    const std::string& t = type_[i];
+    const int order = g_.bondBetween(i, j)->order;
+    if (t == "Cb")
+      return ringBond(i, j);
+    if (t == "Cd" || t == "CO")
+      return order == 2;
+    if (t == "Ct")
+      return order == 3;
+    return t == "Ca";
+  }
+
+  std::string groupKey(int i) const
+  {
+    if (type_[i] == "Ca")
+      return "Ca";
+    std::vector<std::string_view> around;
+    for (int j : g_.neighbours(i)) {
+      if (!isPartnerOf(i, j))
+        around.push_back(type_[j]);
+    }
+    const int h = g_.atoms[i].hydrogens;
+    // Benson's convention: a methyl is C-(C)(H)3 whatever it is bonded to.
+    if (type_[i] == "C" && h == 3 && around.size() == 1)
+      return "C-(C)(H)3";
+    std::string key = type_[i] + "-";
+    for (std::string_view t : typeOrder) {
+      const auto n = std::count(around.begin(), around.end(), t);
+      if (n > 0)
+        key += "(" + std::string(t) + ")" + (n > 1 ? std::to_string(n) : "");
+    }
+    if (h > 0)
+      key += "(H)" + (h > 1 ? std::to_string(h) : "");
+    return key;
+  }
+
+  // One correction per ring that is not a benzene ring; none of them may share an atom with
+  // another ring, and no ring may be larger than six atoms.
+  template<class Add>
+  bool addRingCorrections(const Add& add) const
+  {
+    const int cyclomatic =
+      static_cast<int>(g_.bonds.size()) - atomCount() + 1; // the graph is one piece
+    if (static_cast<int>(rings_.size()) != cyclomatic)
+      return false;
+    std::vector<int> ringsOfAtom(g_.atoms.size(), 0);
+    for (const std::vector<int>& ring : rings_) {
+      for (int i : ring)
+        ++ringsOfAtom[i];
+    }
+    for (const std::vector<int>& ring : rings_) {
+      if (std::any_of(ring.begin(), ring.end(), [&](int i) { return ringsOfAtom[i] > 1; }))
+        return false;
+      if (inBenzene_[ring[0]])
+        continue;
+      int hetero = 0, heteroCount = 0, doubles = 0;
+      for (std::size_t k = 0; k < ring.size(); ++k) {
+        const int z = g_.atoms[ring[k]].element;
+        if (z != 6) {
+          hetero = z;
+          ++heteroCount;
+        }
+        doubles += ringBondOrder(ring, k) == 2;
+      }
+      const GroupValue* v =
+        heteroCount > 1 ? nullptr : ringCorrection(int(ring.size()), hetero, doubles);
+      if (!v)
+        return false;
+      add(*v);
+    }
+    return true;
+  }
+
+  // Neighbouring atoms of a benzene ring that both carry a substituent.
+  int orthoPairs() const
+  {
+    int pairs = 0;
+    for (const GraphBond& b : g_.bonds) {
+      if (ringBond(b.a, b.b) && g_.atoms[b.a].hydrogens == 0 && g_.atoms[b.b].hydrogens == 0)
+        ++pairs;
+    }
+    return pairs;
+  }
+
+  long label(int i) const
+  {
+    const GraphAtom& a = g_.atoms[i];
+    return a.element * 100000L + a.hydrogens * 1000L + g_.degree(i) * 10L + inBenzene_[i];
+  }
+
+  // Every automorphism of the heavy-atom graph; the orbits of its atoms; nullopt past the cap.
+  std::optional<long> automorphisms()
+  {
+    std::vector<int> map(g_.atoms.size(), -1);
+    std::vector<bool> used(g_.atoms.size(), false);
+    long count = 0;
+    orbit_.resize(g_.atoms.size());
+    for (int i = 0; i < atomCount(); ++i)
+      orbit_[i] = i;
+    const bool complete = enumerate(map, used, 0, count);
+    if (!complete)
+      return std::nullopt;
+    return count;
+  }
+
+  int root(int i)
+  {
+    while (orbit_[i] != i)
+      i = orbit_[i] = orbit_[orbit_[i]];
+    return i;
+  }
+
+  bool enumerate(std::vector<int>& map, std::vector<bool>& used, int next, long& count)
+  {
+    if (next == atomCount()) {
+      ++count;
+      for (int i = 0; i < atomCount(); ++i)
+        orbit_[root(i)] = root(map[i]);
+      return count <= maxAutomorphisms;
+    }
+    for (int c = 0; c < atomCount(); ++c) {
+      if (used[c] || label(c) != label(next))
+        continue;
+      bool fits = true;
+      for (int j : g_.neighbours(next)) {
+        if (j < next) {
+          const GraphBond* b = g_.bondBetween(map[j], c);
+          fits = fits && b && b->order == g_.bondBetween(j, next)->order;
+        }
+      }
+      if (!fits)
+        continue;
+      map[next] = c;
+      used[c] = true;
+      if (!enumerate(map, used, next + 1, count))
+        return false;
+      used[c] = false;
+    }
+    return true;
+  }
+
+  // How many of a centre's heavy neighbours lie in each orbit.
+  std::vector<int> orbitCounts(int i)
+  {
+    std::map<int, int> heavy;
+    for (int j : g_.neighbours(i))
+      ++heavy[root(j)];
+    std::vector<int> counts;
+    for (const auto& [orbit, n] : heavy)
+      counts.push_back(n);
+    return counts;
+  }
+
+  bool tetrahedral(int i) const { return type_[i] == "C" || type_[i] == "N" || type_[i] == "O"; }
+
+  // Whether the equal heavy branches of a tetrahedral centre can only be exchanged by a
+  // reflection: three or four equal branches, or two beside two different substituents (its
+  // hydrogens and lone pairs being the substituents the graph does not hold).
+  bool reflectsBranches(int i)
+  {
+    const std::vector<int> counts = orbitCounts(i);
+    const int largest = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    if (largest >= 3)
+      return true;
+    if (largest < 2)
+      return false;
+    const int lonePairs = g_.atoms[i].element == 7 ? 1 : g_.atoms[i].element == 8 ? 2 : 0;
+    const bool otherPairEqual = std::count(counts.begin(), counts.end(), 2) == 2 ||
+                                g_.atoms[i].hydrogens == 2 || lonePairs == 2;
+    return !otherPairEqual;
+  }
+
+  // The symmetry number: the automorphisms of the heavy atoms, halved for each tetrahedral centre
+  // that only a reflection maps onto itself, times three for each methyl and each tert-butyl top.
+  std::optional<double> symmetryNumber()
+  {
+    const std::optional<long> count = automorphisms();
+    if (!count)
+      return std::nullopt;
+    double sigma = static_cast<double>(*count);
+    for (int i = 0; i < atomCount(); ++i) {
+      if (tetrahedral(i) && reflectsBranches(i))
+        sigma /= 2;
+      if (isMethylRotor(i))
+        sigma *= 3;
+      int methyls = 0;
+      for (int j : g_.neighbours(i))
+        methyls += isMethylRotor(j);
+      if (type_[i] == "C" && methyls == 3 && g_.degree(i) == 4)
+        sigma *= 3;
+    }
+    return sigma;
+  }
+
+  bool isMethylRotor(int i) const
+  {
+    return type_[i] == "C" && g_.atoms[i].hydrogens == 3 && g_.degree(i) == 1;
+  }
+
+  // Carbons with four different substituents.
+  int stereocentres()
+  {
+    int count = 0;
+    for (int i = 0; i < atomCount(); ++i) {
+      if (type_[i] != "C" || g_.atoms[i].hydrogens > 1 || g_.degree(i) + g_.atoms[i].hydrogens != 4)
+        continue;
+      const std::vector<int> counts = orbitCounts(i);
+      if (static_cast<int>(counts.size()) == g_.degree(i) &&
+          std::all_of(counts.begin(), counts.end(), [](int n) { return n == 1; }))
+        ++count;
+    }
+    return count;
+  }
+};
+
+} // namespace
+
+GroupThermo::GroupThermo(double dHf298, double S298, const std::array<double, 6>& cp)
+  : dHf298_(dHf298)
+  , S298_(S298)
+  , cp_(cp)
+{
+}
+
+double GroupThermo::heatCapacity(double T) const
+{
+  if (T <= knots.front())
+    return cp_.front();
+  for (std::size_t k = 1; k < knots.size(); ++k) {
+    if (T <= knots[k])
+      return cp_[k - 1] + (cp_[k] - cp_[k - 1]) * (T - knots[k - 1]) / (knots[k] - knots[k - 1]);
+  }
+  return cp_.back();
+}
+
+// Cp is a + b T on each piece between knots (b = 0 beyond the ends), so both integrals are
+// exact: a dT + b/2 d(T²) and a ln(T2/T1) + b dT.
+double GroupThermo::heatFromReference(double T) const
+{
+  double sum = 0;
+  const double from = std::min(referenceT, T), to = std::max(referenceT, T);
+  std::vector<double> cuts{ from };
+  for (double k : knots) {
+    if (k > from && k < to)
+      cuts.push_back(k);
+  }
+  cuts.push_back(to);
+  for (std::size_t k = 1; k < cuts.size(); ++k)
+    sum += (heatCapacity(cuts[k - 1]) + heatCapacity(cuts[k])) / 2 * (cuts[k] - cuts[k - 1]);
+  return T >= referenceT ? sum : -sum;
+}
+
+double GroupThermo::entropyFromReference(double T) const
+{
+  double sum = 0;
+  const double from = std::min(referenceT, T), to = std::max(referenceT, T);
+  std::vector<double> cuts{ from };
+  for (double k : knots) {
+    if (k > from && k < to)
+      cuts.push_back(k);
+  }
+  cuts.push_back(to);
+  for (std::size_t k = 1; k < cuts.size(); ++k) {
+    const double t1 = cuts[k - 1], t2 = cuts[k];
+    if (t2 <= t1)
+      continue;
+    const double b = (heatCapacity(t2) - heatCapacity(t1)) / (t2 - t1);
+    const double a = heatCapacity(t1) - b * t1;
+    sum += a * std::log(t2 / t1) + b * (t2 - t1);
+  }
+  return T >= referenceT ? sum : -sum;
+}
+
+double GroupThermo::enthalpy(double T) const
+{
+  return dHf298_ + heatFromReference(T);
+}
+
+double GroupThermo::entropy(double T) const
+{
+  return S298_ + entropyFromReference(T);
+}
+
+bool GroupThermo::covers(double T) const
+{
+  return T >= 200 && T <= 1500;
+}
+
+std::unique_ptr<GroupThermo> groupAdditivity(const SpeciesGraph& graph)
+{
+  return GroupAnalysis(graph).estimate();
+}
+
+} // namespace trelvix

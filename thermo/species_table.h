@@ -1,0 +1,45 @@
+#pragma once
+
+#include "thermo/species_thermo.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trelvix {
+
+/// One species of the reference table: its identity, its values at 298.15 K and its polynomials.
+struct ReferenceSpecies
+{
+  /// Canonical SMILES, hydrogens implicit.
+  std::string smiles;
+  std::string name;
+  /// Hill-order formula.
+  std::string formula;
+  /// The key of its source in the table's header.
+  std::string source;
+  /// Standard formation enthalpy at 298.15 K, cal/mol.
+  double dHf298 = 0;
+  /// Standard entropy at 298.15 K, cal/(mol K).
+  double S298 = 0;
+  NasaPolynomial nasa;
+
+  NasaThermo thermo() const { return NasaThermo(nasa, dHf298); }
+};
+
+/// The species of a table and, when it could not be read, what was wrong and on which line.
+struct SpeciesTableResult
+{
+  std::vector<ReferenceSpecies> species;
+  std::string error;
+};
+
+/// Reads a table in the format of data/thermo/species.txt (its header describes it): blocks of
+/// "key value" lines separated by empty lines, '#' starting a comment line. kJ and J in the file
+/// become cal here.
+SpeciesTableResult readSpeciesTable(std::string_view text);
+
+/// The reference table built into the program, read once.
+const std::vector<ReferenceSpecies>& referenceSpecies();
+
+} // namespace trelvix

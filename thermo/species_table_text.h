@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+namespace trelvix {
+
+/// The text of data/thermo/species.txt as it was when the program was built.
+std::string_view speciesTableText();
+
+} // namespace trelvix
