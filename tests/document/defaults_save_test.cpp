@@ -1,11 +1,10 @@
 #include "document/defaults_file.h"
 #include "model/defaults.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <vector>
 
@@ -36,7 +35,8 @@ protected:
   static void writeBytes(const fs::path& path, const Bytes& bytes)
   {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
   static std::string textAt(const Bytes& bytes, std::size_t at)
@@ -119,7 +119,7 @@ TEST_F(DefaultsSaveTest, ReservedBytesSurviveALoadAndASave)
     file[i] = static_cast<std::uint8_t>(0x40 + i % 61);
   file[3] = 42; // scale 42
   file[4] = 0;
-  file[5] = 2; // line width 2
+  file[5] = 2;  // line width 2
   file[58] = 8; // nudge 8 x 6
   file[59] = 0;
   file[60] = 6;
