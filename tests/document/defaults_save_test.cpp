@@ -15,6 +15,29 @@ namespace fs = std::filesystem;
 
 using Bytes = std::vector<std::uint8_t>;
 
+Bytes fileBytes(const fs::path& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const fs::path& path, const Bytes& bytes)
+{
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string textAt(const Bytes& bytes, std::size_t at)
+{
+  return std::string(reinterpret_cast<const char*>(bytes.data() + at));
+}
+
+int u16At(const Bytes& bytes, std::size_t at)
+{
+  return bytes[at] | bytes[at + 1] << 8;
+}
+
 class DefaultsSaveTest : public ::testing::Test
 {
 protected:
@@ -25,26 +48,6 @@ protected:
     dir = pattern;
   }
   void TearDown() override { fs::remove_all(dir); }
-
-  static Bytes fileBytes(const fs::path& path)
-  {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-  }
-
-  static void writeBytes(const fs::path& path, const Bytes& bytes)
-  {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-  }
-
-  static std::string textAt(const Bytes& bytes, std::size_t at)
-  {
-    return std::string(reinterpret_cast<const char*>(bytes.data() + at));
-  }
-
-  static int u16At(const Bytes& bytes, std::size_t at) { return bytes[at] | bytes[at + 1] << 8; }
 
   ModelDefaultsScope scope;
   fs::path dir;
