@@ -68,7 +68,6 @@ TImportDialog::TImportDialog(QWidget* parent)
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(m_files, &QListWidget::itemClicked, this, &TImportDialog::chooseHighlighted);
   connect(m_files, &QListWidget::currentRowChanged, this, &TImportDialog::chooseHighlighted);
   connect(m_files, &QListWidget::itemDoubleClicked, this, [this] {
     chooseHighlighted();
@@ -85,7 +84,6 @@ TImportDialog::TImportDialog(QWidget* parent)
   connect(m_comments, &TCommentsForm::helpRequested, this, &TImportDialog::helpRequested);
 
   setFolder(QDir::currentPath());
-  m_folders->setFocus();
 }
 
 TImportDialog::~TImportDialog() = default;
@@ -130,6 +128,7 @@ void TImportDialog::showEvent(QShowEvent* event)
   // The folder may have changed since the window was last shown.
   setFolder(m_folder);
   QDialog::showEvent(event);
+  m_folders->setFocus();
 }
 
 void TImportDialog::enterFolder(const QString& name)
