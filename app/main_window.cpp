@@ -32,6 +32,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   m_layer->addObserver(this);
   m_animator = new TAnimator(*m_layer, this);
   m_stopTool = new TStopTool(this);
+  createToolWindows();
   m_shell.setStopSource([this] { return m_stopTool->state().stopFlag(); });
 
   connect(m_menus, &MenuBars::triggered, this, &TTrelvix3D::perform);
@@ -127,6 +128,18 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::BuildCode:
       m_layer->armBuildCode(static_cast<std::uint16_t>(tag));
       break;
+    case Command::Help:
+      showHelp(tag);
+      break;
+    case Command::Symbol:
+      showSymbolPalette();
+      break;
+    case Command::Comments:
+      editComments();
+      break;
+    case Command::Defaults:
+      showSettings();
+      break;
     default:
       notYetAvailable(command);
       break;
@@ -135,9 +148,9 @@ void TTrelvix3D::perform(Command command, int tag)
 
 void TTrelvix3D::notYetAvailable(Command)
 {
-  // The windows of these items (comments, settings, symbol palette, help, file import, the
-  // editors, measurements, molecular data, reaction tool, clipboard and printing) are wired as
-  // they are added; until then the items do nothing.
+  // The windows of these items (import, the atom and object editors, measurements, molecular
+  // data, reaction tool, clipboard and printing) are wired as they are added; until then the
+  // items do nothing.
 }
 
 void TTrelvix3D::showResult(const CommandResult&)
