@@ -58,8 +58,30 @@ TTrelvix3D::~TTrelvix3D()
   setCurrentShell(nullptr);
 }
 
+namespace {
+
+/// The commands that may run while an optimisation or an animation goes on: they change how the
+/// model is shown or control the motion, never the document's contents.
+bool allowedWhileRunning(Command command)
+{
+  switch (command) {
+    case Command::Style:
+    case Command::Animate:
+    case Command::StopAnimate:
+    case Command::Speed:
+    case Command::Help:
+      return true;
+    default:
+      return false;
+  }
+}
+
+} // namespace
+
 void TTrelvix3D::perform(Command command, int tag)
 {
+  if ((m_layer->busy() || m_animator->running()) && !allowedWhileRunning(command))
+    return;
   switch (command) {
     case Command::New:
       newDocument();
