@@ -91,6 +91,21 @@ private slots:
     QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
   }
 
+  void aStyleChosenDuringTheRunShows()
+  {
+    auto window = openWindow();
+    buildFlatRing(*window);
+    bool chosen = false;
+    connect(&window->stopTool(), &TStopTool::energyShown, this, [&] {
+      if (!chosen)
+        chosen = choose(*window, "&3D Views", "&Lines", MenuBarId::OptimizeMenu);
+    });
+    QVERIFY(choose(*window, "&3D Functions", "&Optimize Geometry"));
+    QVERIFY(chosen);
+    QCOMPARE(int(window->layer().drawing().viewMode), 12);
+    QVERIFY(item(*window, MenuBarId::MainMenu1, "&3D Functions", "&Lines")->isChecked());
+  }
+
   void closingDuringARunEndsItFirst()
   {
     auto window = openWindow();
