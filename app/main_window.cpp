@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace trelvix {
 
@@ -44,7 +45,8 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
       QTimer::singleShot(0, this, &QWidget::close);
   });
 
-  setGeometry(1, 1, 640, 480);
+  // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
+  setGeometry(1, 1, std::max(640, m_menus->sizeHint().width() + 8), 480);
   startWith(arguments);
   undoStateChanged();
   refreshBuildCodeItems();

@@ -132,10 +132,13 @@ void MenuBars::addBuildCodes(MenuBarId barId, const QString& path)
 
 void MenuBars::addStyles(MenuBarId barId, const QString& path, bool separatorBefore)
 {
+  // One style is in force: the items of one bar show as a radio group.
+  auto* group = new QActionGroup(this);
   for (const StyleItem& style : styleItems()) {
     QAction* item = addItem(
       barId, path, QString::fromUtf8(style.caption), Command::Style, style.code, separatorBefore);
     item->setCheckable(true);
+    group->addAction(item);
     separatorBefore = false;
   }
 }
