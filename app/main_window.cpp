@@ -32,6 +32,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   m_layer->addObserver(this);
   m_animator = new TAnimator(*m_layer, this);
   m_stopTool = new TStopTool(this);
+  createToolWindows();
   m_shell.setStopSource([this] { return m_stopTool->state().stopFlag(); });
 
   connect(m_menus, &MenuBars::triggered, this, &TTrelvix3D::perform);
@@ -57,8 +58,30 @@ TTrelvix3D::~TTrelvix3D()
   setCurrentShell(nullptr);
 }
 
+namespace {
+
+/// The commands that may run while an optimisation or an animation goes on: they change how the
+/// model is shown or control the motion, never the document's contents.
+bool allowedWhileRunning(Command command)
+{
+  switch (command) {
+    case Command::Style:
+    case Command::Animate:
+    case Command::StopAnimate:
+    case Command::Speed:
+    case Command::Help:
+      return true;
+    default:
+      return false;
+  }
+}
+
+} // namespace
+
 void TTrelvix3D::perform(Command command, int tag)
 {
+  if ((m_layer->busy() || m_animator->running()) && !allowedWhileRunning(command))
+    return;
   switch (command) {
     case Command::New:
       newDocument();
@@ -127,6 +150,18 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::BuildCode:
       m_layer->armBuildCode(static_cast<std::uint16_t>(tag));
       break;
+    case Command::Help:
+      showHelp(tag);
+      break;
+    case Command::Symbol:
+      showSymbolPalette();
+      break;
+    case Command::Comments:
+      editComments();
+      break;
+    case Command::Defaults:
+      showSettings();
+      break;
     default:
       notYetAvailable(command);
       break;
@@ -135,9 +170,9 @@ void TTrelvix3D::perform(Command command, int tag)
 
 void TTrelvix3D::notYetAvailable(Command)
 {
-  // The windows of these items (comments, settings, symbol palette, help, file import, the
-  // editors, measurements, molecular data, reaction tool, clipboard and printing) are wired as
-  // they are added; until then the items do nothing.
+  // The windows of these items (import, the atom and object editors, measurements, molecular
+  // data, reaction tool, clipboard and printing) are wired as they are added; until then the
+  // items do nothing.
 }
 
 void TTrelvix3D::showResult(const CommandResult&)

@@ -4,6 +4,7 @@
 #include "app/qt_shell.h"
 #include "commands/command_result.h"
 #include "document/defaults_file.h"
+#include "platform/font_record.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -15,8 +16,13 @@ namespace trelvix {
 
 class CommandLayer;
 class DrawingSurface;
+class HelpViewer;
 class MenuBars;
 class TAnimator;
+class TArrowForm;
+class TCommentsForm;
+class TImportDialog;
+class TSettingsForm;
 class TStopTool;
 
 /// The main window: the drawing surface under one of eight menu bars. It turns menu commands
@@ -42,6 +48,11 @@ public:
   MenuBars& menus() { return *m_menus; }
   TAnimator& animator() { return *m_animator; }
   TStopTool& stopTool() { return *m_stopTool; }
+  HelpViewer& helpViewer() { return *m_help; }
+  TArrowForm& arrowForm() { return *m_arrows; }
+  TCommentsForm& commentsForm() { return *m_comments; }
+  TImportDialog& importDialog() { return *m_import; }
+  TSettingsForm& settingsForm() { return *m_settings; }
   const DefaultsRecord& defaultsRecord() const { return m_defaults; }
 
   /// Runs a menu command as its item would (the tests and the tool windows use it too).
@@ -98,6 +109,16 @@ private:
   // main_window_optimise.cpp
   void optimise(int method);
   void changeFont();
+  /// The font dialog preset to record (sizes 6 to 72); true and record changed on OK.
+  bool chooseFont(FontRecord& record);
+
+  // main_window_tools.cpp
+  void createToolWindows();
+  void loadStartDefaults();
+  void showHelp(int context);
+  void showSymbolPalette();
+  void editComments();
+  void showSettings();
 
   std::unique_ptr<CommandLayer> m_layer;
   QtShell m_shell;
@@ -106,6 +127,11 @@ private:
   MenuBars* m_menus = nullptr;
   TAnimator* m_animator = nullptr;
   TStopTool* m_stopTool = nullptr;
+  HelpViewer* m_help = nullptr;
+  TArrowForm* m_arrows = nullptr;
+  TCommentsForm* m_comments = nullptr;
+  TImportDialog* m_import = nullptr;
+  TSettingsForm* m_settings = nullptr;
   bool m_repaintPending = false;
   /// A close asked for while a long command ran: done once it has ended.
   bool m_closeWhenIdle = false;

@@ -1,4 +1,5 @@
 // The file commands of the main window: start-up, New, Open, Save, Save As and leaving.
+#include "app/import_dialog.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "commands/command_layer.h"
@@ -26,7 +27,7 @@ bool hasDocumentExtension(const QString& name)
 
 void TTrelvix3D::startWith(const QStringList& arguments)
 {
-  m_defaults = loadDefaults(defaultsPath());
+  loadStartDefaults();
   if (const auto name = startupDocumentName(arguments))
     m_layer->OpenDocument(*name); // a file that does not load leaves the empty document
   setWindowTitle(tightCaption(m_layer->drawing().fileName.str()));
@@ -45,11 +46,7 @@ void TTrelvix3D::newDocument()
 
 void TTrelvix3D::openDocument()
 {
-  const std::optional<QString> name = m_shell.chooseFile([this]() -> std::optional<QString> {
-    const QString chosen =
-      QFileDialog::getOpenFileName(this, tr("Open"), QDir::currentPath(), documentFilter);
-    return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
-  });
+  const std::optional<QString> name = m_shell.chooseFile([this] { return m_import->chooseFile(); });
   if (!name)
     return;
   // A choice without a document extension (an empty folder) keeps the current document.

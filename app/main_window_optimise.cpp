@@ -48,7 +48,8 @@ void TTrelvix3D::optimise(int method)
     return; // nothing to move: the menu bar stays
   showMenuBar(MenuBarId::OptimizeMenu);
   m_stopTool->FormShow();
-  m_layer->Optimize(command, m_stopTool->state(), [this](int, double) { m_stopTool->refresh(); });
+  m_layer->Optimize(
+    command, m_stopTool->state(), [this](int, double energy) { m_stopTool->refresh(energy); });
   m_stopTool->finish();
   showMenuBar(MenuBarId::MainMenu1);
   repaintDocument();

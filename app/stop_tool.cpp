@@ -49,9 +49,10 @@ void TStopTool::finish()
   hide();
 }
 
-void TStopTool::refresh()
+void TStopTool::refresh(double energy)
 {
   m_energy->setText(QString::fromStdString(m_state.lblEnergy()).trimmed());
+  emit energyShown(energy);
 }
 
 QString TStopTool::energyText() const

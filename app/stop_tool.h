@@ -23,9 +23,13 @@ public:
   void FormShow();
   /// Hides the window without touching the flag (the run ended by itself).
   void finish();
-  /// Shows the energy the optimiser last wrote.
-  void refresh();
+  /// Shows the energy the optimiser last wrote (energy in cal/mol, as it was written).
+  void refresh(double energy);
   QString energyText() const;
+
+signals:
+  /// After every optimiser pass, with the strain energy in cal/mol.
+  void energyShown(double energy);
 
 public slots:
   /// The Stop button: hides the window and sets the stop flag.
