@@ -57,16 +57,25 @@ void TTrelvix3D::optimise(int method)
     QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void TTrelvix3D::changeFont()
+bool TTrelvix3D::chooseFont(FontRecord& record)
 {
   if (m_shell.scripted())
-    return;
+    return false;
   bool ok = false;
   const QFont chosen = QFontDialog::getFont(
-    &ok, qFontFromRecord(modelDefaults().font), this, tr("Font"), QFontDialog::ScalableFonts);
-  if (!ok)
+    &ok, qFontFromRecord(record), this, tr("Font"), QFontDialog::ScalableFonts);
+  if (ok)
+    record = recordOf(chosen, record, logicalDpiY());
+  return ok;
+}
+
+void TTrelvix3D::changeFont()
+{
+  // The font command changes the document and the default font in memory only; the defaults
+  // file gets it with its next write.
+  FontRecord record = modelDefaults().font;
+  if (!chooseFont(record))
     return;
-  const FontRecord record = recordOf(chosen, modelDefaults().font, logicalDpiY());
   m_layer->drawing().ChangeFont(record);
   modelDefaults().font = record;
   repaintDocument();

@@ -48,9 +48,10 @@ MenuBars::MenuBars(QWidget* parent)
     }
   }
   // Build codes whose menu the table above has no row for still get a menu of their own.
-  for (const BuildCodeItem& item : buildCodeItems()) {
-    if (!m_buildCodePlaced[item.code])
-      addBuildCodes(MenuBarId::MainMenu1, QString::fromUtf8(item.menuPath));
+  const auto codes = buildCodeItems();
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    if (codes[i].menuPath && !m_buildCodePlaced[i])
+      addBuildCodes(MenuBarId::MainMenu1, QString::fromUtf8(codes[i].menuPath));
   }
   auto* speeds = new QActionGroup(this);
   for (QAction* speed :
@@ -111,11 +112,15 @@ QAction* MenuBars::addItem(MenuBarId barId,
 
 void MenuBars::addBuildCodes(MenuBarId barId, const QString& path)
 {
-  for (const BuildCodeItem& code : buildCodeItems()) {
+  const auto codes = buildCodeItems();
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    const BuildCodeItem& code = codes[i];
+    if (!code.menuPath || !code.caption)
+      continue; // a code no menu item arms
     const QString itemPath = QString::fromUtf8(code.menuPath);
-    if (m_buildCodePlaced[code.code] || !underPath(itemPath, path))
+    if (m_buildCodePlaced[i] || !underPath(itemPath, path))
       continue;
-    m_buildCodePlaced[code.code] = true;
+    m_buildCodePlaced[i] = true;
     addItem(barId,
             itemPath,
             QString::fromUtf8(code.caption),

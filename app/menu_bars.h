@@ -51,8 +51,8 @@ private:
 
   std::map<std::pair<int, QString>, QMenu*> m_menus;
   std::multimap<std::pair<int, int>, QAction*> m_actions; // (command, tag) -> items
-  QList<QAction*> m_placedBuildCodes;
-  std::map<int, bool> m_buildCodePlaced;
+  /// Which rows of the build-code table have their item (a code may stand in two menus).
+  std::map<std::size_t, bool> m_buildCodePlaced;
 };
 
 } // namespace trelvix

@@ -39,8 +39,10 @@ private slots:
     QVERIFY(!item(*window, MenuBarId::MainMenu1, "&3D Functions", "NormalView")->isChecked());
     // The stereo pair is not animated.
     QVERIFY(!item(*window, MenuBarId::MainMenu1, "&3D Functions", "S&pin")->isEnabled());
+    // A second press keeps the stereo pair (there is no view beyond code 119).
     QVERIFY(choose(*window, "&3D Functions", "&Stereo View"));
-    QCOMPARE(viewCode(*window), 212);
+    QCOMPARE(viewCode(*window), 112);
+    QVERIFY(item(*window, MenuBarId::MainMenu1, "&3D Functions", "&Stereo View")->isChecked());
     QVERIFY(choose(*window, "&3D Functions", "NormalView"));
     QCOMPARE(viewCode(*window), 12);
     QVERIFY(item(*window, MenuBarId::MainMenu1, "&3D Functions", "NormalView")->isChecked());
