@@ -2,33 +2,28 @@
 
 #include "document/drawing.h"
 #include "document/file_format.h"
-#include "platform/qt/image_canvas.h"
+#include "platform/qt/render_file.h"
 #include "platform/scripted_shell.h"
 
 namespace trelvix {
 
 namespace {
 
-/// While a picture is read or drawn, messages are kept rather than shown and the picture's canvas
-/// is the main canvas, so labels measure their text in the picture's own fonts. The shell in
+/// While a document is read for a look, its messages are kept rather than shown; the shell in
 /// force before comes back afterwards.
-class PictureShellScope : public ScriptedShell
+class QuietShellScope : public ScriptedShell
 {
 public:
-  explicit PictureShellScope(Canvas* target = nullptr)
-    : m_target(target)
-    , m_previous(currentShell())
+  QuietShellScope()
+    : m_previous(currentShell())
   {
     setCurrentShell(this);
   }
-  ~PictureShellScope() override { setCurrentShell(&m_previous); }
-  PictureShellScope(const PictureShellScope&) = delete;
-  PictureShellScope& operator=(const PictureShellScope&) = delete;
-
-  Canvas& mainCanvas() override { return m_target ? *m_target : ScriptedShell::mainCanvas(); }
+  ~QuietShellScope() override { setCurrentShell(&m_previous); }
+  QuietShellScope(const QuietShellScope&) = delete;
+  QuietShellScope& operator=(const QuietShellScope&) = delete;
 
 private:
-  Canvas* m_target;
   Shell& m_previous;
 };
 
@@ -39,7 +34,7 @@ constexpr int pictureMargin = 8;
 
 PreviewDocument readPreviewDocument(const std::string& path)
 {
-  const PictureShellScope scope;
+  const QuietShellScope scope;
   PreviewDocument preview;
   preview.drawing = loadDrawing(path);
   if (!scope.messages().empty())
@@ -49,14 +44,11 @@ PreviewDocument readPreviewDocument(const std::string& path)
 
 QImage centredPicture(tDrawing& drawing, int width, int height)
 {
-  ImageCanvas canvas(width, height);
   if (drawing.Atoms.Count() > 0) {
     drawing.FitToFrame(Rect{ 0, 0, width - 2 * pictureMargin, height - 2 * pictureMargin });
     drawing.Moveto(width / 2, height / 2); // (159, 119) in the 318 × 238 preview
-    const PictureShellScope scope(&canvas);
-    drawing.print(canvas);
   }
-  return canvas.image().copy();
+  return renderImage(drawing, width, height);
 }
 
 } // namespace trelvix

@@ -22,7 +22,8 @@ PreviewDocument readPreviewDocument(const std::string& path);
 
 /// A white width × height picture of drawing, drawn by the document itself as the window draws
 /// it. The drawing is shrunk to fit (never enlarged) and moved so that its centre of gravity lies
-/// in the middle of the picture; pass a copy when the drawing must stay where it is.
+/// in the middle of the picture; pass a copy when the drawing must stay where it is. A null image
+/// when the drawing cannot be drawn (an arithmetic overflow).
 QImage centredPicture(tDrawing& drawing, int width, int height);
 
 } // namespace trelvix

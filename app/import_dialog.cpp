@@ -160,7 +160,10 @@ void TImportDialog::showPreview()
     return;
   }
   m_previewImage = centredPicture(*m_preview, previewWidth, previewHeight);
-  m_picture->setPixmap(QPixmap::fromImage(m_previewImage));
+  if (m_previewImage.isNull())
+    m_picture->setText(QStringLiteral("Arithmetic overflow"));
+  else
+    m_picture->setPixmap(QPixmap::fromImage(m_previewImage));
 }
 
 } // namespace trelvix

@@ -150,7 +150,7 @@ void TSettingsForm::writeDefaults()
   storeDefaults(m_record);
   const DefaultsWriteResult written = saveDefaults(m_path, m_record);
   if (!written.ok)
-    currentShell().message("The settings could not be saved: " + written.reason +
+    currentShell().message("The settings could not be saved in " + m_path + ": " + written.reason +
                              ". They stay in force until the program ends.",
                            {},
                            MessageIcon::Warning,

@@ -121,11 +121,11 @@ DefaultsWriteResult saveDefaults(const std::string& path, const DefaultsRecord& 
   if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
     std::filesystem::create_directories(folder, ec);
     if (ec)
-      return { false, "cannot create the folder " + folder.string() + ": " + ec.message() };
+      return { false, "the folder " + folder.string() + " cannot be made (" + ec.message() + ")" };
   }
   const IoResult result = saveFile(path, record);
   if (result != IoResult::Ok)
-    return { false, "cannot write " + path + ": " + writeFailure(result) };
+    return { false, writeFailure(result) };
   return {};
 }
 

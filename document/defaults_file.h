@@ -29,7 +29,8 @@ void applyDefaults(const DefaultsRecord& record);
 
 // ---- Writing the file and starting from it
 
-/// A write of the defaults file: ok, or the reason it failed.
+/// A write of the defaults file: ok, or the reason it failed ("permission denied"; the file's
+/// path is for the caller to name).
 struct DefaultsWriteResult
 {
   bool ok = true;

@@ -1,4 +1,5 @@
 #include "app/comments_form.h"
+#include "commands/command_layer.h"
 #include "document/drawing.h"
 
 #include <QLineEdit>
@@ -6,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 using namespace trelvix;
 
@@ -83,6 +85,31 @@ private slots:
     QCOMPARE(form.showComments(doc), static_cast<int>(QDialog::Accepted));
     QVERIFY(readOnly);
     QCOMPARE(form.comments().title, std::string("water"));
+  }
+
+  void okStoresTheCommentsInTheDocumentAndCancelDoesNot()
+  {
+    auto doc = std::make_unique<tDrawing>();
+    doc->fileName.assign("benzene.tvx");
+    CommandLayer layer(std::move(doc));
+    TCommentsForm form;
+
+    QTimer::singleShot(0, &form, [&form] {
+      form.findChild<QLineEdit*>()->setText(QStringLiteral("Kekul\u00e9"));
+      memos(form)[1]->setPlainText(QStringLiteral("C6H6"));
+      form.accept();
+    });
+    QCOMPARE(form.editComments(layer), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(layer.drawing().title, std::string("benzene"));
+    QCOMPARE(layer.drawing().author, std::string("Kekul\xc3\xa9"));
+    QCOMPARE(layer.drawing().notes, std::string("C6H6"));
+
+    QTimer::singleShot(0, &form, [&form] {
+      memos(form)[0]->setPlainText(QStringLiteral("Changed"));
+      form.reject();
+    });
+    QCOMPARE(form.editComments(layer), static_cast<int>(QDialog::Rejected));
+    QCOMPARE(layer.drawing().title, std::string("benzene"));
   }
 
   void helpAsksForHelp()
