@@ -3,6 +3,7 @@
 #include "app/arrow_form.h"
 #include "app/help_viewer.h"
 #include "app_fixture.h"
+#include "document/symbol.h"
 
 #include <QTextBrowser>
 #include <QToolButton>
