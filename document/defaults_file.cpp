@@ -4,9 +4,11 @@
 #include "platform/binary_io.h"
 #include "platform/record_bytes.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace trelvix {
 
@@ -95,6 +97,88 @@ DefaultsRecord loadDefaults(const std::string& path)
     in.bytes(record.data(), record.size());
   applyDefaults(record);
   return record;
+}
+
+// ---- Writing the file and starting from it
+
+namespace {
+
+std::string writeFailure(IoResult result)
+{
+  switch (result) {
+    case IoResult::PathNotFound:
+      return "the folder does not exist";
+    case IoResult::AccessDenied:
+      return "permission denied";
+    default:
+      return "the file could not be written";
+  }
+}
+
+} // namespace
+
+DefaultsWriteResult saveDefaults(const std::string& path, const DefaultsRecord& record)
+{
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+    std::filesystem::create_directories(folder, ec);
+    if (ec)
+      return { false, "the folder " + folder.string() + " cannot be made (" + ec.message() + ")" };
+  }
+  const IoResult result = saveFile(path, record);
+  if (result != IoResult::Ok)
+    return { false, writeFailure(result) };
+  return {};
+}
+
+DefaultsRecord resetDefaultsRecord(const std::string& homeDirectory, int logicalDpi)
+{
+  DefaultsRecord r = resetDefaultsRecord(homeDirectory);
+  // MulDiv(10, dpi, 72): a 10-point cell, rounded to the nearest pixel.
+  const int height = (10 * logicalDpi + 36) / 72;
+  putField(r, offFont, static_cast<std::int16_t>(std::clamp(height, 1, 32767)));
+  return r;
+}
+
+std::optional<DefaultsRecord> readDefaultsRecord(const std::string& path)
+{
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    return std::nullopt;
+  IoResult result = IoResult::Ok;
+  BinaryReader in = BinaryReader::fromFile(path, result);
+  DefaultsRecord record{};
+  if (result != IoResult::Ok || !in.bytes(record.data(), record.size()))
+    return std::nullopt;
+  return record;
+}
+
+void storeDefaults(DefaultsRecord& r)
+{
+  const ModelDefaults& d = modelDefaults();
+  putField(r, offScale, d.BondScalePixels);
+  r[offLineWidth] = d.LineWidth;
+  const auto font = d.font.pack();
+  std::copy(font.begin(), font.end(), r.begin() + offFont);
+  putField(r, offJumpX, d.JumpX);
+  putField(r, offJumpY, d.JumpY);
+}
+
+StartDefaults startDefaults(const std::string& path,
+                            const std::string& homeDirectory,
+                            int logicalDpi)
+{
+  StartDefaults start;
+  if (const auto record = readDefaultsRecord(path)) {
+    start.record = *record;
+  } else {
+    start.record = resetDefaultsRecord(homeDirectory, logicalDpi);
+    start.reset = true;
+    start.written = saveDefaults(path, start.record);
+  }
+  applyDefaults(start.record);
+  return start;
 }
 
 } // namespace trelvix

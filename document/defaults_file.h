@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace trelvix {
@@ -27,5 +28,48 @@ DefaultsRecord loadDefaults(const std::string& path);
 
 /// Applies a record to the model's defaults.
 void applyDefaults(const DefaultsRecord& record);
+
+// ---- Writing the file and starting from it
+
+/// A write of the defaults file: ok, or the reason it failed ("permission denied"; the file's
+/// path is for the caller to name).
+struct DefaultsWriteResult
+{
+  bool ok = true;
+  std::string reason;
+};
+
+/// Writes the whole record to path, creating the folder first. The record goes to a temporary
+/// file beside path that is renamed over it only when complete, so a failed write leaves the
+/// previous file as it was.
+DefaultsWriteResult saveDefaults(const std::string& path, const DefaultsRecord& record);
+
+/// The reset record with the default font's cell height for a screen of logicalDpi dots per
+/// inch (a 10-point cell: 10 x dpi / 72, rounded).
+DefaultsRecord resetDefaultsRecord(const std::string& homeDirectory, int logicalDpi);
+
+/// The record of the file at path, when it is a regular file holding a whole record.
+std::optional<DefaultsRecord> readDefaultsRecord(const std::string& path);
+
+/// Copies the model's defaults (scale, line width, font, nudge) into record; every other byte,
+/// the reserved fields among them, stays as it was.
+void storeDefaults(DefaultsRecord& record);
+
+/// The defaults at program start.
+struct StartDefaults
+{
+  DefaultsRecord record{};
+  /// The file was missing, short or unreadable and the reset record took its place.
+  bool reset = false;
+  /// The write of the reset record (ok when nothing had to be written).
+  DefaultsWriteResult written;
+};
+
+/// Loads the defaults file at path into the model's defaults. A missing, short or unreadable
+/// file gives the reset record (home folder homeDirectory, font for logicalDpi), which is applied
+/// and written back at once; when that write fails the reset values stay in force.
+StartDefaults startDefaults(const std::string& path,
+                            const std::string& homeDirectory,
+                            int logicalDpi);
 
 } // namespace trelvix

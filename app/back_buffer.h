@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/qt/qt_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+
+namespace trelvix {
+
+/// The drawing surface's back buffer: an image at the screen's device pixel ratio that the
+/// document draws into through the canvas interface, in logical (drawing-unit) coordinates. It
+/// stays painted on between redraws, so the model's immediate show/hide drawing lands on it
+/// exactly as on a device context. Antialiasing stays off: erase-by-redraw and NotXor drawing
+/// would leave fringes otherwise.
+class BackBufferCanvas : public QtCanvas
+{
+public:
+  BackBufferCanvas();
+  ~BackBufferCanvas() override;
+
+  /// Makes the buffer cover size logical pixels at ratio device pixels per logical pixel; what
+  /// was drawn stays in the part both sizes share, the rest is white.
+  void resize(QSize size, qreal ratio);
+  const QImage& image() const { return m_image; }
+  QSize logicalSize() const { return m_size; }
+
+private:
+  QImage m_image;
+  QPainter m_painter;
+  QSize m_size;
+};
+
+} // namespace trelvix

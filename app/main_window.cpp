@@ -1,0 +1,306 @@
+#include "app/main_window.h"
+
+#include "app/animator.h"
+#include "app/drawing_surface.h"
+#include "app/menu_bars.h"
+#include "app/stop_tool.h"
+#include "commands/command_layer.h"
+#include "document/build_codes.h"
+#include "document/drawing.h"
+#include "model/defaults.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QTimer>
+#include <algorithm>
+
+namespace trelvix {
+
+TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
+{
+  setWindowTitle(QStringLiteral("Trelvix3D"));
+  m_shell.setScripted(scripted);
+  setCurrentShell(&m_shell);
+
+  m_surface = new DrawingSurface(this);
+  setCentralWidget(m_surface);
+  m_menus = new MenuBars(this);
+  setMenuWidget(m_menus);
+  m_shell.attach(this, m_surface);
+  m_shell.setRepaintHandler([this] { scheduleRepaint(); });
+
+  m_layer = std::make_unique<CommandLayer>(std::make_unique<tDrawing>());
+  m_layer->addObserver(this);
+  m_animator = new TAnimator(*m_layer, this);
+  m_stopTool = new TStopTool(this);
+  createToolWindows();
+  m_shell.setStopSource([this] { return m_stopTool->state().stopFlag(); });
+
+  connect(m_menus, &MenuBars::triggered, this, &TTrelvix3D::perform);
+  connect(m_surface, &DrawingSurface::leftPressed, this, &TTrelvix3D::leftPress);
+  connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
+  connect(m_animator, &TAnimator::stopPressed, this, [this] { showMenuBar(MenuBarId::MainMenu1); });
+  connect(m_animator, &TAnimator::finished, this, [this] {
+    if (m_closeWhenIdle)
+      QTimer::singleShot(0, this, &QWidget::close);
+  });
+
+  // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
+  setGeometry(1, 1, std::max(640, m_menus->sizeHint().width() + 8), 480);
+  startWith(arguments);
+  undoStateChanged();
+  refreshBuildCodeItems();
+  refreshViewChecks();
+}
+
+TTrelvix3D::~TTrelvix3D()
+{
+  m_layer->removeObserver(this);
+  m_layer.reset();
+  setCurrentShell(nullptr);
+}
+
+namespace {
+
+/// The commands that may run while an optimisation or an animation goes on: they change how the
+/// model is shown or control the motion, never the document's contents.
+bool allowedWhileRunning(Command command)
+{
+  switch (command) {
+    case Command::Style:
+    case Command::Animate:
+    case Command::StopAnimate:
+    case Command::Speed:
+    case Command::Help:
+      return true;
+    default:
+      return false;
+  }
+}
+
+} // namespace
+
+void TTrelvix3D::perform(Command command, int tag)
+{
+  if ((m_layer->busy() || m_animator->running()) && !allowedWhileRunning(command))
+    return;
+  switch (command) {
+    case Command::New:
+      newDocument();
+      break;
+    case Command::Open:
+      openDocument();
+      break;
+    case Command::Save:
+      saveDocument();
+      break;
+    case Command::SaveAs:
+      saveAs();
+      break;
+    case Command::Exit:
+      exitProgram();
+      break;
+    case Command::MolecularData:
+      if (m_layer->drawing().Atoms.Count() == 0)
+        showMessage("No Molecule");
+      else
+        notYetAvailable(command);
+      break;
+    case Command::DrawMode3D:
+      toggleDrawMode3D();
+      break;
+    case Command::Optimise:
+      optimise(tag);
+      break;
+    case Command::NormalView:
+      normalView();
+      break;
+    case Command::StereoView:
+      stereoView();
+      break;
+    case Command::Style:
+      chooseStyle(tag);
+      break;
+    case Command::Animate:
+      animate(tag);
+      break;
+    case Command::StopAnimate:
+      stopAnimation();
+      break;
+    case Command::Speed:
+      chooseSpeed(tag);
+      break;
+    case Command::Font:
+      changeFont();
+      break;
+    case Command::Reset:
+      m_layer->Reset();
+      undoStateChanged();
+      break;
+    case Command::Undo:
+      undo();
+      break;
+    case Command::AddProtons2D:
+      showResult(m_layer->AddProtons2D());
+      break;
+    case Command::AddProtons3D:
+      showResult(m_layer->AddProtons3D());
+      break;
+    case Command::RemoveProtons:
+      showResult(m_layer->RemoveProtons());
+      break;
+    case Command::BuildCode:
+      m_layer->armBuildCode(static_cast<std::uint16_t>(tag));
+      break;
+    case Command::Help:
+      showHelp(tag);
+      break;
+    case Command::Symbol:
+      showSymbolPalette();
+      break;
+    case Command::Comments:
+      editComments();
+      break;
+    case Command::Defaults:
+      showSettings();
+      break;
+    default:
+      notYetAvailable(command);
+      break;
+  }
+}
+
+void TTrelvix3D::notYetAvailable(Command)
+{
+  // The windows of these items (import, the atom and object editors, measurements, molecular
+  // data, reaction tool, clipboard and printing) are wired as they are added; until then the
+  // items do nothing.
+}
+
+void TTrelvix3D::showResult(const CommandResult&)
+{
+  // Messages reach the user through the shell as the command runs; the observers keep the
+  // window in step. Nothing more to show here.
+}
+
+void TTrelvix3D::showMenuBar(MenuBarId bar)
+{
+  m_menus->showBar(bar);
+}
+
+void TTrelvix3D::backToDrawing()
+{
+  showMenuBar(MenuBarId::MainMenu1);
+  m_layer->setEditorMode(EditorMode::Drawing);
+  repaintDocument();
+}
+
+void TTrelvix3D::leftPress(QPointF point)
+{
+  // Presses edit only in drawing mode and never while a long command runs.
+  if (m_layer->busy() || m_animator->running() || m_layer->editorMode() != EditorMode::Drawing)
+    return;
+  m_layer->pressAt(point.x(), point.y());
+}
+
+void TTrelvix3D::scheduleRepaint()
+{
+  if (m_repaintPending)
+    return;
+  m_repaintPending = true;
+  QTimer::singleShot(0, this, [this] {
+    if (m_repaintPending)
+      repaintDocument();
+  });
+}
+
+void TTrelvix3D::repaintDocument()
+{
+  m_repaintPending = false;
+  if (m_layer)
+    m_layer->drawing().Repaint();
+}
+
+void TTrelvix3D::undo()
+{
+  m_layer->Undo();
+  undoStateChanged();
+}
+
+void TTrelvix3D::toggleDrawMode3D()
+{
+  modelDefaults().DrawMode3D = !modelDefaults().DrawMode3D;
+  refreshBuildCodeItems();
+}
+
+void TTrelvix3D::refreshBuildCodeItems()
+{
+  const bool mode3D = modelDefaults().DrawMode3D;
+  for (QAction* item : m_menus->actions(Command::DrawMode3D))
+    item->setChecked(mode3D);
+  for (const BuildCodeItem& code : buildCodeItems()) {
+    if (!code.needs3D)
+      continue;
+    for (QAction* item : m_menus->actions(Command::BuildCode, code.code))
+      item->setEnabled(mode3D);
+  }
+}
+
+void TTrelvix3D::documentReplaced()
+{
+  scheduleRepaint();
+}
+
+void TTrelvix3D::documentChanged()
+{
+  scheduleRepaint();
+}
+
+void TTrelvix3D::undoStateChanged()
+{
+  for (QAction* item : m_menus->actions(Command::Undo, -1)) {
+    item->setText(QString::fromUtf8(m_layer->undoCaption()));
+    item->setData(m_layer->undoCaption()[0] == 'U' ? -1 : 1);
+    item->setEnabled(m_layer->canUndo());
+  }
+  for (QAction* item : m_menus->actions(Command::Reset))
+    item->setEnabled(m_layer->canReset());
+}
+
+void TTrelvix3D::modeChanged()
+{
+  undoStateChanged();
+}
+
+void TTrelvix3D::busyChanged(bool)
+{
+  undoStateChanged();
+}
+
+void TTrelvix3D::closeEvent(QCloseEvent* event)
+{
+  if (m_leaving) {
+    event->accept();
+    return;
+  }
+  // A running optimisation or animation is ended first; the close is asked again afterwards.
+  if (m_layer->busy() || m_animator->running()) {
+    m_closeWhenIdle = true;
+    m_stopTool->StopBitBtn1Click();
+    m_animator->stopAnimating();
+    event->ignore();
+    return;
+  }
+  m_closeWhenIdle = false;
+  if (m_layer->drawing().savedFlag == 0)
+    saveBeforeLeaving();
+  if (m_shell.message("Exit Trelvix3D", "", MessageIcon::Question, MessageButtons::YesNo) ==
+      MessageAnswer::Yes) {
+    m_leaving = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+} // namespace trelvix

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "app/menu_table.h"
+#include "app/qt_shell.h"
+#include "commands/command_result.h"
+#include "document/defaults_file.h"
+#include "platform/font_record.h"
+
+#include <QMainWindow>
+#include <QPointF>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace trelvix {
+
+class CommandLayer;
+class DrawingSurface;
+class HelpViewer;
+class MenuBars;
+class TAnimator;
+class TArrowForm;
+class TCommentsForm;
+class TImportDialog;
+class TSettingsForm;
+class TStopTool;
+
+/// The main window: the drawing surface under one of eight menu bars. It turns menu commands
+/// and presses on the surface into calls on the command layer and keeps its caption, check marks
+/// and Undo item in step with what the layer reports. The tool windows are created with it and
+/// live as long as it does.
+class TTrelvix3D
+  : public QMainWindow
+  , public CommandObserver
+{
+  Q_OBJECT
+
+public:
+  /// Loads the defaults, then opens the document the arguments name (see startupDocumentName)
+  /// or starts with an empty one. In scripted mode (tests) no dialog or message box is shown:
+  /// the shell answers them.
+  explicit TTrelvix3D(const QStringList& arguments, bool scripted = false);
+  ~TTrelvix3D() override;
+
+  CommandLayer& layer() { return *m_layer; }
+  QtShell& shell() { return m_shell; }
+  DrawingSurface& surface() { return *m_surface; }
+  MenuBars& menus() { return *m_menus; }
+  TAnimator& animator() { return *m_animator; }
+  TStopTool& stopTool() { return *m_stopTool; }
+  HelpViewer& helpViewer() { return *m_help; }
+  TArrowForm& arrowForm() { return *m_arrows; }
+  TCommentsForm& commentsForm() { return *m_comments; }
+  TImportDialog& importDialog() { return *m_import; }
+  TSettingsForm& settingsForm() { return *m_settings; }
+  const DefaultsRecord& defaultsRecord() const { return m_defaults; }
+
+  /// Runs a menu command as its item would (the tests and the tool windows use it too).
+  void perform(Command command, int tag = 0);
+  /// Switches the menu bar (the editors and long commands do).
+  void showMenuBar(MenuBarId bar);
+  /// Back to drawing: MainMenu1, editor mode 0, nothing armed, highlights off, redraw.
+  void backToDrawing();
+  /// Redraws the whole document into the back buffer now.
+  void repaintDocument();
+
+  // CommandObserver
+  void documentReplaced() override;
+  void documentChanged() override;
+  void undoStateChanged() override;
+  void modeChanged() override;
+  void busyChanged(bool busy) override;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  // main_window.cpp
+  void leftPress(QPointF point);
+  void scheduleRepaint();
+  void undo();
+  void toggleDrawMode3D();
+  void refreshBuildCodeItems();
+  void notYetAvailable(Command command);
+  void showResult(const CommandResult& result);
+
+  // main_window_files.cpp
+  void startWith(const QStringList& arguments);
+  void newDocument();
+  void openDocument();
+  void saveDocument();
+  bool saveAs();
+  bool saveUnderName(const std::string& path);
+  std::optional<QString> askSaveName();
+  void exitProgram();
+  /// Saves a changed document before leaving: under its name, or through Save As when it has
+  /// the default name.
+  void saveBeforeLeaving();
+
+  // main_window_views.cpp
+  void chooseStyle(int code);
+  void normalView();
+  void stereoView();
+  void refreshViewChecks();
+  void animate(int motion);
+  void stopAnimation();
+  void chooseSpeed(int index);
+
+  // main_window_optimise.cpp
+  void optimise(int method);
+  void changeFont();
+  /// The font dialog preset to record (sizes 6 to 72); true and record changed on OK.
+  bool chooseFont(FontRecord& record);
+
+  // main_window_tools.cpp
+  void createToolWindows();
+  void loadStartDefaults();
+  void showHelp(int context);
+  void showSymbolPalette();
+  void editComments();
+  void showSettings();
+
+  std::unique_ptr<CommandLayer> m_layer;
+  QtShell m_shell;
+  DefaultsRecord m_defaults{};
+  DrawingSurface* m_surface = nullptr;
+  MenuBars* m_menus = nullptr;
+  TAnimator* m_animator = nullptr;
+  TStopTool* m_stopTool = nullptr;
+  HelpViewer* m_help = nullptr;
+  TArrowForm* m_arrows = nullptr;
+  TCommentsForm* m_comments = nullptr;
+  TImportDialog* m_import = nullptr;
+  TSettingsForm* m_settings = nullptr;
+  bool m_repaintPending = false;
+  /// A close asked for while a long command ran: done once it has ended.
+  bool m_closeWhenIdle = false;
+  /// The close was confirmed: closeEvent lets it through.
+  bool m_leaving = false;
+};
+
+} // namespace trelvix

@@ -1,0 +1,92 @@
+// The tool windows the main window opens directly: help, symbol palette, comments, settings and
+// the file chooser; and the defaults file at start.
+#include "app/arrow_form.h"
+#include "app/comments_form.h"
+#include "app/help_viewer.h"
+#include "app/import_dialog.h"
+#include "app/main_window.h"
+#include "app/settings_form.h"
+#include "commands/command_layer.h"
+#include "document/drawing.h"
+
+#include <QDir>
+
+namespace trelvix {
+
+namespace {
+constexpr int generalHelp = 111;
+} // namespace
+
+void TTrelvix3D::createToolWindows()
+{
+  m_help = new HelpViewer(this);
+  m_arrows = new TArrowForm(this);
+  m_comments = new TCommentsForm(this);
+  m_import = new TImportDialog(this);
+  connect(m_arrows, &TArrowForm::armed, this, [this](int code) {
+    m_layer->armBuildCode(static_cast<std::uint16_t>(code));
+  });
+  connect(m_arrows, &TArrowForm::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_comments, &TCommentsForm::helpRequested, this, [this] { showHelp(generalHelp); });
+  connect(m_import, &TImportDialog::helpRequested, this, [this] { showHelp(generalHelp); });
+
+  SettingsActions actions;
+  actions.zoomDocument = [this](double factor) {
+    tDrawing& drawing = m_layer->drawing();
+    drawing.Zoom(factor);
+    drawing.update();
+    repaintDocument();
+  };
+  // Bonds and symbols keep their own widths; new ones take the default set here.
+  actions.setLineWidth = [this](std::uint8_t) { repaintDocument(); };
+  actions.setFont = [this](const FontRecord& font) {
+    m_layer->drawing().ChangeFont(font);
+    repaintDocument();
+  };
+  actions.changeFont = [this](FontRecord& font) { return chooseFont(font); };
+  m_settings = new TSettingsForm(m_defaults, defaultsPath(), std::move(actions), this);
+}
+
+void TTrelvix3D::loadStartDefaults()
+{
+  const StartDefaults start =
+    startDefaults(defaultsPath(), QDir::currentPath().toStdString(), logicalDpiY());
+  m_defaults = start.record;
+  if (!start.written.ok) {
+    // The program goes on with the defaults in memory.
+    m_shell.message("Cannot write the defaults file " + defaultsPath() + ": " +
+                      start.written.reason,
+                    "",
+                    MessageIcon::Error,
+                    MessageButtons::Ok);
+  }
+}
+
+void TTrelvix3D::showHelp(int context)
+{
+  m_help->showPage(context);
+}
+
+void TTrelvix3D::showSymbolPalette()
+{
+  m_arrows->show();
+  m_arrows->raise();
+}
+
+void TTrelvix3D::editComments()
+{
+  if (m_shell.scripted())
+    return;
+  m_comments->editComments(*m_layer);
+}
+
+void TTrelvix3D::showSettings()
+{
+  // Modal for the user; the tests drive it shown without a modal loop.
+  if (m_shell.scripted())
+    m_settings->show();
+  else
+    m_settings->exec();
+}
+
+} // namespace trelvix

@@ -1,0 +1,187 @@
+#include "app/qt_shell.h"
+
+#include "app/drawing_surface.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+
+namespace trelvix {
+
+namespace {
+
+QMessageBox::Icon qIcon(MessageIcon icon)
+{
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qButtons(MessageButtons buttons)
+{
+  switch (buttons) {
+    case MessageButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button)
+{
+  switch (button) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+} // namespace
+
+QtShell::QtShell() = default;
+QtShell::~QtShell() = default;
+
+void QtShell::attach(QWidget* window, DrawingSurface* surface)
+{
+  m_window = window;
+  m_surface = surface;
+}
+
+MessageAnswer QtShell::scriptedAnswer(MessageButtons buttons)
+{
+  if (!m_answers.empty()) {
+    const MessageAnswer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+  }
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Cancel;
+  }
+}
+
+MessageAnswer QtShell::message(const std::string& text,
+                               const std::string& caption,
+                               MessageIcon icon,
+                               MessageButtons buttons)
+{
+  MessageAnswer answer;
+  if (m_scripted) {
+    answer = scriptedAnswer(buttons);
+  } else {
+    // An empty caption shows the program's name, as a message box of the system does.
+    const QString title =
+      caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption);
+    QMessageBox box(qIcon(icon), title, QString::fromStdString(text), qButtons(buttons), m_window);
+    answer = answerOf(box.exec());
+  }
+  m_shown.push_back({ text, caption, buttons, answer });
+  return answer;
+}
+
+void QtShell::processEvents()
+{
+  QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool QtShell::stopRequested() const
+{
+  return m_stopSource && m_stopSource();
+}
+
+double QtShell::random()
+{
+  return std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
+}
+
+void QtShell::seedRandom(std::uint64_t seed)
+{
+  m_random.seed(seed);
+}
+
+Canvas& QtShell::mainCanvas()
+{
+  if (m_surface)
+    return m_surface->canvas();
+  // Before the window exists (or after it is gone) drawing goes to a buffer nobody shows.
+  static BackBufferCanvas unseen;
+  return unseen;
+}
+
+void QtShell::requestRepaint()
+{
+  if (m_repaint)
+    m_repaint();
+}
+
+void QtShell::present()
+{
+  if (m_surface)
+    m_surface->update();
+}
+
+void QtShell::captureMouse()
+{
+  if (m_surface)
+    m_surface->grabMouse();
+}
+
+void QtShell::releaseMouse()
+{
+  if (m_surface)
+    m_surface->releaseMouse();
+}
+
+Point QtShell::cursorPos() const
+{
+  if (!m_surface)
+    return {};
+  const QPoint p = m_surface->mapFromGlobal(QCursor::pos());
+  return { p.x(), p.y() };
+}
+
+void QtShell::setCursorPos(Point pos)
+{
+  if (m_surface)
+    QCursor::setPos(m_surface->mapToGlobal(QPoint(pos.x, pos.y)));
+}
+
+std::optional<QString> QtShell::chooseFile(const std::function<std::optional<QString>()>& run)
+{
+  ++m_fileDialogs;
+  if (!m_scripted)
+    return run();
+  if (m_files.empty())
+    return std::nullopt;
+  const QString name = m_files.front();
+  m_files.pop_front();
+  if (name.isNull())
+    return std::nullopt;
+  return name;
+}
+
+} // namespace trelvix

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/shell.h"
+
+#include <QPointer>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace trelvix {
+
+class DrawingSurface;
+
+/// The Shell of the desktop program: message boxes over the main window, event processing inside
+/// long loops, the Stop window's flag, the drawing surface's back buffer as the main canvas and
+/// the pointer in surface coordinates.
+///
+/// Scripted mode (tests): no dialog is shown; questions are answered from a queue (then OK for
+/// one-button boxes, No or Cancel otherwise) and file dialogs from a queue of names (then
+/// Cancel). Every message and question is recorded either way.
+class QtShell : public Shell
+{
+public:
+  QtShell();
+  ~QtShell() override;
+
+  /// The widgets the shell works with: the window message boxes belong to and the surface.
+  void attach(QWidget* window, DrawingSurface* surface);
+  /// Asks the surface's owner to redraw the document (the full repaint).
+  void setRepaintHandler(std::function<void()> handler) { m_repaint = std::move(handler); }
+  /// Where the stop flag comes from while a stoppable run goes on; nothing for none.
+  void setStopSource(std::function<bool()> source) { m_stopSource = std::move(source); }
+
+  MessageAnswer message(const std::string& text,
+                        const std::string& caption,
+                        MessageIcon icon,
+                        MessageButtons buttons) override;
+  void processEvents() override;
+  bool stopRequested() const override;
+  double random() override;
+  void seedRandom(std::uint64_t seed) override;
+  Canvas& mainCanvas() override;
+  void requestRepaint() override;
+  void present() override;
+  void captureMouse() override;
+  void releaseMouse() override;
+  Point cursorPos() const override;
+  void setCursorPos(Point pos) override;
+
+  /// A file name from the window's file dialogs, or nothing when cancelled; in scripted mode
+  /// taken from the queue. run shows the real dialog.
+  std::optional<QString> chooseFile(const std::function<std::optional<QString>()>& run);
+
+  // ---- Test hook
+  void setScripted(bool on) { m_scripted = on; }
+  bool scripted() const { return m_scripted; }
+  void queueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
+  /// Queues the name the next file dialog returns (a null string: the dialog is cancelled).
+  void queueFileChoice(const QString& name) { m_files.push_back(name); }
+  struct Shown
+  {
+    std::string text;
+    std::string caption;
+    MessageButtons buttons;
+    MessageAnswer answer;
+  };
+  const std::vector<Shown>& shown() const { return m_shown; }
+  void clearShown() { m_shown.clear(); }
+  /// How many file dialogs were asked for.
+  int fileDialogs() const { return m_fileDialogs; }
+
+private:
+  MessageAnswer scriptedAnswer(MessageButtons buttons);
+
+  QPointer<QWidget> m_window;
+  QPointer<DrawingSurface> m_surface;
+  std::function<void()> m_repaint;
+  std::function<bool()> m_stopSource;
+  std::mt19937_64 m_random{ std::random_device{}() };
+  bool m_scripted = false;
+  std::deque<MessageAnswer> m_answers;
+  std::deque<QString> m_files;
+  std::vector<Shown> m_shown;
+  int m_fileDialogs = 0;
+};
+
+} // namespace trelvix

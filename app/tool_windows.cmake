@@ -1,0 +1,15 @@
+# The tool windows, the help viewer and the defaults window, for the program's library.
+# Paths are relative to app/.
+set(TRELVIX_TOOL_WINDOW_SOURCES
+  arrow_form.cpp
+  comments_form.cpp
+  document_picture.cpp
+  help_viewer.cpp
+  import_dialog.cpp
+  settings_form.cpp
+)
+
+# The help viewer falls back on the source tree's pages when the program runs uninstalled
+# (from the build folder, and in the tests).
+set_source_files_properties(help_viewer.cpp PROPERTIES
+  COMPILE_DEFINITIONS "TRELVIX_HELP_SOURCE_DIR=\"${PROJECT_SOURCE_DIR}/help\"")
