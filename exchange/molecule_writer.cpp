@@ -1,0 +1,121 @@
+// Writing other programs' files: each structure becomes a record, the record an RDKit molecule,
+// and RDKit writes the text.
+#include "document/drawing.h"
+#include "exchange/canonical_smiles.h"
+#include "exchange/molecule_export.h"
+#include "exchange/rdkit_bridge.h"
+#include "exchange/structure_record.h"
+#include "model/atom.h"
+
+#include <GraphMol/FileParsers/FileParsers.h>
+#include <GraphMol/MolOps.h>
+#include <GraphMol/SmilesParse/SmilesWrite.h>
+
+namespace trelvix {
+
+namespace {
+
+// Atoms and bonds of a molfile: 999 of either is the most a V2000 file holds.
+constexpr unsigned int v2000Limit = 999;
+
+// The structures a document's records come from: its pieces that hold element atoms (graphic
+// symbols and empty pieces left out); the document itself when no piece holds any.
+std::vector<const tStructure*> moleculePieces(const tDrawing& drawing)
+{
+  std::vector<const tStructure*> pieces;
+  for (const tStructure* g : drawing.Groups) {
+    if (g->symbolKind != tbasefragment::structureKind)
+      continue;
+    for (const tXY* a : g->Atoms) {
+      if (a->isatom()) {
+        pieces.push_back(g);
+        break;
+      }
+    }
+  }
+  if (pieces.empty())
+    pieces.push_back(&drawing);
+  return pieces;
+}
+
+std::string molBlock(const MoleculeRecord& record, const std::string& name)
+{
+  std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
+  mol->setProp(RDKit::common_properties::_Name, name);
+  const bool v3000 = mol->getNumAtoms() > v2000Limit || mol->getNumBonds() > v2000Limit;
+  return RDKit::MolToMolBlock(*mol, true, -1, true, v3000);
+}
+
+std::string smilesOf(const MoleculeRecord& record)
+{
+  if (record.atoms.empty())
+    return {};
+  std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
+  try {
+    // Hydrogen atoms drawn as atoms count as the hydrogens of their neighbours.
+    RDKit::MolOps::removeHs(*mol);
+  } catch (const std::exception&) {
+    // Left as they are when the molecule's chemistry does not allow it.
+  }
+  return RDKit::MolToSmiles(*mol);
+}
+
+std::string recordText(const MoleculeRecord& record, ExchangeFormat format, const std::string& name)
+{
+  switch (format) {
+    case ExchangeFormat::Mol:
+      return molBlock(record, name);
+    case ExchangeFormat::Sdf:
+      return molBlock(record, name) + "$$$$\n";
+    case ExchangeFormat::Smiles: {
+      std::string line = smilesOf(record);
+      if (!name.empty())
+        line += " " + name;
+      return line + "\n";
+    }
+    case ExchangeFormat::Xyz: {
+      std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
+      mol->setProp(RDKit::common_properties::_Name, name);
+      return RDKit::MolToXYZBlock(*mol);
+    }
+    case ExchangeFormat::Pdb: {
+      std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
+      mol->setProp(RDKit::common_properties::_Name, name);
+      return RDKit::MolToPDBBlock(*mol);
+    }
+    case ExchangeFormat::Tvx:
+      break;
+  }
+  return {};
+}
+
+} // namespace
+
+std::string exportStructure(const tStructure& structure,
+                            ExchangeFormat format,
+                            const std::string& name)
+{
+  silenceRDKit();
+  return recordText(structureRecord(structure), format, name);
+}
+
+std::string exportDrawing(const tDrawing& drawing, ExchangeFormat format)
+{
+  silenceRDKit();
+  // SDF and SMILES keep one record per structure; the other formats hold one molecule, so the
+  // whole document's element atoms go in it together.
+  if (format != ExchangeFormat::Sdf && format != ExchangeFormat::Smiles)
+    return recordText(structureRecord(drawing), format, drawing.title);
+  std::string text;
+  for (const tStructure* piece : moleculePieces(drawing))
+    text += recordText(structureRecord(*piece), format, drawing.title);
+  return text;
+}
+
+std::string canonicalSmiles(const tStructure& structure)
+{
+  silenceRDKit();
+  return smilesOf(structureRecord(structure));
+}
+
+} // namespace trelvix
