@@ -66,11 +66,11 @@ void depictWhenFlat(RDKit::RWMol& mol)
   depict(mol);
 }
 
-MoleculeRecord recordOf(RDKit::RWMol& mol, int line)
+MoleculeRecord recordOf(RDKit::RWMol& mol, int line, const ImportOptions& options)
 {
   depictWhenFlat(mol);
   std::string error;
-  MoleculeRecord m = fromRDKit(mol, error);
+  MoleculeRecord m = fromRDKit(mol, options.aromaticBonds, error);
   if (!error.empty())
     throw InputError{ line, error };
   return m;
@@ -110,7 +110,7 @@ MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOpt
   if (!mol || mol->getNumAtoms() == 0)
     throw InputError{ line, "not a valid SMILES: \"" + smiles + "\"" };
   giveCoordinates(*mol, options);
-  MoleculeRecord m = recordOf(*mol, line);
+  MoleculeRecord m = recordOf(*mol, line, options);
   return m;
 }
 
@@ -147,7 +147,7 @@ bool isBlank(const std::string& line)
 }
 
 // A molfile, or an SDF whose records end at "$$$$" lines (their data items are skipped).
-std::vector<MoleculeRecord> readMolRecords(std::string_view text)
+std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOptions& options)
 {
   std::vector<MoleculeRecord> molecules;
   std::istringstream in{ std::string(text) };
@@ -181,7 +181,7 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text)
     }
     if (!mol)
       throw InputError{ static_cast<int>(line), "the molfile record ends early" };
-    MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1));
+    MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1), options);
     mol->getPropIfPresent(RDKit::common_properties::_Name, m.name);
     molecules.push_back(std::move(m));
     std::string rest;
@@ -196,7 +196,7 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text)
   return molecules;
 }
 
-std::vector<MoleculeRecord> readPdb(std::string_view text)
+std::vector<MoleculeRecord> readPdb(std::string_view text, const ImportOptions& options)
 {
   std::unique_ptr<RDKit::RWMol> mol;
   try {
@@ -207,7 +207,7 @@ std::vector<MoleculeRecord> readPdb(std::string_view text)
   if (!mol || mol->getNumAtoms() == 0)
     throw InputError{ 0, "no ATOM or HETATM records" };
   std::vector<MoleculeRecord> molecules;
-  molecules.push_back(recordOf(*mol, 0));
+  molecules.push_back(recordOf(*mol, 0, options));
   return molecules;
 }
 
@@ -220,9 +220,9 @@ std::vector<MoleculeRecord> readRecords(std::string_view text,
       return readSmilesLines(text, options);
     case ExchangeFormat::Mol:
     case ExchangeFormat::Sdf:
-      return readMolRecords(text);
+      return readMolRecords(text, options);
     case ExchangeFormat::Pdb:
-      return readPdb(text);
+      return readPdb(text, options);
     case ExchangeFormat::Xyz: {
       std::string error;
       std::vector<MoleculeRecord> molecules = readXyz(text, error);

@@ -74,7 +74,7 @@ void silenceRDKit()
   (void)silenced;
 }
 
-MoleculeRecord fromRDKit(RDKit::RWMol& mol, std::string& error)
+MoleculeRecord fromRDKit(RDKit::RWMol& mol, bool keepAromatic, std::string& error)
 {
   // Hydrogens on an atom whose hydrogens the program neither shows nor counts become atoms.
   std::vector<unsigned int> hydrideAtoms;
@@ -120,7 +120,7 @@ MoleculeRecord fromRDKit(RDKit::RWMol& mol, std::string& error)
     b.a = static_cast<int>(bond->getBeginAtomIdx());
     b.b = static_cast<int>(bond->getEndAtomIdx());
     b.code = codeOf(*bond);
-    b.aromatic = bond->getIsAromatic();
+    b.aromatic = keepAromatic && bond->getIsAromatic();
     b.wedge = b.code == SingleBond ? wedgeOf(*bond) : Wedge::None;
     m.bonds.push_back(b);
   }

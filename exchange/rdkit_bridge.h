@@ -14,11 +14,12 @@ namespace trelvix {
 void silenceRDKit();
 
 /// The record of a sanitised RDKit molecule: each atom with its charge and total hydrogens,
-/// bonds in their Kekulé form (aromatic ones marked), wedges from the molfile's bond stereo,
-/// coordinates of its first conformer in Ångström (dimensions 0 without one). Hydrogens the
-/// program could not show on an atom (a metal hydride) become hydrogen atoms first. On a fault
-/// (an element or charge the program does not hold) error says why and the record is empty.
-MoleculeRecord fromRDKit(RDKit::RWMol& mol, std::string& error);
+/// bonds in their Kekulé form (aromatic ones marked with keepAromatic), wedges from the molfile's
+/// bond stereo, coordinates of its first conformer in Ångström (dimensions 0 without one).
+/// Hydrogens the program could not show on an atom (a metal hydride) become hydrogen atoms first.
+/// On a fault (an element or charge the program does not hold) error says why and the record is
+/// empty.
+MoleculeRecord fromRDKit(RDKit::RWMol& mol, bool keepAromatic, std::string& error);
 
 /// An RDKit molecule of the record: atoms with exactly the record's hydrogens, bonds of its
 /// types (resonance as aromatic), a conformer with its coordinates, sanitised as far as its

@@ -152,8 +152,8 @@ void toDrawingUnits(MoleculeRecord& molecule)
   const double factor = mean > 1e-6 ? bondScale() / mean : 1 / angstromsPerUnit();
   for (AtomRecord& a : molecule.atoms) {
     a.x *= factor;
-    a.y *= -factor;
-    a.z *= -factor;
+    a.y = 0.0 - a.y * factor;
+    a.z = 0.0 - a.z * factor;
   }
 }
 

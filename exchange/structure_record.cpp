@@ -55,8 +55,9 @@ MoleculeRecord structureRecord(const tStructure& structure)
     r.charge = a->charge;
     r.hydrogens = countsImplicitHydrogens(a->element) ? a->mult() : 0;
     r.x = a->x3 * factor;
-    r.y = -a->y3 * factor;
-    r.z = -a->z3 * factor;
+    // 0 - v rather than -v: a zero stays +0 and is written "0.0000", not "-0.0000".
+    r.y = 0.0 - a->y3 * factor;
+    r.z = 0.0 - a->z3 * factor;
     if (r.z != 0)
       m.dimensions = 3;
     m.atoms.push_back(r);

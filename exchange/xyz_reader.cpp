@@ -158,9 +158,11 @@ std::vector<MoleculeRecord> readXyz(std::string_view text, std::string& error)
     for (std::size_t i = 0; i < comment.size(); ++i)
       m.name += (i ? " " : "") + std::string(comment[i]);
     for (long long i = 0; i < count; ++i) {
-      if (!lines.next(line) || isBlank(line)) {
-        error = lineError(
-          lines.number, "expected " + std::to_string(count) + " atoms, found " + std::to_string(i));
+      const bool read = lines.next(line);
+      if (!read || isBlank(line)) {
+        error =
+          lineError(read ? lines.number : lines.number + 1,
+                    "expected " + std::to_string(count) + " atoms, found " + std::to_string(i));
         return {};
       }
       const std::vector<std::string_view> f = fields(line);
