@@ -10,10 +10,10 @@ class tDrawing;
 class tStructure;
 
 /// Text of a file in format (not Tvx) holding every molecule of the document: one record per
-/// structure for SDF, one line per structure for SMILES, all structures together for MOL, XYZ
-/// and PDB. Coordinates in Ångström (drawing units x 1.53 / scale, y up, z from the depth).
-/// Text atoms, labels and graphic symbols are left out. SDF and MOL records are named by the
-/// document's title.
+/// molecule for SDF, one line per molecule for SMILES (a molecule: the atoms of one structure,
+/// or joined by bonds, each atom written once), all of them together for MOL, XYZ and PDB.
+/// Coordinates in Ångström (drawing units x 1.53 / scale, y up, z from the depth). Text atoms,
+/// labels and graphic symbols are left out. SDF and MOL records are named by the document's title.
 std::string exportDrawing(const tDrawing& drawing, ExchangeFormat format);
 
 /// The same for one structure, its record named name.

@@ -18,26 +18,6 @@ namespace {
 // Atoms and bonds of a molfile: 999 of either is the most a V2000 file holds.
 constexpr unsigned int v2000Limit = 999;
 
-// The structures a document's records come from: its pieces that hold element atoms (graphic
-// symbols and empty pieces left out); the document itself when no piece holds any.
-std::vector<const tStructure*> moleculePieces(const tDrawing& drawing)
-{
-  std::vector<const tStructure*> pieces;
-  for (const tStructure* g : drawing.Groups) {
-    if (g->symbolKind != tbasefragment::structureKind)
-      continue;
-    for (const tXY* a : g->Atoms) {
-      if (a->isatom()) {
-        pieces.push_back(g);
-        break;
-      }
-    }
-  }
-  if (pieces.empty())
-    pieces.push_back(&drawing);
-  return pieces;
-}
-
 std::string molBlock(const MoleculeRecord& record, const std::string& name)
 {
   std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
@@ -102,13 +82,13 @@ std::string exportStructure(const tStructure& structure,
 std::string exportDrawing(const tDrawing& drawing, ExchangeFormat format)
 {
   silenceRDKit();
-  // SDF and SMILES keep one record per structure; the other formats hold one molecule, so the
+  // SDF and SMILES keep one record per molecule; the other formats hold one molecule, so the
   // whole document's element atoms go in it together.
   if (format != ExchangeFormat::Sdf && format != ExchangeFormat::Smiles)
     return recordText(structureRecord(drawing), format, drawing.title);
   std::string text;
-  for (const tStructure* piece : moleculePieces(drawing))
-    text += recordText(structureRecord(*piece), format, drawing.title);
+  for (const MoleculeRecord& record : documentRecords(drawing))
+    text += recordText(record, format, drawing.title);
   return text;
 }
 

@@ -116,5 +116,22 @@ TEST_F(FileExport, DrawnHydrogensCountAsTheirNeighboursHydrogens)
   EXPECT_EQ(canonicalSmiles(*piece({ hydroxide })), "[OH-]");
 }
 
+TEST_F(FileExport, ABranchSharingAtomsWithItsRingIsWrittenOnce)
+{
+  // Propane drawn as one piece, with its last two atoms also a piece of their own (a branch),
+  // and a lone sodium ion beside it.
+  tAtm* a = atom(6, 0, 0);
+  tAtm* b = atom(6, 24, 14);
+  tAtm* c = atom(6, 48, 0);
+  bond(a, b);
+  bond(b, c);
+  piece({ a, b, c });
+  piece({ b, c });
+  tAtm* na = atom(11, 100, 0);
+  na->ChangeQ(1);
+  piece({ na });
+  EXPECT_EQ(exportDrawing(doc, ExchangeFormat::Smiles), "CCC\n[Na+]\n");
+}
+
 } // namespace
 } // namespace trelvix
