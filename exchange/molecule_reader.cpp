@@ -12,6 +12,7 @@
 #include <GraphMol/Depictor/RDDepictor.h>
 #include <GraphMol/DistGeomHelpers/Embedder.h>
 #include <GraphMol/FileParsers/FileParsers.h>
+#include <GraphMol/FileParsers/MolFileStereochem.h>
 #include <GraphMol/MolOps.h>
 #include <GraphMol/SanitException.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
@@ -48,6 +49,8 @@ void depict(RDKit::RWMol& mol)
   RDDepict::preferCoordGen = true;
   RDDepict::compute2DCoords(mol);
   RDDepict::preferCoordGen = previous;
+  // Stereo centres show as wedges, as a chemist would draw them.
+  RDKit::WedgeMolBonds(mol, &mol.getConformer());
 }
 
 // A file whose atoms all sit at one point (a molfile without coordinates) gets a depiction.
@@ -141,6 +144,18 @@ std::vector<MoleculeRecord> readSmilesLines(std::string_view text, const ImportO
   return molecules;
 }
 
+// The chemistry checks of a file's molecule, without RDKit's stereo perception: the program
+// keeps only the wedges as drawn, and the perception's atom ranking takes time growing with the
+// square of a long chain.
+void sanitize(RDKit::RWMol& mol, int line)
+{
+  try {
+    RDKit::MolOps::sanitizeMol(mol);
+  } catch (const RDKit::MolSanitizeException& e) {
+    throw InputError{ line, e.what() };
+  }
+}
+
 bool isBlank(const std::string& line)
 {
   return line.find_first_not_of(" \t\r") == std::string::npos;
@@ -173,14 +188,13 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOp
     line = startLine;
     std::unique_ptr<RDKit::RWMol> mol;
     try {
-      mol.reset(RDKit::MolDataStreamToMol(in, line, true, false, true));
+      mol.reset(RDKit::MolDataStreamToMol(in, line, false, false, true));
     } catch (const RDKit::FileParseException& e) {
-      throw InputError{ static_cast<int>(line), e.what() };
-    } catch (const RDKit::MolSanitizeException& e) {
       throw InputError{ static_cast<int>(line), e.what() };
     }
     if (!mol)
       throw InputError{ static_cast<int>(line), "the molfile record ends early" };
+    sanitize(*mol, static_cast<int>(startLine + 1));
     MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1), options);
     mol->getPropIfPresent(RDKit::common_properties::_Name, m.name);
     molecules.push_back(std::move(m));
@@ -200,12 +214,13 @@ std::vector<MoleculeRecord> readPdb(std::string_view text, const ImportOptions& 
 {
   std::unique_ptr<RDKit::RWMol> mol;
   try {
-    mol.reset(RDKit::PDBBlockToMol(std::string(text), true, false));
+    mol.reset(RDKit::PDBBlockToMol(std::string(text), false, false));
   } catch (const std::exception& e) {
     throw InputError{ 0, e.what() };
   }
   if (!mol || mol->getNumAtoms() == 0)
     throw InputError{ 0, "no ATOM or HETATM records" };
+  sanitize(*mol, 0);
   std::vector<MoleculeRecord> molecules;
   molecules.push_back(recordOf(*mol, 0, options));
   return molecules;

@@ -23,7 +23,8 @@ std::string molBlock(const MoleculeRecord& record, const std::string& name)
   std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
   mol->setProp(RDKit::common_properties::_Name, name);
   const bool v3000 = mol->getNumAtoms() > v2000Limit || mol->getNumBonds() > v2000Limit;
-  return RDKit::MolToMolBlock(*mol, true, -1, true, v3000);
+  // Stereo (wedges chosen by RDKit) only where toRDKit perceived it.
+  return RDKit::MolToMolBlock(*mol, !v3000, -1, true, v3000);
 }
 
 std::string smilesOf(const MoleculeRecord& record)

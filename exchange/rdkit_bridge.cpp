@@ -4,6 +4,7 @@
 #include "model/element_table.h"
 #include "model/link.h"
 
+#include <GraphMol/Chirality.h>
 #include <GraphMol/Conformer.h>
 #include <GraphMol/MolOps.h>
 #include <GraphMol/SanitException.h>
@@ -63,12 +64,35 @@ RDKit::Bond::BondType rdkitType(int code)
   }
 }
 
+// RDKit's stereo perception ranks the atoms in time growing with the square of a long chain's
+// length: molecules beyond the size a V2000 molfile holds (polymers, proteins) are written
+// without it.
+constexpr unsigned int stereoAtomLimit = 999;
+
+// Stereo the coordinates and wedges show: centres and double bonds from a 3D model, or in a
+// flat drawing the double bonds from their substituents' sides and the centres from the wedges.
+void assignStereo(RDKit::RWMol& mol, int dimensions)
+{
+  if (dimensions == 3) {
+    RDKit::MolOps::assignStereochemistryFrom3D(mol);
+    return;
+  }
+  if (dimensions == 2) {
+    RDKit::MolOps::detectBondStereochemistry(mol);
+    RDKit::MolOps::assignChiralTypesFromBondDirs(mol);
+    RDKit::MolOps::assignStereochemistry(mol, true, true);
+  }
+}
+
 } // namespace
 
 void silenceRDKit()
 {
   static const bool silenced = [] {
     boost::logging::disable_logs("rdApp.*");
+    // RDKit's newer stereo perception: the legacy one ranks atoms in time that grows with the
+    // square of a long chain's length.
+    RDKit::Chirality::setUseLegacyStereoPerception(false);
     return true;
   }();
   (void)silenced;
@@ -167,7 +191,10 @@ std::unique_ptr<RDKit::RWMol> toRDKit(const MoleculeRecord& molecule)
     // A drawing beyond the valence rules (a five-bonded carbon) is still written as drawn.
     mol->updatePropertyCache(false);
     RDKit::MolOps::findSSSR(*mol);
+    return mol;
   }
+  if (mol->getNumAtoms() <= stereoAtomLimit)
+    assignStereo(*mol, molecule.dimensions);
   return mol;
 }
 

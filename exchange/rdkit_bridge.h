@@ -10,7 +10,8 @@
 
 namespace trelvix {
 
-/// Keeps RDKit's own log lines off standard error: the program reports its failures itself.
+/// Keeps RDKit's own log lines off standard error (the program reports its failures itself)
+/// and chooses its stereo perception; called before any use of RDKit.
 void silenceRDKit();
 
 /// The record of a sanitised RDKit molecule: each atom with its charge and total hydrogens,
@@ -23,7 +24,7 @@ MoleculeRecord fromRDKit(RDKit::RWMol& mol, bool keepAromatic, std::string& erro
 
 /// An RDKit molecule of the record: atoms with exactly the record's hydrogens, bonds of its
 /// types (resonance as aromatic), a conformer with its coordinates, sanitised as far as its
-/// chemistry allows.
+/// chemistry allows, with the stereo its coordinates and wedges show (up to 999 atoms).
 std::unique_ptr<RDKit::RWMol> toRDKit(const MoleculeRecord& molecule);
 
 } // namespace trelvix

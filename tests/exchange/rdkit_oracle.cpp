@@ -1,5 +1,6 @@
 #include "rdkit_oracle.h"
 
+#include <GraphMol/Chirality.h>
 #include <GraphMol/MolOps.h>
 #include <GraphMol/RWMol.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
@@ -8,16 +9,27 @@
 
 namespace trelvix {
 
+namespace {
+
+// The same stereo perception the exchange library uses.
+std::unique_ptr<RDKit::RWMol> parse(const std::string& smiles)
+{
+  RDKit::Chirality::setUseLegacyStereoPerception(false);
+  return std::unique_ptr<RDKit::RWMol>(RDKit::SmilesToMol(smiles));
+}
+
+} // namespace
+
 std::string rdkitCanonical(const std::string& smiles)
 {
-  std::unique_ptr<RDKit::RWMol> mol(RDKit::SmilesToMol(smiles));
+  std::unique_ptr<RDKit::RWMol> mol = parse(smiles);
   return mol ? RDKit::MolToSmiles(*mol) : std::string();
 }
 
 std::map<std::string, int> rdkitFormula(const std::string& smiles)
 {
   std::map<std::string, int> counts;
-  std::unique_ptr<RDKit::RWMol> mol(RDKit::SmilesToMol(smiles));
+  std::unique_ptr<RDKit::RWMol> mol = parse(smiles);
   if (!mol)
     return counts;
   for (const RDKit::Atom* atom : mol->atoms()) {

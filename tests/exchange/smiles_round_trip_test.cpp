@@ -46,6 +46,10 @@ constexpr SmilesCase cases[] = {
   { "halides", "FC(F)(Cl)Br" },
   { "lithium_hydride", "[LiH]" },
   { "water", "O" },
+  { "stereo_centre", "C[C@H](O)F" },
+  { "other_stereo_centre", "C[C@@H](O)CC" },
+  { "trans_butene", "C/C=C/C" },
+  { "cis_difluoroethene", "F/C=C\\F" },
 };
 
 class SmilesRoundTrip
