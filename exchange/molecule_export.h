@@ -14,6 +14,7 @@ class tStructure;
 /// or joined by bonds, each atom written once), all of them together for MOL, XYZ and PDB.
 /// Coordinates in Ångström (drawing units x 1.53 / scale, y up, z from the depth). Text atoms,
 /// labels and graphic symbols are left out. SDF and MOL records are named by the document's title.
+/// XYZ lists every atom, so the hydrogens the drawing writes as text get positions (RDKit's).
 std::string exportDrawing(const tDrawing& drawing, ExchangeFormat format);
 
 /// The same for one structure, its record named name.

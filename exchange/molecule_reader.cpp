@@ -7,6 +7,8 @@
 #include "exchange/rdkit_bridge.h"
 #include "exchange/record_builder.h"
 #include "exchange/xyz_reader.h"
+#include "model/atom.h"
+#include "model/defaults.h"
 #include "platform/checked.h"
 
 #include <GraphMol/Depictor/RDDepictor.h>
@@ -168,24 +170,18 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOp
   std::istringstream in{ std::string(text) };
   unsigned int line = 0;
   while (true) {
-    // Skip the blank lines between records; stop at the end of the input.
-    std::streampos start = in.tellg();
-    unsigned int startLine = line;
+    // A record starts right here (its first line, the name, may be blank); only blank lines
+    // up to the end of the input make no record.
+    const std::streampos start = in.tellg();
+    const unsigned int startLine = line;
     std::string probe;
     bool more = false;
-    while (std::getline(in, probe)) {
-      if (!isBlank(probe)) {
-        more = true;
-        break;
-      }
-      start = in.tellg();
-      startLine = ++line;
-    }
+    while (!more && std::getline(in, probe))
+      more = !isBlank(probe);
     if (!more)
       break;
     in.clear();
     in.seekg(start);
-    line = startLine;
     std::unique_ptr<RDKit::RWMol> mol;
     try {
       mol.reset(RDKit::MolDataStreamToMol(in, line, false, false, true));
@@ -334,6 +330,8 @@ std::string placeSmiles(std::string_view smiles, double x, double y, const Impor
       a.z -= cz / n;
     }
     std::unique_ptr<tDrawing> built = buildDrawing({ m }, false);
+    for (tXY* a : built->Atoms)
+      a->SetFont(messageFont()); // the font new atoms of the current document take
     mergeDrawing(*target, *built);
   } catch (const InputError& e) {
     return firstLine(e.what);

@@ -57,6 +57,8 @@ std::string recordText(const MoleculeRecord& record, ExchangeFormat format, cons
     case ExchangeFormat::Xyz: {
       std::unique_ptr<RDKit::RWMol> mol = toRDKit(record);
       mol->setProp(RDKit::common_properties::_Name, name);
+      // An XYZ file lists every atom: the hydrogens the drawing shows as text get positions.
+      RDKit::MolOps::addHs(*mol, false, true);
       return RDKit::MolToXYZBlock(*mol);
     }
     case ExchangeFormat::Pdb: {

@@ -74,6 +74,21 @@ TEST_F(FileExport, SdfHasOneRecordPerStructureNamedByTheTitle)
   EXPECT_EQ(back.drawing->Groups.At(1)->Atoms.At(0)->mult(), 3);
 }
 
+TEST_F(FileExport, RecordsWithoutANameReadBack)
+{
+  // Without a title each record starts with a blank name line.
+  formaldehyde();
+  tAtm* n = atom(7, 100, 0);
+  piece({ n });
+  const std::string sdf = exportDrawing(doc, ExchangeFormat::Sdf);
+  ASSERT_EQ(sdf.front(), '\n');
+  ImportResult back = readMolecules(sdf, ExchangeFormat::Sdf, "x.sdf");
+  setCurrentDrawing(&doc);
+  ASSERT_TRUE(back.drawing) << back.message;
+  EXPECT_EQ(back.drawing->Groups.Count(), 2);
+  EXPECT_EQ(back.drawing->Atoms.Count(), 3);
+}
+
 TEST_F(FileExport, LargeMoleculesGoToV3000)
 {
   // A chain of 1000 carbons is more than a V2000 counts line holds.
@@ -92,10 +107,13 @@ TEST_F(FileExport, XyzAndSmilesOfTheDrawnMolecule)
 {
   formaldehyde();
   const std::vector<std::string> xyz = lines(exportDrawing(doc, ExchangeFormat::Xyz));
-  ASSERT_EQ(xyz.size(), 4u);
-  EXPECT_EQ(xyz[0], "2");
+  // Every atom is listed: the carbon's two hydrogens get positions of their own.
+  ASSERT_EQ(xyz.size(), 6u);
+  EXPECT_EQ(xyz[0], "4");
   EXPECT_EQ(xyz[2].substr(0, 1), "C");
   EXPECT_NE(xyz[3].find("1.530000"), std::string::npos);
+  EXPECT_EQ(xyz[4].substr(0, 1), "H");
+  EXPECT_EQ(xyz[5].substr(0, 1), "H");
   EXPECT_EQ(exportDrawing(doc, ExchangeFormat::Smiles), "C=O\n");
   EXPECT_EQ(canonicalSmiles(*doc.Groups.At(0)), "C=O");
 }
