@@ -3,6 +3,7 @@
 // fault anywhere leaves no trace in any document.
 #include "document/drawing.h"
 #include "document/file_format.h"
+#include "exchange/large_stack.h"
 #include "exchange/molecule_import.h"
 #include "exchange/rdkit_bridge.h"
 #include "exchange/record_builder.h"
@@ -266,7 +267,8 @@ ImportResult readMolecules(std::string_view text,
   silenceRDKit();
   ImportResult result;
   try {
-    std::vector<MoleculeRecord> molecules = readRecords(text, format, options);
+    std::vector<MoleculeRecord> molecules;
+    runWithLargeStack([&] { molecules = readRecords(text, format, options); });
     for (MoleculeRecord& m : molecules)
       toDrawingUnits(m);
     result.drawing = buildDrawing(molecules);

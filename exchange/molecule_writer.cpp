@@ -2,6 +2,7 @@
 // and RDKit writes the text.
 #include "document/drawing.h"
 #include "exchange/canonical_smiles.h"
+#include "exchange/large_stack.h"
 #include "exchange/molecule_export.h"
 #include "exchange/rdkit_bridge.h"
 #include "exchange/structure_record.h"
@@ -79,26 +80,34 @@ std::string exportStructure(const tStructure& structure,
                             const std::string& name)
 {
   silenceRDKit();
-  return recordText(structureRecord(structure), format, name);
+  std::string text;
+  runWithLargeStack([&] { text = recordText(structureRecord(structure), format, name); });
+  return text;
 }
 
 std::string exportDrawing(const tDrawing& drawing, ExchangeFormat format)
 {
   silenceRDKit();
-  // SDF and SMILES keep one record per molecule; the other formats hold one molecule, so the
-  // whole document's element atoms go in it together.
-  if (format != ExchangeFormat::Sdf && format != ExchangeFormat::Smiles)
-    return recordText(structureRecord(drawing), format, drawing.title);
   std::string text;
-  for (const MoleculeRecord& record : documentRecords(drawing))
-    text += recordText(record, format, drawing.title);
+  runWithLargeStack([&] {
+    // SDF and SMILES keep one record per molecule; the other formats hold one molecule, so the
+    // whole document's element atoms go in it together.
+    if (format != ExchangeFormat::Sdf && format != ExchangeFormat::Smiles) {
+      text = recordText(structureRecord(drawing), format, drawing.title);
+      return;
+    }
+    for (const MoleculeRecord& record : documentRecords(drawing))
+      text += recordText(record, format, drawing.title);
+  });
   return text;
 }
 
 std::string canonicalSmiles(const tStructure& structure)
 {
   silenceRDKit();
-  return smilesOf(structureRecord(structure));
+  std::string smiles;
+  runWithLargeStack([&] { smiles = smilesOf(structureRecord(structure)); });
+  return smiles;
 }
 
 } // namespace trelvix
