@@ -160,8 +160,8 @@ BENCHMARK(BM_WriteSdfRecords)
 void BM_WritePolyeneMolfile(benchmark::State& state)
 {
   ModelDefaultsScope defaults;
-  ImportResult r =
-    readMolecules(polyeneMolfile(static_cast<int>(state.range(0))), ExchangeFormat::Mol, "bench");
+  ImportResult r = readMolecules(
+    chainMolfile(static_cast<int>(state.range(0)), true), ExchangeFormat::Mol, "bench");
   for (auto _ : state)
     benchmark::DoNotOptimize(exportDrawing(*r.drawing, ExchangeFormat::Mol));
   state.SetComplexityN(state.range(0));
