@@ -1,6 +1,6 @@
 // Cost of the force field and the optimiser over a ladder of molecules: the strain energy of a
 // built document, one atom relaxation, and a whole Optimize Geometry run.
-#include "document/commands.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "mechanics/force_field.h"
 #include "mechanics/optimiser.h"

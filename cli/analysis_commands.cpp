@@ -140,7 +140,6 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   print(json);
   if (options.reportOutput.empty())
     return 0;
-  installReactionReport();
   drawing.CreateReport(options.T, options.P);
   return session.save(drawing, options.reportOutput) ? 0 : userError;
 }

@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "commands/core_init.h"
 #include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
@@ -11,6 +12,7 @@ namespace trelvix {
 
 CliSession::CliSession()
 {
+  initialiseCore();
   setCurrentShell(&m_shell);
 }
 

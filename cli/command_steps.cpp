@@ -1,112 +1,166 @@
+// The build steps of the command line, read by hand (any length, no recursion) and performed
+// through the command layer as the main window performs its commands.
 #include "cli/command_steps.h"
 
 #include "cli/optimize_command.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
+#include "document/build_codes.h"
 #include "document/drawing.h"
-#include "model/atom.h"
-#include "platform/scripted_shell.h"
+#include "mechanics/stop_tool.h"
+#include "model/element_table.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <regex>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace trelvix {
 
 namespace {
 
-// The longest text each comment field holds (the file keeps them zero-terminated).
-constexpr std::size_t titleLength = 95;
-constexpr std::size_t notesLength = 319;
-
-bool commentStep(tDrawing& d, const std::string& step)
+/// A whole unsigned number of at most five digits (codes, elements).
+std::optional<int> smallNumber(std::string_view text)
 {
-  struct Field
-  {
-    const char* prefix;
-    std::string tDrawing::*text;
-    std::size_t length;
+  if (text.empty() || text.size() > 5)
+    return std::nullopt;
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
+
+/// A coordinate: an optional minus, digits, and optionally a point and more digits.
+std::optional<double> coordinate(std::string_view text)
+{
+  std::string_view digits = text;
+  if (!digits.empty() && digits.front() == '-')
+    digits.remove_prefix(1);
+  const std::size_t point = digits.find('.');
+  const std::string_view whole = digits.substr(0, point);
+  const std::string_view fraction =
+    point == std::string_view::npos ? std::string_view("0") : digits.substr(point + 1);
+  const auto allDigits = [](std::string_view s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
   };
-  static const Field fields[] = { { "title:", &tDrawing::title, titleLength },
-                                  { "author:", &tDrawing::author, titleLength },
-                                  { "notes:", &tDrawing::notes, notesLength } };
-  for (const Field& f : fields) {
-    const std::string prefix = f.prefix;
-    if (step.rfind(prefix, 0) == 0) {
-      d.*f.text = step.substr(prefix.size(), f.length);
-      d.savedFlag = 0;
-      return true;
-    }
+  if (!allDigits(whole) || !allDigits(fraction))
+    return std::nullopt;
+  // A number beyond any double is no point of the page.
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+/// "WHAT@X,Y" split at the last '@'.
+struct AtPoint
+{
+  std::string_view what;
+  double x = 0;
+  double y = 0;
+};
+
+std::optional<AtPoint> atPoint(std::string_view step)
+{
+  const std::size_t at = step.rfind('@');
+  if (at == std::string_view::npos)
+    return std::nullopt;
+  const std::string_view point = step.substr(at + 1);
+  const std::size_t comma = point.find(',');
+  if (comma == std::string_view::npos)
+    return std::nullopt;
+  const std::optional<double> x = coordinate(point.substr(0, comma));
+  const std::optional<double> y = coordinate(point.substr(comma + 1));
+  if (!x || !y)
+    return std::nullopt;
+  return AtPoint{ step.substr(0, at), *x, *y };
+}
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool isKeyName(std::string_view key)
+{
+  if (key == "Delete")
+    return true;
+  return key.size() == 1 &&
+         (std::isdigit(static_cast<unsigned char>(key[0])) ||
+          std::isupper(static_cast<unsigned char>(key[0])) || key[0] == '+' || key[0] == '-');
+}
+
+/// One step performed; nullopt when it cannot be read.
+std::optional<CommandResult> performStep(CommandLayer& layer, const std::string& step)
+{
+  if (step == "protons2d")
+    return layer.AddProtons2D();
+  if (step == "protons3d")
+    return layer.AddProtons3D();
+  if (step == "noprotons")
+    return layer.RemoveProtons();
+  if (const std::optional<OptimiseCommand> command = optimizeStepCommand(step)) {
+    StopTool stop;
+    return layer.Optimize(*command, stop);
   }
-  return false;
+  for (const std::string_view prefix : { "title:", "author:", "notes:" }) {
+    if (!startsWith(step, prefix))
+      continue;
+    const tDrawing& d = layer.drawing();
+    std::string title = d.title, author = d.author, notes = d.notes;
+    std::string& field = prefix == "title:" ? title : prefix == "author:" ? author : notes;
+    field = step.substr(prefix.size());
+    return layer.SetComments(title, author, notes);
+  }
+
+  const std::optional<AtPoint> p = atPoint(step);
+  if (!p)
+    return std::nullopt;
+  const std::string_view what = p->what;
+  if (const std::optional<int> code = smallNumber(what)) {
+    if (!isBuildCode(*code))
+      return std::nullopt;
+    return layer.BuildAt(p->x, p->y, *code);
+  }
+  for (const std::string_view prefix : { "atom:", "branch:" }) {
+    if (!startsWith(what, prefix))
+      continue;
+    const std::optional<int> z = smallNumber(what.substr(prefix.size()));
+    if (!z || *z < 1 || *z > maxElement)
+      return std::nullopt;
+    return prefix == "atom:" ? layer.AddAtom(*z, p->x, p->y) : layer.BranchAtom(*z, p->x, p->y);
+  }
+  if (startsWith(what, "key:")) {
+    const std::string_view key = what.substr(4);
+    if (!isKeyName(key))
+      return std::nullopt;
+    CommandResult result = layer.KeyUp(key, p->x, p->y);
+    if (!result.known)
+      return std::nullopt;
+    return result;
+  }
+  for (const auto& [prefix, code] : { std::pair<std::string_view, int>{ "label:", 607 },
+                                      std::pair<std::string_view, int>{ "formula:", 608 } }) {
+    if (startsWith(what, prefix))
+      return layer.AddText(code, std::string(what.substr(prefix.size())), p->x, p->y);
+  }
+  return std::nullopt;
 }
 
 } // namespace
 
-std::string runBuildSteps(CommandLayer& layer,
-                          const std::vector<std::string>& steps,
-                          bool& messageShown)
+StepsOutcome runBuildSteps(CommandLayer& layer, const std::vector<std::string>& steps)
 {
-  static const std::regex press(R"(^(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
-  static const std::regex atomStep(R"(^(atom|branch):(\d+)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
-  static const std::regex keyStep(
-    R"(^key:(Delete|[0-9A-Z+-])@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
-  static const std::regex textStep(R"(^(label|formula):(.*)@(-?\d+(?:\.\d+)?),(-?\d+(?:\.\d+)?)$)");
-  auto& shell = dynamic_cast<ScriptedShell&>(currentShell());
-  messageShown = false;
   for (const std::string& step : steps) {
-    const std::size_t before = shell.messages().size();
-    std::smatch m;
-    if (std::regex_match(step, m, press)) {
-      const long code = std::strtol(m[1].str().c_str(), nullptr, 10);
-      if (code > 65535)
-        return step;
-      layer.BuildAt(std::strtod(m[2].str().c_str(), nullptr),
-                    std::strtod(m[3].str().c_str(), nullptr),
-                    static_cast<int>(code));
-    } else if (std::regex_match(step, m, atomStep)) {
-      const long z = std::strtol(m[2].str().c_str(), nullptr, 10);
-      if (z < 1 || z > 103)
-        return step;
-      const double x = std::strtod(m[3].str().c_str(), nullptr);
-      const double y = std::strtod(m[4].str().c_str(), nullptr);
-      if (m[1] == "atom")
-        layer.AddAtom(static_cast<int>(z), x, y);
-      else
-        layer.BranchAtom(static_cast<int>(z), x, y);
-    } else if (std::regex_match(step, m, keyStep)) {
-      if (!layer.KeyUp(m[1].str(),
-                       std::strtod(m[2].str().c_str(), nullptr),
-                       std::strtod(m[3].str().c_str(), nullptr)))
-        return step;
-    } else if (std::regex_match(step, m, textStep)) {
-      // The label command, then the text typed into the text editor.
-      layer.BuildAt(std::strtod(m[3].str().c_str(), nullptr),
-                    std::strtod(m[4].str().c_str(), nullptr),
-                    m[1] == "label" ? 607 : 608);
-      if (tLAtm* text = layer.textToEdit())
-        text->SetSymbol(m[2].str());
-    } else if (step == "protons2d") {
-      layer.AddProtons2D();
-    } else if (step == "protons3d") {
-      layer.AddProtons3D();
-    } else if (step == "noprotons") {
-      layer.RemoveProtons();
-    } else if (optimizeStep(layer.drawing(), step)) {
-      // the geometry command ran on the document being built
-    } else if (!commentStep(layer.drawing(), step)) {
-      return step;
-    }
+    const std::optional<CommandResult> result = performStep(layer, step);
+    if (!result)
+      return { StepsOutcome::Status::Unreadable, step };
     // A step that showed a message could not act, unless the message was a question answered
     // Yes (it then went on).
-    const auto& shown = shell.messages();
-    const bool refused = std::any_of(
-      shown.begin() + static_cast<std::ptrdiff_t>(before),
-      shown.end(),
-      [](const ScriptedShell::Message& message) { return message.answer != MessageAnswer::Yes; });
-    if (refused) {
-      messageShown = true;
-      return {};
-    }
+    if (!result->acted())
+      return { StepsOutcome::Status::Failed, step };
   }
   return {};
 }

@@ -8,7 +8,7 @@
 #include "cli/document_json.h"
 #include "cli/optimize_command.h"
 #include "cli/render_command.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "model/defaults.h"
 
@@ -52,15 +52,20 @@ int runBuild(trelvix::CliSession& session,
   if (yes)
     session.shell().setDefaultYesNo(trelvix::MessageAnswer::Yes);
   trelvix::CommandLayer layer(std::move(drawing));
-  bool messageShown = false;
-  const std::string unread = trelvix::runBuildSteps(layer, steps, messageShown);
+  // Nothing will undo the steps: no undo copy per step, so building stays linear in its steps.
+  layer.setUndoCopies(false);
+  const trelvix::StepsOutcome outcome = trelvix::runBuildSteps(layer, steps);
   session.flushMessages();
-  if (!unread.empty()) {
-    std::cerr << "Unknown build step: " << unread << '\n';
+  using Status = trelvix::StepsOutcome::Status;
+  if (outcome.status == Status::Unreadable) {
+    std::cerr << "Unknown build step: " << outcome.step << '\n';
     return usageError;
   }
-  if (messageShown)
-    return userError; // a step could not act; its message says why
+  if (outcome.status == Status::Failed) {
+    // The step could not act; the program's message above says why.
+    std::cerr << "The step " << outcome.step << " could not act\n";
+    return userError;
+  }
   return session.save(layer.drawing(), output) ? 0 : userError;
 }
 

@@ -2,11 +2,9 @@
 #include "cli/optimize_command.h"
 
 #include "cli/cli_session.h"
+#include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "mechanics/optimiser.h"
 #include "mechanics/stop_tool.h"
-#include "platform/checked.h"
-#include "platform/shell.h"
 
 #include <cstdio>
 #include <iostream>
@@ -39,20 +37,6 @@ const Method* findMethod(const std::string& name)
   return nullptr;
 }
 
-// Runs the command; false (the document as far as it got, the message shown) on an arithmetic
-// overflow.
-bool optimise(tDrawing& drawing, OptimiseCommand command, const OptimiseProgress& progress)
-{
-  StopTool stop;
-  try {
-    optimizeGeometry(drawing, command, stop, progress);
-  } catch (const OverflowError& e) {
-    showMessage(e.what());
-    return false;
-  }
-  return true;
-}
-
 } // namespace
 
 int runOptimize(CliSession& session,
@@ -79,32 +63,34 @@ int runOptimize(CliSession& session,
       std::cerr << line;
     };
   }
-  const bool done = optimise(*drawing, m->command, report);
+  CommandLayer layer(std::move(drawing));
+  layer.setUndoCopies(false);
+  StopTool stop;
+  const CommandResult result = layer.Optimize(m->command, stop, report);
   session.flushMessages();
-  if (!done)
-    return 1; // nothing is written over the output
-  drawing->showenergy(8, 2);
-  std::cout << drawing->energyText.str() << '\n';
-  return session.save(*drawing, output) ? 0 : 1;
+  if (!result.message.empty())
+    return 1; // an overflow: nothing is written over the output
+  layer.drawing().showenergy(8, 2);
+  std::cout << layer.drawing().energyText.str() << '\n';
+  return session.save(layer.drawing(), output) ? 0 : 1;
 }
 
-bool optimizeStep(tDrawing& drawing, const std::string& step)
+std::optional<OptimiseCommand> optimizeStepCommand(const std::string& step)
 {
   const std::string prefix = "optimize";
   if (step.rfind(prefix, 0) != 0)
-    return false;
+    return std::nullopt;
   std::string name = step.substr(prefix.size());
   if (name.empty())
     name = prefix;
   else if (name.front() == ':')
     name.erase(0, 1);
   else
-    return false;
+    return std::nullopt;
   const Method* m = findMethod(name);
   if (!m)
-    return false;
-  optimise(drawing, m->command, {});
-  return true;
+    return std::nullopt;
+  return m->command;
 }
 
 } // namespace trelvix

@@ -1,8 +1,8 @@
 #include "cli/render_command.h"
 
 #include "cli/cli_session.h"
-#include "cli/render_file.h"
 #include "document/drawing.h"
+#include "platform/qt/render_file.h"
 
 #include <QGuiApplication>
 #include <cerrno>
@@ -80,11 +80,11 @@ int runRender(CliSession& session,
   char* argv[] = { name, nullptr };
   QGuiApplication app(argc, argv);
 
-  const bool written =
+  const std::string failure =
     renderFile(*drawing, output, png ? RenderFormat::Png : RenderFormat::Svg, width, height);
   session.flushMessages();
-  if (!written) {
-    std::cerr << "Cannot write " << output << '\n';
+  if (!failure.empty()) {
+    std::cerr << failure << '\n';
     return userError;
   }
   return 0;

@@ -58,6 +58,11 @@ public:
   /// True while a long command runs; every other command is refused meanwhile.
   bool busy() const { return m_busy; }
 
+  /// Whether every edit takes an undo copy first (the window). A batch of edits with nothing to
+  /// undo them (the command line's build) turns them off: one copy taken at the first edit is
+  /// what an arithmetic overflow rolls back to.
+  void setUndoCopies(bool on);
+
   // ---- Build codes and the pending code
   /// What the next left press in drawing mode places; 0 for nothing.
   std::uint16_t pendingBuildCode() const { return m_pending; }
@@ -127,9 +132,11 @@ public:
   /// Open: replaces the document with the one read from path (name cut to 255 characters); on
   /// failure the current document stays and the loader's message is in the result.
   CommandResult OpenDocument(const std::string& path);
-  /// Writes the document under path (its name becomes path, cut to 79 characters); a failed save
+  /// Writes the document under path (its name becomes the file name of path); a failed save
   /// keeps the old file, the old name and the saved flag, and says why.
   CommandResult SaveDocument(const std::string& path);
+  /// The file the document was read from or last saved to; empty for a new document.
+  const std::string& documentPath() const { return m_path; }
   /// Replaces the document with drawing (an imported or converted one).
   CommandResult ReplaceDocument(std::unique_ptr<tDrawing> drawing);
 
@@ -146,13 +153,30 @@ public:
   void setEditedAtom(tXY* atom);
 
 private:
-  struct Impl;
-  CommandResult perform(const std::function<void()>& edit, bool keepLinkAtoms = false);
+  /// How perform runs an edit.
+  struct Perform
+  {
+    bool keepLinkAtoms = false; ///< the atoms held by Link Atoms stay held
+    bool snapshot = true;       ///< an undo copy is taken first
+    bool enableUndo = true;     ///< the Undo item is enabled (caption "Undo")
+    bool longRun = false;       ///< the layer is busy while the edit runs
+  };
+  /// Every edit: refused while busy; the undo copy, then the edit; an arithmetic overflow puts
+  /// the document back and says "Arithmetic overflow"; then the editor references are checked,
+  /// a repaint asked for and the observers told.
+  CommandResult perform(const std::function<void()>& edit, Perform how);
+  CommandResult perform(const std::function<void()>& edit) { return perform(edit, Perform{}); }
+  CommandResult refused() const;
+  /// One press of Link Atoms at (x, y).
+  void linkAtoms(double x, double y);
   void replace(std::unique_ptr<tDrawing> drawing);
   void forgetEditorObjects();
   void forgetMissingObjects();
-  void notifyChanged(bool replaced);
+  /// The document's own record of the edited group, which the model asks about.
+  void syncEditorState();
+  void notifyEdited(bool replaced, bool savedBefore);
   void enableUndo();
+  void tell(const std::function<void(CommandObserver&)>& call);
 
   std::unique_ptr<tDrawing> m_drawing;
   std::unique_ptr<tDrawing> m_undo;
@@ -161,11 +185,14 @@ private:
   std::uint16_t m_pending = 0;
   EditorMode m_mode = EditorMode::Drawing;
   bool m_busy = false;
+  bool m_undoCopies = true;
+  std::string m_path;
   bool m_undoEnabled = false;
   int m_undoTag = -1;
   tXY* m_link1 = nullptr;
   tXY* m_link2 = nullptr;
   tLAtm* m_text = nullptr;
+  tLAtm* m_placedText = nullptr;
   tStructure* m_editedGroup = nullptr;
   tXY* m_editedAtom = nullptr;
 };

@@ -23,7 +23,11 @@ struct CommandResult
   MessageAnswer answer = MessageAnswer::Ok;
 
   /// The command acted: it was not refused and showed no message except a question answered Yes.
-  bool acted() const { return !refused && known && message.empty(); }
+  bool acted() const
+  {
+    return !refused && known && message.empty() &&
+           (question.empty() || answer == MessageAnswer::Yes);
+  }
 };
 
 /// Told of every change the command layer makes; the window keeps its caption, menus and

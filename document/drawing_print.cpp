@@ -3,6 +3,7 @@
 #include "document/symbol.h"
 #include "model/atom.h"
 #include "model/list_drawing.h"
+#include "platform/checked.h"
 #include "platform/shell.h"
 
 #include <vector>
@@ -97,30 +98,39 @@ void tDrawing::printView(Canvas& canvas, int view)
   kept.reserve(static_cast<std::size_t>(Atoms.Count()));
   for (tXY* a : Atoms)
     kept.push_back({ a, { a->x3, a->y3, a->z3 }, { a->savedX3, a->savedY3, a->savedZ3 } });
+  const auto putBack = [&] {
+    for (const Kept& k : kept) {
+      tXY& a = *k.atom;
+      a.x3 = k.now[0];
+      a.y3 = k.now[1];
+      a.z3 = k.now[2];
+      a.savedX3 = k.saved[0];
+      a.savedY3 = k.saved[1];
+      a.savedZ3 = k.saved[2];
+      a.update3d();
+    }
+    Bonds.Update();
+    viewMode = static_cast<std::uint8_t>(view);
+  };
   const int single = view - 100;
   viewMode = static_cast<std::uint8_t>(single);
-  frame();
-  const double w = BoxWidth();
-  Move(-0.75 * w, 0, 0);
-  Tilt(0, 5);
-  printLabels(Atoms, canvas, Atoms.colour);
-  printPasses(canvas, single);
-  Move(1.5 * w, 0, 0);
-  Tilt(0, -10);
-  printPasses(canvas, single);
-  for (const Kept& k : kept) {
-    tXY& a = *k.atom;
-    a.x3 = k.now[0];
-    a.y3 = k.now[1];
-    a.z3 = k.now[2];
-    a.savedX3 = k.saved[0];
-    a.savedY3 = k.saved[1];
-    a.savedZ3 = k.saved[2];
-    a.update3d();
+  try {
+    frame();
+    const double w = BoxWidth();
+    Move(-0.75 * w, 0, 0);
+    Tilt(0, 5);
+    printLabels(Atoms, canvas, Atoms.colour);
+    printPasses(canvas, single);
+    Move(1.5 * w, 0, 0);
+    Tilt(0, -10);
+    printPasses(canvas, single);
+  } catch (const OverflowError&) {
+    // A model too far off the page for the pair: it stays as it was, view included.
+    putBack();
+    throw;
   }
-  Bonds.Update();
+  putBack();
   printLabels(Atoms, canvas, Atoms.colour);
-  viewMode = static_cast<std::uint8_t>(view);
 }
 
 void tDrawing::print(Canvas& canvas)

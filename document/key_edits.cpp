@@ -1,9 +1,8 @@
 // The keys that edit the atom or bond under the pointer.
-#include "document/commands.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"
-#include "platform/shell.h"
 
 namespace trelvix {
 
@@ -140,37 +139,26 @@ tXY* atomUnder(const tDrawing& doc, const KeyRow& row, double x, double y)
 
 } // namespace
 
-bool CommandLayer::keyEdit(std::string_view key, double x, double y)
+KeyUndo keyUndo(std::string_view key)
 {
   const KeyRow* row = findKey(key);
   if (!row)
-    return false;
-  tDrawing& doc = *m_drawing;
+    return KeyUndo::Unknown;
+  // Charges are not undone: no undo copy is taken.
+  return row->edit == Edit::Charge ? KeyUndo::None : KeyUndo::Snapshot;
+}
+
+void applyKey(tDrawing& doc, std::string_view key, double x, double y)
+{
+  const KeyRow* row = findKey(key);
+  if (!row)
+    return;
   if (actsOnBond(row->edit)) {
     if (tLink* bond = bondUnder(x, y))
       editBond(*row, doc, *bond);
   } else if (tXY* atom = atomUnder(doc, *row, x, y)) {
     editAtom(*row, doc, *atom);
   }
-  return true;
-}
-
-bool CommandLayer::KeyUp(std::string_view key, double x, double y)
-{
-  const KeyRow* row = findKey(key);
-  if (!row) {
-    currentShell().requestRepaint();
-    return false;
-  }
-  if (row->edit == Edit::Charge) {
-    // Charges are not undone: no undo copy is taken.
-    keyEdit(key, x, y);
-    m_drawing->update();
-    currentShell().requestRepaint();
-    return true;
-  }
-  perform([&] { keyEdit(key, x, y); });
-  return true;
 }
 
 } // namespace trelvix

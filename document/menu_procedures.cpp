@@ -1,7 +1,9 @@
 // The building procedures behind the menus: each places a piece at the click point or attaches it
 // to the atom under the pointer, on the current document.
+#include "document/menu_procedures.h"
+
 #include "document/arrows.h"
-#include "document/commands.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"
@@ -14,6 +16,7 @@
 #include "model/structure_atom.h"
 #include "platform/shell.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trelvix {
@@ -63,15 +66,6 @@ void doubleBondElement(int z, double x, double y)
   bond->normalize(1);
 }
 
-// A carbon linked and written with its hydrogens: CH3.
-void methylGroup(double x, double y)
-{
-  tLink* bond = linkElement(6, x, y);
-  if (!bond)
-    return;
-  bond->Atm2->ChangeStyle(2, false);
-}
-
 /// The groups made by one link: the element, and whether the bond is double.
 struct OneAtomGroup
 {
@@ -97,7 +91,9 @@ constexpr OneAtomGroup oneAtomGroups[] = {
   { 555, 16, true },  // =S
 };
 
-bool oneAtomGroup(int code, double x, double y)
+} // namespace
+
+bool placeOneAtomGroup(int code, double x, double y)
 {
   for (const OneAtomGroup& g : oneAtomGroups) {
     if (g.code != code)
@@ -111,33 +107,58 @@ bool oneAtomGroup(int code, double x, double y)
   return false;
 }
 
-void addAlkane(int n, double x, double y)
+bool placeRing(int code, double x, double y)
 {
-  placePiece(std::make_unique<tChain>(n),
-             [&](tStructure& chain) { static_cast<tChain&>(chain).Add(x, y); });
+  // Ring sizes 3..10 from codes 151..158; the boat and the chair are the six-ring shaped in 3D.
+  const int size = code == 159 ? 16 : code == 161 ? 26 : code - 148;
+  dropRing(size, x, y);
+  return true;
 }
 
-void alkylBranch(int n, double x, double y)
+bool placeAlkane(int code, double x, double y)
+{
+  placePiece(std::make_unique<tChain>(code - 499),
+             [&](tStructure& chain) { static_cast<tChain&>(chain).Add(x, y); });
+  return true;
+}
+
+bool placeBranchElement(int code, double x, double y)
+{
+  linkElement(code == 522 ? 1 : 6, x, y);
+  return true;
+}
+
+bool placeMethyl(int, double x, double y)
+{
+  if (tLink* bond = linkElement(6, x, y))
+    bond->Atm2->ChangeStyle(2, false); // written with its hydrogens: CH3
+  return true;
+}
+
+bool placeAlkylBranch(int code, double x, double y)
 {
   if (!hasAtoms(MessageIcon::Information, "No Atoms to link"))
-    return;
-  placePiece(std::make_unique<tChain>(n),
+    return true;
+  const int carbons = code == 531 ? 10 : code - 510;
+  placePiece(std::make_unique<tChain>(carbons),
              [&](tStructure& chain) { static_cast<tChain&>(chain).link(x, y); });
+  return true;
 }
 
-void addBenzene(double x, double y)
+bool placeBenzene(int, double x, double y)
 {
   placePiece(std::make_unique<tBenzene>(),
              [&](tStructure& benzene) { static_cast<tBenzene&>(benzene).Add(x, y); });
+  return true;
 }
 
 // The symbol tools: arrows and the triangle are centred on the point, arcs start there.
-void addSymbol(int code, double x, double y)
+bool placeSymbol(int code, double x, double y)
 {
   static constexpr std::uint16_t kinds[] = { 102, 103, 104, 105, 109, 109, 109, 109, 108, 106 };
   std::unique_ptr<tSymbol> symbol = makeSymbol(kinds[code - 720]);
   if (!symbol)
-    return;
+    return true;
   if (code == 729)
     symbol->setPenStyle(3);
   if (auto* arc = dynamic_cast<tArcArrow*>(symbol.get())) {
@@ -149,9 +170,8 @@ void addSymbol(int code, double x, double y)
     }
   }
   placePiece(std::move(symbol), [&](tStructure& s) { s.Add(x, y); });
+  return true;
 }
-
-} // namespace
 
 void addLoneAtom(int z, double x, double y)
 {
@@ -195,35 +215,36 @@ void linkElementAt(int z, double x, double y)
     linkElement(z, x, y);
 }
 
-void buildProcedure(int code, double x, double y)
+namespace {
+
+bool areBonded(const tDrawing& drawing, const tXY* a, const tXY* b)
 {
-  if (!CurrentDrawing)
-    return;
-  if (code >= 151 && code <= 158)
-    dropRing(code - 148, x, y);
-  else if (code == 159)
-    dropRing(16, x, y);
-  else if (code == 161)
-    dropRing(26, x, y);
-  else if (code >= 501 && code <= 509)
-    addAlkane(code - 499, x, y);
-  else if (code == 511)
-    linkElement(6, x, y);
-  else if (code >= 512 && code <= 519)
-    alkylBranch(code - 510, x, y);
-  else if (code == 531)
-    alkylBranch(10, x, y);
-  else if (code == 522)
-    linkElement(1, x, y);
-  else if (code == 523 || code == 499)
-    methylGroup(x, y);
-  else if (oneAtomGroup(code, x, y) || addMolecule(code, x, y) || addSubstituent(code, x, y) ||
-           ringProcedure(code, x, y))
-    return;
-  else if (code == 701)
-    addBenzene(x, y);
-  else if (code >= 720 && code <= 729)
-    addSymbol(code, x, y);
+  return std::any_of(drawing.Bonds.begin(), drawing.Bonds.end(), [&](const tLink* bond) {
+    return (bond->Atm1 == a && bond->Atm2 == b) || (bond->Atm1 == b && bond->Atm2 == a);
+  });
+}
+
+} // namespace
+
+bool linkAtomPair(tDrawing& drawing, tXY* first, tXY* second)
+{
+  if (!first || !second || first == second || areBonded(drawing, first, second))
+    return false;
+  auto* bond = new tbond(first, second);
+  bond->ssingle();
+  drawing.Bonds.Add(bond);
+  // The two atoms are one molecule now: the bond joins the first atom's piece, and the second
+  // atom's piece, when another, merges into it.
+  tStructure* one = drawing.getowner(first);
+  tStructure* other = drawing.getowner(second);
+  if (one && other && one != other) {
+    one->Atoms.AddAtoms(&other->Atoms);
+    one->Bonds.AddBonds(&other->Bonds);
+    drawing.RemoveGroup(other);
+  }
+  if (tStructure* owner = one ? one : other)
+    owner->Bonds.Add(bond);
+  return true;
 }
 
 } // namespace trelvix

@@ -1,7 +1,7 @@
 // The Ring menu's Fuse, Branch and Join items and the Benzene menu's Fuse and Branch.
 #include "document/ring_procedures.h"
 
-#include "document/commands.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "document/templates.h"
 #include "model/bond.h"

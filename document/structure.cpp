@@ -343,4 +343,19 @@ tStructure* tStructure::CloneS() const
   return copy;
 }
 
+namespace {
+GeometryCleanup g_cleanup = nullptr;
+} // namespace
+
+void setGeometryCleanup(GeometryCleanup cleanup)
+{
+  g_cleanup = cleanup;
+}
+
+void tStructure::clean()
+{
+  if (g_cleanup)
+    g_cleanup(*this);
+}
+
 } // namespace trelvix

@@ -70,9 +70,8 @@ public:
   virtual void GetOddBonds();
 
   // Geometry.
-  /// Tidies the 3D geometry by rule: the terminal neighbours of every free element atom move to
-  /// idealised trigonal or tetrahedral places; then the document's bonds to terminal atoms get
-  /// their ideal lengths. No energy is evaluated.
+  /// Tidies the 3D geometry by rule with the clean-up the core's initialisation installs (see
+  /// setGeometryCleanup); nothing before it is installed.
   void clean();
   void scalexy() { Bonds.scaleXY(); }
   void ScaleXH() { Bonds.ScaleXH(); }
@@ -125,5 +124,10 @@ public:
   /// and the document copy carry).
   void copyFragmentData(const tbasefragment& other);
 };
+
+/// The rule-based geometry clean-up lives with the force field in mechanics/, a layer above the
+/// structures that call it; the core's initialisation installs it here.
+using GeometryCleanup = void (*)(tStructure&);
+void setGeometryCleanup(GeometryCleanup cleanup);
 
 } // namespace trelvix

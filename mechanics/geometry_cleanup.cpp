@@ -368,12 +368,12 @@ void cleanAtom(tAtm& A)
 
 } // namespace
 
-void tStructure::clean()
+void cleanGeometry(tStructure& structure)
 {
   if (CurrentDrawing)
     CurrentDrawing->savedFlag = 0;
-  for (int i = 0; i < Atoms.Count(); ++i) {
-    tAtm* A = asAtm(Atoms.At(i));
+  for (int i = 0; i < structure.Atoms.Count(); ++i) {
+    tAtm* A = asAtm(structure.Atoms.At(i));
     if (A && A->isatom() && A->fixedFlag == 0)
       cleanAtom(*A);
   }

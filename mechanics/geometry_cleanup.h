@@ -2,7 +2,14 @@
 
 namespace trelvix {
 
+class tStructure;
 class tXY;
+
+/// Tidies the 3D geometry of structure by rule (tStructure::clean calls it once the core is
+/// initialised): the terminal neighbours of every free element atom move to idealised trigonal or
+/// tetrahedral places; then the document's bonds to terminal atoms get their ideal lengths. No
+/// energy is evaluated.
+void cleanGeometry(tStructure& structure);
 
 /// The placement steps of the geometry clean-up; every placed atom ends one bond length (the
 /// bond-length scale) from the centre, and only the target moves.

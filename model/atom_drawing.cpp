@@ -189,13 +189,13 @@ void tXY::print(Canvas& canvas)
     canvas.text(Point{ at.x - e.width / 2, at.y - e.height / 2 }, text);
   };
 
-  // A formula label of the atom's font, direction and shift flag at anchor; the main canvas gets
-  // its font back afterwards (the label lends it its own to measure with).
+  // A formula label of the atom's font, direction and shift flag at anchor; the canvas gets its
+  // font back afterwards (the label lends it its own to measure with).
   const auto formula = [&](const std::string& text, Point anchor) {
     tLabel label(
-      textDirection, shiftFlag == 2 ? tLabel::Backwards : tLabel::Forwards, 0, font, text);
+      canvas, textDirection, shiftFlag == 2 ? tLabel::Backwards : tLabel::Forwards, 0, font, text);
     label.Formula(canvas, anchor);
-    assignfont(label.previousFont);
+    canvas.setFont(label.previousFont);
   };
 
   switch (style) {
@@ -218,14 +218,14 @@ void tXY::print(Canvas& canvas)
       const std::string text = prefix + sym + (shiftFlag == 2 ? std::string() : hs) + SCharge();
       if (text.empty())
         return;
-      tLabel label(textDirection, tLabel::Forwards, 0, font, text);
-      const Canvas& measure = getcanvas();
+      tLabel label(canvas, textDirection, tLabel::Forwards, 0, font, text);
+      const Canvas& measure = canvas;
       const int prefixWidth = prefix.empty() ? 0 : measure.textExtent(prefix).width;
       const int firstHalf = measure.textExtent(text.substr(0, 1)).width / 2;
       const int symHalf = sym.empty() ? firstHalf : measure.textExtent(sym.substr(0, 1)).width / 2;
       label.Formula(canvas,
                     Point{ at.x - textDirection * prefixWidth + firstHalf - symHalf, at.y });
-      assignfont(label.previousFont);
+      canvas.setFont(label.previousFont);
       return;
     }
     case 5:

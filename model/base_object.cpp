@@ -11,39 +11,10 @@ void tbaseobject::print()
   canvas = &currentShell().mainCanvas();
 }
 
-Canvas& tbaseobject::getcanvas() const
-{
-  return currentShell().mainCanvas();
-}
-
 Canvas& tbaseobject::canvasdc()
 {
   print();
   return *canvas;
-}
-
-FontRecord tbaseobject::assignfont(const FontRecord& font)
-{
-  Canvas& c = getcanvas();
-  const FontRecord old = c.font();
-  c.setFont(font);
-  return old;
-}
-
-Pen tbaseobject::assignpen(const Pen& pen)
-{
-  Canvas& c = getcanvas();
-  const Pen old = c.pen();
-  c.setPen(pen);
-  return old;
-}
-
-Brush tbaseobject::assignbrush(const Brush& brush)
-{
-  Canvas& c = getcanvas();
-  const Brush old = c.brush();
-  c.setBrush(brush);
-  return old;
 }
 
 void tbaseobject::setbrush(BrushStyle style, Colour colour)

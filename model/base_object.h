@@ -15,15 +15,8 @@ public:
 
   /// Binds canvas to the main window's canvas.
   void print();
-  /// The main window's canvas, without binding it.
-  Canvas& getcanvas() const;
   /// Binds canvas as print does and returns it.
   Canvas& canvasdc();
-
-  /// Gives the main canvas the new font, pen or brush and returns the one it had.
-  FontRecord assignfont(const FontRecord& font);
-  Pen assignpen(const Pen& pen);
-  Brush assignbrush(const Brush& brush);
 
   /// Binds canvas, then sets the brush colour and style.
   void setbrush(BrushStyle style, Colour colour);

@@ -4,7 +4,8 @@
 
 namespace trelvix {
 
-tLabel::tLabel(std::int8_t newDirection,
+tLabel::tLabel(Canvas& target,
+               std::int8_t newDirection,
                std::uint16_t newLayout,
                std::int32_t newValue,
                const FontRecord& newFont,
@@ -15,8 +16,10 @@ tLabel::tLabel(std::int8_t newDirection,
   , direction(newDirection)
   , layout(newLayout)
 {
-  previousFont = assignfont(font);
-  textHeight = getcanvas().textExtent(text.str()).height;
+  canvas = &target;
+  previousFont = target.font();
+  target.setFont(font);
+  textHeight = target.textExtent(text.str()).height;
 }
 
 tLabel::~tLabel() = default;

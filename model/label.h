@@ -25,10 +25,11 @@ public:
     Backwards = 2
   };
 
-  /// Stores the fields, makes font the main canvas's font (previousFont keeps the one it had; the
-  /// main canvas is left with the label's font) and measures textHeight with it. The text keeps
-  /// its first 64 characters.
-  tLabel(std::int8_t direction,
+  /// Stores the fields, makes font the font of canvas, the canvas the label measures and draws on
+  /// (previousFont keeps the one it had; canvas is left with the label's font) and measures
+  /// textHeight with it. The text keeps its first 64 characters.
+  tLabel(Canvas& canvas,
+         std::int8_t direction,
          std::uint16_t layout,
          std::int32_t value,
          const FontRecord& font,
@@ -37,7 +38,7 @@ public:
 
   /// The font the label draws with.
   FontRecord font;
-  /// The main canvas's font before the label's font was given to it.
+  /// The canvas's font before the label's font was given to it.
   FontRecord previousFont;
   /// Given at construction and kept for the caller; the label itself does not use it.
   std::int32_t value = 0;
@@ -65,8 +66,8 @@ public:
   virtual void ShowLtr(Canvas& canvas, int i, Point at);
   /// The text as a chemical formula, character by character, from the anchor by the layout and
   /// direction: a sign is a superscript, a digit after a sign too, any other digit a subscript,
-  /// every other character on the base line. Character widths are measured in the main canvas's
-  /// font. An empty text or an unknown layout draws nothing.
+  /// every other character on the base line. Character widths are measured on canvas in the
+  /// label's font. An empty text or an unknown layout draws nothing.
   virtual void Formula(Canvas& canvas, Point anchor);
   /// Formula in white (erasing the label on a white page), then the text colour restored.
   virtual void HideFormula(Canvas& canvas, Point anchor);

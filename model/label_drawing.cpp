@@ -71,9 +71,10 @@ void tLabel::Formula(Canvas& canvas, Point anchor)
   const int length = static_cast<int>(all.size());
   if (length == 0 || (layout != Forwards && layout != Backwards))
     return;
-  const Canvas& measure = getcanvas();
+  const FontRecord before = canvas.font();
+  canvas.setFont(font);
   const auto widthOf = [&](int from, int count) {
-    return count <= 0 ? 0 : measure.textExtent(std::string_view(all).substr(from, count)).width;
+    return count <= 0 ? 0 : canvas.textExtent(std::string_view(all).substr(from, count)).width;
   };
   const int half = widthOf(0, 1) / 2;
   const auto drawCharacter = [&](int i, Point at) {
@@ -93,6 +94,7 @@ void tLabel::Formula(Canvas& canvas, Point anchor)
     for (int i = length; i >= 1; --i)
       drawCharacter(i, Point{ anchor.x + half - direction * widthOf(i - 1, length - i), anchor.y });
   }
+  canvas.setFont(before);
 }
 
 void tLabel::HideFormula(Canvas& canvas, Point anchor)

@@ -5,7 +5,6 @@
 #include "model/bond_list.h"
 #include "model/label.h"
 #include "model/link.h"
-#include "platform/shell.h"
 
 namespace trelvix {
 
@@ -41,7 +40,7 @@ void printLabels(tAtoms& atoms, Canvas& canvas, Colour colour)
     if (a->textFlag != tLAtm::labelKind && a->textFlag != tFormula::formulaKind)
       continue;
     // A label writes its text as it stands; a formula with sub- and superscripts.
-    tLabel label(a->textDirection, tLabel::Forwards, 0, a->font, a->symbol.str());
+    tLabel label(canvas, a->textDirection, tLabel::Forwards, 0, a->font, a->symbol.str());
     const Colour oldColour = canvas.textColour();
     canvas.setTextColour(colour == black ? a->colour : colour);
     const Point at{ a->px(), a->py() };
@@ -50,7 +49,7 @@ void printLabels(tAtoms& atoms, Canvas& canvas, Colour colour)
     else
       label.Show(canvas, at);
     canvas.setTextColour(oldColour);
-    currentShell().mainCanvas().setFont(label.previousFont);
+    canvas.setFont(label.previousFont);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "platform/qt/image_canvas.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <algorithm>
 
 namespace trelvix {
@@ -24,9 +24,15 @@ ImageCanvas::~ImageCanvas()
   }
 }
 
-bool ImageCanvas::savePng(const std::filesystem::path& path) const
+QByteArray ImageCanvas::png() const
 {
-  return !m_image.isNull() && m_image.save(QFile::decodeName(path.c_str()), "PNG");
+  QByteArray data;
+  if (m_image.isNull())
+    return data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  m_image.save(&buffer, "PNG");
+  return data;
 }
 
 } // namespace trelvix

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <filesystem>
 
 namespace trelvix {
 
@@ -20,8 +19,8 @@ public:
   /// The image as drawn so far. Later drawing changes it in place: take image().copy() to keep
   /// a picture of this moment.
   const QImage& image() const { return m_image; }
-  /// Writes the image as a PNG file; false when it could not be written.
-  bool savePng(const std::filesystem::path& path) const;
+  /// The image encoded as PNG; empty for an empty image.
+  QByteArray png() const;
 
 private:
   QImage m_image;

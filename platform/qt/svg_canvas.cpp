@@ -1,25 +1,22 @@
 #include "platform/qt/svg_canvas.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace trelvix {
 
-SvgCanvas::SvgCanvas(const std::filesystem::path& path,
-                     int width,
-                     int height,
-                     std::string_view title)
+SvgCanvas::SvgCanvas(int width, int height, std::string_view title)
+  : m_buffer(&m_data)
 {
   const QSize size(std::max(width, 0), std::max(height, 0));
-  m_generator.setFileName(QFile::decodeName(path.c_str()));
+  m_buffer.open(QIODevice::WriteOnly);
+  m_generator.setOutputDevice(&m_buffer);
   m_generator.setSize(size);
   m_generator.setViewBox(QRect(QPoint(0, 0), size));
   m_generator.setResolution(96); // a drawing pixel is a CSS pixel, 1/96 inch
   // The generator writes the title into the file as it stands, so XML markup in it is escaped here.
   m_generator.setTitle(
     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())).toHtmlEscaped());
-  m_open = m_painter.begin(&m_generator);
-  if (!m_open) {
+  if (!m_painter.begin(&m_generator)) {
     return;
   }
   setPainter(&m_painter);

@@ -2,33 +2,35 @@
 
 #include "platform/qt/qt_canvas.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <filesystem>
 #include <string_view>
 
 namespace trelvix {
 
-/// A canvas that writes an SVG file: one drawing-surface pixel is one SVG user unit, and the
-/// surface starts white. NotXor figures are drawn normally (SVG has no raster operations).
+/// A canvas that makes an SVG document in memory: one drawing-surface pixel is one SVG user unit,
+/// and the surface starts white. NotXor figures are drawn normally (SVG has no raster operations).
 class SvgCanvas : public QtCanvas
 {
 public:
-  /// Starts the SVG document at path, width × height pixels, with the given title (UTF-8).
-  SvgCanvas(const std::filesystem::path& path, int width, int height, std::string_view title);
+  /// Starts the SVG document, width × height pixels, with the given title (UTF-8).
+  SvgCanvas(int width, int height, std::string_view title);
   /// Finishes the document if finish() was not called.
   ~SvgCanvas() override;
 
-  /// Whether the file could be opened for writing.
-  bool isOpen() const { return m_open; }
-  /// Ends painting and completes the file; true when the file was written (again true on later
+  /// Ends painting and completes the document; true when it was completed (again true on later
   /// calls). Drawing afterwards does nothing.
   bool finish();
+  /// The document's text; complete after finish().
+  const QByteArray& svg() const { return m_data; }
 
 private:
+  QByteArray m_data;
+  QBuffer m_buffer;
   QSvgGenerator m_generator;
   QPainter m_painter;
-  bool m_open = false;
   bool m_written = false;
 };
 

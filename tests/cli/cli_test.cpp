@@ -165,7 +165,7 @@ TEST_F(CliTest, KeyAndLabelSteps)
                 "'label:Oxo ethane@40,40' 524@100,100 524@100,100"),
             1)
     << err; // the second Link Atoms press on the same atom: "Move Pointer"
-  EXPECT_EQ(err, "Move Pointer\n");
+  EXPECT_EQ(err, "Move Pointer\nThe step 524@100,100 could not act\n");
   ASSERT_EQ(run("build -o '" + out + "' 501@100,100 key:O@100,100 key:2@112,107 key:+@100,100 " +
                 "'label:Oxo ethane@40,40'"),
             0)
@@ -184,10 +184,30 @@ TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
 {
   const std::string out = (dir / "never.tvx").string();
   EXPECT_EQ(run("build -o '" + out + "' 511@0,0"), 1);
-  EXPECT_EQ(err, "No Atoms\n");
+  EXPECT_EQ(err, "No Atoms\nThe step 511@0,0 could not act\n");
   EXPECT_FALSE(fs::exists(out));
   EXPECT_EQ(run("build -o '" + out + "' 154@1,1 sideways"), 2);
   EXPECT_FALSE(fs::exists(out));
+  // Codes no menu arms are no build steps, nor are malformed points.
+  for (const char* step : { "0@1,1", "999@1,1", "65535@1,1", "154@1,", "154@--1,1", "154@1.,1" }) {
+    EXPECT_EQ(run("build -o '" + out + "' " + step), 2) << step;
+    EXPECT_EQ(err, std::string("Unknown build step: ") + step + "\n");
+  }
+  EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliTest, StepsOfAnyLengthAreReadWithoutRecursion)
+{
+  // Long texts and numbers once overflowed the stack of the step reader.
+  const std::string out = (dir / "long.tvx").string();
+  const std::string longText(40000, 'W');
+  EXPECT_EQ(run("build -o '" + out + "' 'label:" + longText + "@40,40'"), 0) << err;
+  EXPECT_EQ(run("build -o '" + out + "' " + std::string(40000, '1') + "@40,40"), 2);
+  EXPECT_EQ(run("build -o '" + out + "' 154@" + std::string(40000, '1') + ",40"), 2);
+  // Far off the page but a number: the program's own overflow message.
+  EXPECT_EQ(run("build -o '" + out + "' 154@1" + std::string(12, '0') + ",40"), 1);
+  EXPECT_EQ(err,
+            "Arithmetic overflow\nThe step 154@1" + std::string(12, '0') + ",40 could not act\n");
 }
 
 TEST_F(CliTest, AQuestionAnsweredYesLetsTheBuildGoOn)
@@ -197,7 +217,7 @@ TEST_F(CliTest, AQuestionAnsweredYesLetsTheBuildGoOn)
   const std::string steps = "510@100,100 511@124.25,114 702@136,107";
   const std::string out = (dir / "fused.tvx").string();
   EXPECT_EQ(run("build -o '" + out + "' " + steps), 1);
-  EXPECT_EQ(err, "Exceed Valence?\n");
+  EXPECT_EQ(err, "Exceed Valence?\nThe step 702@136,107 could not act\n");
   EXPECT_FALSE(fs::exists(out));
   EXPECT_EQ(run("build --yes -o '" + out + "' " + steps), 0) << err;
   EXPECT_EQ(err, "Exceed Valence?\n");

@@ -76,7 +76,7 @@ TEST_F(LabelDrawingTest, FormulaRaisesAndLowersCharacters)
     { 13, 1, tLabel::Forwards, "", {} },
   };
   for (const Case& c : cases) {
-    tLabel label(c.direction, c.layout, 0, fontOfHeight(c.height), c.text);
+    tLabel label(shell.canvas(), c.direction, c.layout, 0, fontOfHeight(c.height), c.text);
     RecordingCanvas canvas;
     label.Formula(canvas, Point{ 100, 50 });
     EXPECT_EQ(texts(canvas), c.expected) << c.text << " height " << c.height;
@@ -85,7 +85,7 @@ TEST_F(LabelDrawingTest, FormulaRaisesAndLowersCharacters)
 
 TEST_F(LabelDrawingTest, FormulaDrawsInTheLabelFontTopLeftAligned)
 {
-  tLabel label(1, tLabel::Forwards, 7, fontOfHeight(-20), "OH");
+  tLabel label(shell.canvas(), 1, tLabel::Forwards, 7, fontOfHeight(-20), "OH");
   RecordingCanvas canvas;
   const TextAlign centred{ HAlign::Center, VAlign::Baseline };
   canvas.setTextAlign(centred);
@@ -99,7 +99,7 @@ TEST_F(LabelDrawingTest, FormulaDrawsInTheLabelFontTopLeftAligned)
 
 TEST_F(LabelDrawingTest, HideFormulaWritesWhiteAndRestoresTheColour)
 {
-  tLabel label(1, tLabel::Forwards, 0, defaultFontRecord(), "NO2");
+  tLabel label(shell.canvas(), 1, tLabel::Forwards, 0, defaultFontRecord(), "NO2");
   RecordingCanvas canvas;
   canvas.setTextColour(0x0000FF);
   label.HideFormula(canvas, Point{ 10, 10 });
@@ -111,7 +111,7 @@ TEST_F(LabelDrawingTest, HideFormulaWritesWhiteAndRestoresTheColour)
 
 TEST_F(LabelDrawingTest, ShowWritesTheWholeTextAtTheCorner)
 {
-  tLabel label(1, tLabel::Forwards, 0, defaultFontRecord(), "SO4-2");
+  tLabel label(shell.canvas(), 1, tLabel::Forwards, 0, defaultFontRecord(), "SO4-2");
   RecordingCanvas canvas;
   label.Show(canvas, Point{ 5, 6 });
   EXPECT_EQ(texts(canvas), (Texts{ { "SO4-2", { 5, 6 } } }));
@@ -119,7 +119,7 @@ TEST_F(LabelDrawingTest, ShowWritesTheWholeTextAtTheCorner)
 
 TEST_F(LabelDrawingTest, SingleLettersOutsideTheTextDrawNothing)
 {
-  tLabel label(1, tLabel::Forwards, 0, defaultFontRecord(), "CO");
+  tLabel label(shell.canvas(), 1, tLabel::Forwards, 0, defaultFontRecord(), "CO");
   RecordingCanvas canvas;
   label.ShowLtr(canvas, 0, Point{});
   label.ShowLtrHi(canvas, 3, Point{});

@@ -21,7 +21,7 @@ TEST_F(LabelTest, ConstructionStoresTheFieldsAndLendsItsFontToTheMainCanvas)
 {
   const FontRecord before = shell.canvas().font();
   const FontRecord font = fontOfHeight(20);
-  tLabel label(-1, tLabel::Backwards, 77, font, "SO4-2");
+  tLabel label(shell.canvas(), -1, tLabel::Backwards, 77, font, "SO4-2");
 
   EXPECT_EQ(label.direction, -1);
   EXPECT_EQ(label.layout, 2);
@@ -42,7 +42,7 @@ TEST_F(LabelTest, TextHeightIsMeasuredInTheLabelsFont)
   };
   const Case cases[] = { { 20, 20 }, { -16, 16 }, { 0, 13 } };
   for (const Case& c : cases) {
-    tLabel label(1, tLabel::Forwards, 0, fontOfHeight(c.fontHeight), "CH4");
+    tLabel label(shell.canvas(), 1, tLabel::Forwards, 0, fontOfHeight(c.fontHeight), "CH4");
     EXPECT_EQ(label.textHeight, c.textHeight) << c.fontHeight;
   }
 }
@@ -50,14 +50,14 @@ TEST_F(LabelTest, TextHeightIsMeasuredInTheLabelsFont)
 TEST_F(LabelTest, TextKeepsItsFirst64Characters)
 {
   const std::string longText(70, 'x');
-  tLabel label(1, tLabel::Forwards, 0, fontOfHeight(13), longText);
+  tLabel label(shell.canvas(), 1, tLabel::Forwards, 0, fontOfHeight(13), longText);
   EXPECT_EQ(label.text.str(), std::string(64, 'x'));
 }
 
 TEST_F(LabelTest, ChangeSignNegatesAndTwiceRestores)
 {
   for (const std::int8_t start : { std::int8_t{ 1 }, std::int8_t{ -1 } }) {
-    tLabel label(start, tLabel::Forwards, 0, fontOfHeight(13), "CH4");
+    tLabel label(shell.canvas(), start, tLabel::Forwards, 0, fontOfHeight(13), "CH4");
     label.ChangeSign();
     EXPECT_EQ(label.direction, -start);
     label.ChangeSign();
@@ -67,7 +67,7 @@ TEST_F(LabelTest, ChangeSignNegatesAndTwiceRestores)
 
 TEST_F(LabelTest, ChangeSignOfTheSmallestDirectionOverflows)
 {
-  tLabel label(-128, tLabel::Forwards, 0, fontOfHeight(13), "x");
+  tLabel label(shell.canvas(), -128, tLabel::Forwards, 0, fontOfHeight(13), "x");
   EXPECT_THROW(label.ChangeSign(), OverflowError);
   EXPECT_EQ(label.direction, -128);
 }

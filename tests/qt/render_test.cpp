@@ -1,10 +1,11 @@
-#include "cli/render_file.h"
 #include "document/arrows.h"
 #include "document/drawing.h"
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
+#include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_font.h"
+#include "platform/qt/render_file.h"
 #include "platform/scripted_shell.h"
 
 #include <QFile>
@@ -52,7 +53,7 @@ protected:
 TEST_F(RenderTest, PngShowsTheOxygenSphereAtFullShadeInItsCentre)
 {
   ASSERT_TRUE(dir.isValid());
-  ASSERT_TRUE(renderFile(doc, path("o.png"), RenderFormat::Png, 200, 160));
+  ASSERT_EQ(renderFile(doc, path("o.png"), RenderFormat::Png, 200, 160), "");
   const QImage image(QString::fromStdString(path("o.png")));
   ASSERT_EQ(image.size(), QSize(200, 160));
   // Oxygen is 0x0000FF: the innermost disc, in the full colour, covers the atom's centre.
@@ -74,7 +75,7 @@ TEST_F(RenderTest, FormulaCharactersAreSpacedByTheirDrawnWidths)
   auto* formula = new tFormula(40, 40, "WW");
   page.Atoms.Add(formula);
   page.Labels.Add(formula);
-  ASSERT_TRUE(renderFile(page, path("w.png"), RenderFormat::Png, 120, 80));
+  ASSERT_EQ(renderFile(page, path("w.png"), RenderFormat::Png, 120, 80), "");
   const QImage image(QString::fromStdString(path("w.png")));
   int left = image.width(), right = -1;
   for (int y = 0; y < image.height(); ++y) {
@@ -95,7 +96,7 @@ TEST_F(RenderTest, FormulaCharactersAreSpacedByTheirDrawnWidths)
 TEST_F(RenderTest, SvgParsesAndDrawsSpheresAsShapes)
 {
   ASSERT_TRUE(dir.isValid());
-  ASSERT_TRUE(renderFile(doc, path("o.svg"), RenderFormat::Svg, 200, 160));
+  ASSERT_EQ(renderFile(doc, path("o.svg"), RenderFormat::Svg, 200, 160), "");
   QFile file(QString::fromStdString(path("o.svg")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray text = file.readAll();
@@ -108,9 +109,68 @@ TEST_F(RenderTest, SvgParsesAndDrawsSpheresAsShapes)
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_EQ(images, 0); // a vector file gets the discs themselves, not a cached picture
   EXPECT_TRUE(QSvgRenderer(text).isValid());
+}
 
-  EXPECT_FALSE(renderFile(doc, path("no/such/dir/o.svg"), RenderFormat::Svg, 200, 160));
-  EXPECT_FALSE(renderFile(doc, path("no/such/dir/o.png"), RenderFormat::Png, 200, 160));
+TEST_F(RenderTest, AFileThatCannotBeWrittenSaysWhyAndLeavesNoFile)
+{
+  ASSERT_TRUE(dir.isValid());
+  const std::string missing = path("no/such/dir/o.png");
+  EXPECT_EQ(renderFile(doc, missing, RenderFormat::Png, 200, 160),
+            "Cannot write " + missing + ": No such file or directory");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
+}
+
+TEST_F(RenderTest, AnOverflowWhileDrawingWritesNothingOverTheOldFile)
+{
+  // A stereo view moves the model about its frame in 16-bit screen arithmetic: an atom at
+  // 70 000 pixels cannot be drawn there.
+  ASSERT_TRUE(dir.isValid());
+  doc.Atoms.Add(new tAtm(6, 70000, 80, 0));
+  doc.viewMode = 110;
+  QFile old(QString::fromStdString(path("o.png")));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  for (const RenderFormat format : { RenderFormat::Png, RenderFormat::Svg })
+    EXPECT_EQ(renderFile(doc, path("o.png"), format, 200, 160), "Arithmetic overflow");
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("old"));
+  EXPECT_TRUE(renderImage(doc, 200, 160).isNull());
+}
+
+/// A shell whose main canvas is an image, as the window's back buffer is.
+class ImageShell : public ScriptedShell
+{
+public:
+  ImageShell(int width, int height)
+    : m_canvas(width, height)
+  {
+  }
+  Canvas& mainCanvas() override { return m_canvas; }
+  const QImage& image() const { return m_canvas.image(); }
+
+private:
+  ImageCanvas m_canvas;
+};
+
+TEST_F(RenderTest, APictureEqualsTheWindowsDrawingWhateverTheMainCanvas)
+{
+  // Labels, formulas and atom symbols measure their characters on the canvas they are drawn on:
+  // a picture made while the main canvas is the headless recorder is the window's own drawing.
+  doc.viewMode = 0;
+  auto* formula = new tFormula(40, 120, "SO4-2");
+  doc.Atoms.Add(formula);
+  doc.Labels.Add(formula);
+  auto* label = new tLAtm(120, 140, "WWW label");
+  doc.Atoms.Add(label);
+  doc.Labels.Add(label);
+  const QImage picture = renderImage(doc, 200, 160);
+
+  ImageShell window(200, 160);
+  setCurrentShell(&window);
+  doc.Repaint();
+  setCurrentShell(&shell);
+  EXPECT_EQ(picture, window.image().convertToFormat(picture.format()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Every Add Molecule item and every Branch group gives the species its caption names.
 #include "../model/model_fixture.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "model/atom.h"
 #include "model/link.h"

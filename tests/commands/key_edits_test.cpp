@@ -1,6 +1,7 @@
 // Link Atoms and the keys that edit the atom or bond under the pointer.
 #include "../model/model_fixture.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "model/bond.h"
@@ -72,24 +73,24 @@ TEST_F(KeyEditTest, LinkAtomsLeavesABondedPairAlone)
 TEST_F(KeyEditTest, ElementKeysChangeTheAtomUnderThePointer)
 {
   layer.AddAtom(7, 100, 100);
-  ASSERT_TRUE(layer.KeyUp("C", 101, 101));
+  ASSERT_TRUE(layer.KeyUp("C", 101, 101).known);
   const tXY* a = doc().Atoms.At(0);
   EXPECT_EQ(a->element, 6);
   EXPECT_EQ(a->style, 0); // a bare vertex
-  ASSERT_TRUE(layer.KeyUp("X", 100, 100));
+  ASSERT_TRUE(layer.KeyUp("X", 100, 100).known);
   EXPECT_EQ(doc().Atoms.At(0)->element, 17);
-  ASSERT_TRUE(layer.KeyUp("H", 100, 100));
+  ASSERT_TRUE(layer.KeyUp("H", 100, 100).known);
   EXPECT_EQ(doc().Atoms.At(0)->element, 1);
   EXPECT_EQ(doc().Atoms.At(0)->style, 1);
-  ASSERT_TRUE(layer.KeyUp("N", 500, 500)); // nothing under the pointer
+  ASSERT_TRUE(layer.KeyUp("N", 500, 500).known); // nothing under the pointer
   EXPECT_EQ(doc().Atoms.At(0)->element, 1);
-  EXPECT_FALSE(layer.KeyUp("W", 100, 100)); // not an edit key
+  EXPECT_FALSE(layer.KeyUp("W", 100, 100).known); // not an edit key
 }
 
 TEST_F(KeyEditTest, ChargeKeysAddUpAndAreNotUndone)
 {
   layer.AddAtom(7, 100, 100);
-  ASSERT_TRUE(layer.KeyUp("U", 100, 100)); // one more hydrogen; takes the undo copy
+  ASSERT_TRUE(layer.KeyUp("U", 100, 100).known); // one more hydrogen; takes the undo copy
   EXPECT_EQ(doc().Atoms.At(0)->mult(), 4);
   layer.KeyUp("+", 100, 100);
   layer.KeyUp("+", 100, 100);
@@ -97,7 +98,7 @@ TEST_F(KeyEditTest, ChargeKeysAddUpAndAreNotUndone)
   layer.KeyUp("-", 100, 100);
   EXPECT_EQ(doc().Atoms.At(0)->charge, 1);
   // Undo goes back to before U: the charges had no undo copy of their own.
-  ASSERT_TRUE(layer.Undo());
+  ASSERT_TRUE(layer.Undo().changed);
   EXPECT_EQ(doc().Atoms.At(0)->charge, 0);
   EXPECT_EQ(doc().Atoms.At(0)->mult(), 3);
   layer.KeyUp("D", 100, 100);
@@ -115,7 +116,7 @@ TEST_F(KeyEditTest, BondKeysSetTheTypeOfTheBondUnderThePointer)
                          { "5", HydrogenBond }, { "T", HydrogenBond }, { "1", SingleBond } };
   const Point mid = ethane();
   for (const Case& c : cases) {
-    ASSERT_TRUE(layer.KeyUp(c.key, mid.x, mid.y)) << c.key;
+    ASSERT_TRUE(layer.KeyUp(c.key, mid.x, mid.y).known) << c.key;
     EXPECT_EQ(doc().Bonds.At(0)->bondType(), c.type) << c.key;
   }
   // A double bond takes two half-bonds more from each carbon.
@@ -139,7 +140,7 @@ TEST_F(KeyEditTest, UndoAfterTwoEditsRestoresOnlyTheSecond)
   const Point mid = ethane();
   layer.KeyUp("O", 100, 100);     // first edit: the first carbon becomes oxygen
   layer.KeyUp("2", mid.x, mid.y); // second edit: the bond becomes double
-  ASSERT_TRUE(layer.Undo());
+  ASSERT_TRUE(layer.Undo().changed);
   EXPECT_EQ(doc().Atoms.At(0)->element, 8);
   EXPECT_EQ(doc().Bonds.At(0)->bondType(), SingleBond);
 }

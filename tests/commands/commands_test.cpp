@@ -1,5 +1,6 @@
 #include "../model/model_fixture.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "model/atom.h"
@@ -36,7 +37,7 @@ TEST_F(CommandTest, BuildCodesPlacePiecesAndUndoTakesThemBack)
   EXPECT_TRUE(layer.drawing().isReaction());
   EXPECT_EQ(shell.repaintRequests(), 3);
 
-  ASSERT_TRUE(layer.Undo());
+  ASSERT_TRUE(layer.Undo().changed);
   EXPECT_FALSE(layer.drawing().isReaction());
   EXPECT_EQ(layer.drawing().Atoms.Count(), 12);
   EXPECT_EQ(CurrentDrawing, &layer.drawing());
@@ -191,7 +192,7 @@ TEST_F(CommandTest, ProtonsComeAndGoAndUndoRemembersTheLastStep)
   }
   layer.RemoveProtons();
   EXPECT_EQ(layer.drawing().Atoms.Count(), 1);
-  ASSERT_TRUE(layer.Undo()); // back to before the removal only
+  ASSERT_TRUE(layer.Undo().changed); // back to before the removal only
   EXPECT_EQ(layer.drawing().Atoms.Count(), 5);
 
   // Four bonds and the pointer on the atom itself: no direction to add in, so nothing is added.

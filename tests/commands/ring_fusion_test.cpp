@@ -1,6 +1,7 @@
 // Rings fused onto bonds, hung on atoms and joined to atoms, and the 3D ring shapes.
 #include "../model/model_fixture.h"
-#include "document/commands.h"
+#include "commands/command_layer.h"
+#include "document/build_actions.h"
 #include "document/drawing.h"
 #include "document/templates.h"
 #include "model/bond.h"

@@ -1,0 +1,537 @@
+#include "commands/command_layer.h"
+
+#include "commands/core_init.h"
+#include "commands/message_capture.h"
+#include "document/build_actions.h"
+#include "document/build_codes.h"
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "document/undo.h"
+#include "mechanics/stop_tool.h"
+#include "model/structure_atom.h"
+#include "platform/checked.h"
+#include "platform/shell.h"
+
+#include <algorithm>
+
+namespace trelvix {
+
+namespace {
+
+constexpr int linkAtomsCode = 524;
+constexpr int labelCode = 607;
+constexpr int formulaCode = 608;
+
+template<class List, class T>
+bool holds(const List& list, const T* item)
+{
+  return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+/// Marks the layer busy for the lifetime of the scope and tells the observers.
+class BusyScope
+{
+public:
+  BusyScope(bool& busy, const std::function<void(bool)>& tell)
+    : m_busy(busy)
+    , m_tell(tell)
+  {
+    m_busy = true;
+    m_tell(true);
+  }
+  ~BusyScope()
+  {
+    m_busy = false;
+    m_tell(false);
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+  bool& m_busy;
+  std::function<void(bool)> m_tell;
+};
+
+} // namespace
+
+CommandObserver::~CommandObserver() = default;
+
+CommandLayer::CommandLayer(std::unique_ptr<tDrawing> drawing)
+  : m_drawing(std::move(drawing))
+{
+  initialiseCore();
+  setCurrentDrawing(m_drawing.get());
+  m_undo = m_drawing->clone();
+  m_redo = m_drawing->clone();
+}
+
+CommandLayer::~CommandLayer()
+{
+  if (CurrentDrawing == m_drawing.get())
+    setCurrentDrawing(nullptr);
+}
+
+void CommandLayer::addObserver(CommandObserver* observer)
+{
+  if (observer && !holds(m_observers, observer))
+    m_observers.push_back(observer);
+}
+
+void CommandLayer::removeObserver(CommandObserver* observer)
+{
+  std::erase(m_observers, observer);
+}
+
+void CommandLayer::tell(const std::function<void(CommandObserver&)>& call)
+{
+  // A copy: an observer may remove itself while it is told.
+  const std::vector<CommandObserver*> observers = m_observers;
+  for (CommandObserver* o : observers)
+    call(*o);
+}
+
+void CommandLayer::setUndoCopies(bool on)
+{
+  m_undoCopies = on;
+}
+
+// ---- The editor state
+
+void CommandLayer::forgetEditorObjects()
+{
+  m_link1 = m_link2 = nullptr;
+  m_text = nullptr;
+  m_editedGroup = nullptr;
+  m_editedAtom = nullptr;
+  syncEditorState();
+}
+
+void CommandLayer::forgetMissingObjects()
+{
+  // An edit may have freed what an editor holds (Delete, Link Atoms merging pieces, a rollback):
+  // every reference still held must be an object of the document.
+  const tDrawing& d = *m_drawing;
+  const auto keepAtom = [&](auto*& atom) {
+    if (atom && !holds(d.Atoms, atom))
+      atom = nullptr;
+  };
+  keepAtom(m_link1);
+  keepAtom(m_link2);
+  keepAtom(m_text);
+  keepAtom(m_editedAtom);
+  if (m_editedGroup && !holds(d.Groups, m_editedGroup))
+    m_editedGroup = nullptr;
+  syncEditorState();
+}
+
+void CommandLayer::syncEditorState()
+{
+  m_drawing->editedGroup = m_mode == EditorMode::GroupEditor ? m_editedGroup : nullptr;
+}
+
+void CommandLayer::setEditorMode(EditorMode mode)
+{
+  if (mode == EditorMode::Drawing) {
+    m_pending = 0;
+    m_editedGroup = nullptr;
+    m_editedAtom = nullptr;
+    m_drawing->Color(false);
+    currentShell().requestRepaint();
+  }
+  const bool changed = mode != m_mode;
+  m_mode = mode;
+  syncEditorState();
+  if (changed || mode == EditorMode::Drawing)
+    tell([](CommandObserver& o) { o.modeChanged(); });
+}
+
+void CommandLayer::setEditedGroup(tStructure* group)
+{
+  m_editedGroup = group && holds(m_drawing->Groups, group) ? group : nullptr;
+  syncEditorState();
+}
+
+void CommandLayer::setEditedAtom(tXY* atom)
+{
+  m_editedAtom = atom && holds(m_drawing->Atoms, atom) ? atom : nullptr;
+}
+
+// ---- Edits
+
+CommandResult CommandLayer::refused() const
+{
+  CommandResult result;
+  result.refused = true;
+  return result;
+}
+
+void CommandLayer::enableUndo()
+{
+  const bool was = m_undoEnabled && m_undoTag < 0;
+  m_undoEnabled = true;
+  m_undoTag = -1;
+  if (!was)
+    tell([](CommandObserver& o) { o.undoStateChanged(); });
+}
+
+void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
+{
+  if (replaced)
+    tell([](CommandObserver& o) { o.documentReplaced(); });
+  else
+    tell([](CommandObserver& o) { o.documentChanged(); });
+  const bool saved = m_drawing->savedFlag != 0;
+  if (saved != savedBefore)
+    tell([saved](CommandObserver& o) { o.savedChanged(saved); });
+}
+
+CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform how)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  const MessageCapture capture(result);
+  // Atoms held by Link Atoms are forgotten by any other edit, which may delete them.
+  if (!how.keepLinkAtoms)
+    m_link1 = m_link2 = nullptr;
+  m_text = nullptr;
+  const bool savedBefore = m_drawing->savedFlag != 0;
+  if (how.snapshot && m_undoCopies)
+    undoSnapshot(*m_drawing, m_undo);
+  else if (how.snapshot && !m_undo)
+    m_undo = m_drawing->clone(); // the one copy a failed step of a batch rolls back to
+  m_drawing->savedFlag = 0;
+  bool replaced = false;
+  try {
+    if (how.longRun) {
+      const BusyScope busy(
+        m_busy, [this](bool on) { tell([on](CommandObserver& o) { o.busyChanged(on); }); });
+      edit();
+    } else {
+      edit();
+    }
+  } catch (const OverflowError& e) {
+    // The document may be half changed: the copy taken just before is the document again.
+    if (m_undo) {
+      m_drawing = std::move(m_undo);
+      setCurrentDrawing(m_drawing.get());
+      m_undo = m_drawing->clone();
+      replaced = true;
+    }
+    showMessage(e.what(), "", MessageIcon::Error);
+  }
+  if (how.enableUndo)
+    enableUndo();
+  m_drawing->update();
+  forgetMissingObjects();
+  currentShell().requestRepaint();
+  result.changed = true;
+  notifyEdited(replaced, savedBefore);
+  return result;
+}
+
+void CommandLayer::armBuildCode(std::uint16_t code)
+{
+  if (m_busy)
+    return;
+  m_pending = code;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+}
+
+void CommandLayer::Reset()
+{
+  if (m_busy)
+    return;
+  m_pending = 0;
+  m_link1 = m_link2 = nullptr;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+}
+
+CommandResult CommandLayer::BuildAt(double x, double y, int code)
+{
+  const bool known = code == 0 || isBuildCode(code);
+  CommandResult result = perform(
+    [&] {
+      if (code == linkAtomsCode)
+        linkAtoms(x, y);
+      else if (code == labelCode || code == formulaCode)
+        m_placedText = addTextAtom(code, x, y);
+      else
+        buildProcedure(code, x, y);
+    },
+    { .keepLinkAtoms = code == linkAtomsCode, .enableUndo = code != 0 });
+  // The text editor opens on the label just placed.
+  if (m_placedText && holds(m_drawing->Atoms, m_placedText))
+    m_text = m_placedText;
+  m_placedText = nullptr;
+  result.known = result.known && known;
+  return result;
+}
+
+void CommandLayer::linkAtoms(double x, double y)
+{
+  // Only element atoms are linked: a label or a symbol point counts as no atom.
+  tXY* hit = m_drawing->GetAtom(x, y);
+  if (hit && !hit->isatom())
+    hit = nullptr;
+  (m_link1 ? m_link2 : m_link1) = hit;
+  if (m_link1 && m_link2 && m_link1 != m_link2) {
+    linkAtomPair(*m_drawing, m_link1, m_link2);
+    m_link1 = m_link2 = nullptr;
+  } else if (m_link1 == m_link2) {
+    showMessage("Move Pointer", "", MessageIcon::Information);
+    m_link2 = nullptr;
+  }
+}
+
+CommandResult CommandLayer::AddText(int code, const std::string& text, double x, double y)
+{
+  if (code != labelCode && code != formulaCode) {
+    CommandResult result;
+    result.known = false;
+    return result;
+  }
+  return perform([&] {
+    if (tLAtm* placed = addTextAtom(code, x, y))
+      placed->SetSymbol(text);
+  });
+}
+
+CommandResult CommandLayer::SetText(tLAtm* text, const std::string& value)
+{
+  if (!text || !holds(m_drawing->Atoms, text)) {
+    CommandResult result;
+    result.known = false;
+    return result;
+  }
+  tLAtm* keep = text;
+  CommandResult result =
+    perform([&] { text->SetSymbol(value); }, { .snapshot = false, .enableUndo = false });
+  m_text = keep; // the text editor goes on editing it
+  return result;
+}
+
+CommandResult CommandLayer::AddAtom(int z, double x, double y)
+{
+  return perform([&] { addLoneAtom(z, x, y); });
+}
+
+CommandResult CommandLayer::BranchAtom(int z, double x, double y)
+{
+  return perform([&] { linkElementAt(z, x, y); });
+}
+
+CommandResult CommandLayer::AddProtons2D()
+{
+  return perform([&] { m_drawing->Protonate(); });
+}
+
+CommandResult CommandLayer::AddProtons3D()
+{
+  return perform([&] { m_drawing->protonate3d(); });
+}
+
+CommandResult CommandLayer::RemoveProtons()
+{
+  return perform([&] { m_drawing->Deprotonate(); });
+}
+
+CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
+{
+  const KeyUndo undo = keyUndo(key);
+  if (undo == KeyUndo::Unknown) {
+    CommandResult result;
+    result.refused = m_busy;
+    result.known = false;
+    return result;
+  }
+  if (m_drawing->Atoms.NAtoms() == 0 && m_drawing->Labels.empty()) {
+    // Keys act on the object under the pointer: an empty document has none.
+    CommandResult result;
+    result.refused = m_busy;
+    return result;
+  }
+  const bool snapshot = undo == KeyUndo::Snapshot;
+  return perform([&] { applyKey(*m_drawing, key, x, y); },
+                 { .snapshot = snapshot, .enableUndo = snapshot });
+}
+
+CommandResult CommandLayer::Nudge(double dx, double dy)
+{
+  return perform(
+    [&] {
+      if (m_mode == EditorMode::GroupEditor && m_editedGroup)
+        m_editedGroup->Move(dx, dy, 0);
+      else
+        m_drawing->Move(dx, dy, 0);
+    },
+    { .snapshot = false, .enableUndo = false });
+}
+
+CommandResult CommandLayer::SetComments(const std::string& title,
+                                        const std::string& author,
+                                        const std::string& notes)
+{
+  // The longest texts the file keeps (each field zero-terminated).
+  constexpr std::size_t titleLength = 95, notesLength = 319;
+  return perform(
+    [&] {
+      m_drawing->title = title.substr(0, titleLength);
+      m_drawing->author = author.substr(0, titleLength);
+      m_drawing->notes = notes.substr(0, notesLength);
+    },
+    { .snapshot = false, .enableUndo = false });
+}
+
+CommandResult CommandLayer::SetView(int code)
+{
+  const bool valid = (code >= 0 && code <= 19) || (code >= 100 && code <= 119);
+  if (!valid || m_busy) {
+    CommandResult result;
+    result.refused = m_busy;
+    result.known = valid;
+    return result;
+  }
+  // A view is no edit: the saved flag and the undo copies stay.
+  const std::uint8_t saved = m_drawing->savedFlag;
+  m_drawing->viewMode = static_cast<std::uint8_t>(code);
+  m_drawing->savedFlag = saved;
+  currentShell().requestRepaint();
+  tell([](CommandObserver& o) { o.documentChanged(); });
+  return {};
+}
+
+CommandResult CommandLayer::Optimize(OptimiseCommand command,
+                                     StopTool& stop,
+                                     const OptimiseProgress& progress)
+{
+  if (m_busy)
+    return refused();
+  m_pending = 0;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+  if (command == OptimiseCommand::OptimizeProtons && m_drawing->Atoms.nprotons() <= 0) {
+    CommandResult result;
+    result.known = false;
+    return result;
+  }
+  return perform(
+    [&] {
+      tStructure* target = m_mode == EditorMode::GroupEditor && m_editedGroup
+                             ? m_editedGroup
+                             : static_cast<tStructure*>(m_drawing.get());
+      optimizeGeometry(*target, command, stop, progress);
+    },
+    { .enableUndo = true, .longRun = true });
+}
+
+// ---- Undo
+
+CommandResult CommandLayer::Undo()
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  if (!m_undoEnabled)
+    return result;
+  const bool savedBefore = m_drawing->savedFlag != 0;
+  m_pending = 0;
+  std::unique_ptr<tDrawing>& from = m_undoTag < 0 ? m_undo : m_redo;
+  std::unique_ptr<tDrawing>& keep = m_undoTag < 0 ? m_redo : m_undo;
+  if (!from)
+    return result;
+  m_drawing->Color(false);
+  keep = std::move(m_drawing);
+  m_drawing = std::move(from);
+  setCurrentDrawing(m_drawing.get());
+  m_undoTag = -m_undoTag;
+  forgetEditorObjects();
+  m_drawing->update();
+  currentShell().requestRepaint();
+  result.changed = true;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+  tell([](CommandObserver& o) { o.undoStateChanged(); });
+  notifyEdited(true, savedBefore);
+  return result;
+}
+
+// ---- Documents
+
+void CommandLayer::replace(std::unique_ptr<tDrawing> drawing)
+{
+  const bool savedBefore = m_drawing->savedFlag != 0;
+  m_drawing = std::move(drawing);
+  setCurrentDrawing(m_drawing.get());
+  forgetEditorObjects();
+  m_drawing->update();
+  currentShell().requestRepaint();
+  notifyEdited(true, savedBefore);
+}
+
+CommandResult CommandLayer::NewDocument()
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  result.changed = true;
+  replace(std::make_unique<tDrawing>());
+  m_path.clear();
+  return result;
+}
+
+CommandResult CommandLayer::OpenDocument(const std::string& path)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  std::unique_ptr<tDrawing> loaded;
+  {
+    const MessageCapture capture(result);
+    loaded = loadDrawing(path.substr(0, 255));
+  }
+  if (!loaded)
+    return result;
+  result.changed = true;
+  replace(std::move(loaded));
+  m_path = path;
+  // A fresh document: undo and redo give it back as it was read.
+  m_undo = m_drawing->clone();
+  m_redo = m_drawing->clone();
+  return result;
+}
+
+CommandResult CommandLayer::SaveDocument(const std::string& path)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  const bool savedBefore = m_drawing->savedFlag != 0;
+  bool written = false;
+  {
+    const MessageCapture capture(result);
+    written = saveDrawing(*m_drawing, path);
+  }
+  if (written) {
+    m_path = path;
+    if (!savedBefore)
+      tell([](CommandObserver& o) { o.savedChanged(true); });
+  }
+  return result;
+}
+
+CommandResult CommandLayer::ReplaceDocument(std::unique_ptr<tDrawing> drawing)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  if (!drawing) {
+    result.known = false;
+    return result;
+  }
+  undoSnapshot(*m_drawing, m_undo);
+  result.changed = true;
+  replace(std::move(drawing));
+  enableUndo();
+  return result;
+}
+
+} // namespace trelvix
