@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 #include "document/symbol.h"
+#include "exchange/canonical_smiles.h"
 #include "model/atom.h"
 #include "model/link.h"
 #include "model/structure_atom.h"
@@ -102,7 +103,8 @@ Json documentJson(const tDrawing& d)
                            { "atoms", positionList(g->Atoms, atomAt) },
                            { "bonds", positionList(g->Bonds, bondAt) },
                            { "phase", g->phase },
-                           { "amount", g->amount } });
+                           { "amount", g->amount },
+                           { "smiles", canonicalSmiles(*g) } });
   }
   Json symbols = Json::array();
   for (const tSymbol* s : *d.Symbols) {

@@ -4,6 +4,7 @@
 #include "cli/analysis_commands.h"
 #include "cli/cli_session.h"
 #include "cli/command_steps.h"
+#include "cli/convert_command.h"
 #include "cli/document_json.h"
 #include "cli/optimize_command.h"
 #include "cli/render_command.h"
@@ -77,6 +78,8 @@ int main(int argc, char** argv)
                 "trelvix3d-cli" };
   // One command per run: a later word naming a command (the build step "optimize") is a step.
   app.require_subcommand(0, 1);
+  // Options of the whole program (--scale) are accepted after the command's name too.
+  app.fallthrough();
   app.set_version_flag("--version", std::string("trelvix3d-cli ") + TRELVIX_VERSION);
   int scale = 0;
   app
@@ -136,6 +139,18 @@ int main(int argc, char** argv)
   render->add_option("--view", renderView, "View code 0..19, or 100..119 for the stereo pair");
   render->add_option("--size", renderSize, "Page size WIDTHxHEIGHT in pixels (default 640x480)");
 
+  std::string convertInput;
+  std::string convertOutput;
+  std::string convertFormat;
+  CLI::App* convert =
+    app.add_subcommand("convert", "Convert between .tvx, .mol, .sdf, .smi, .xyz and .pdb");
+  convert->add_option("IN", convertInput, "The file to read, - for standard input")->required();
+  convert->add_option("OUT", convertOutput, "The file to write, - for standard output")->required();
+  convert->add_option("--format",
+                      convertFormat,
+                      "Format of a side whose name does not tell it (-, another extension); "
+                      "else of OUT: tvx, mol, sdf, smi, xyz, pdb");
+
   trelvix::AnalysisOptions analysis;
   trelvix::addAnalysisCommands(app, analysis);
 
@@ -164,6 +179,8 @@ int main(int argc, char** argv)
       return trelvix::runOptimize(
         session, optimizeFile, optimizeOutput, optimizeMethod, seed, optimizeProgress);
     }
+    if (convert->parsed())
+      return trelvix::runConvert(session, convertInput, convertOutput, convertFormat);
     if (build->parsed())
       return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
   } catch (const std::bad_alloc&) {

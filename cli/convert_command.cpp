@@ -1,0 +1,116 @@
+#include "cli/convert_command.h"
+
+#include "cli/cli_session.h"
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "exchange/molecule_export.h"
+#include "exchange/molecule_import.h"
+#include "platform/binary_io.h"
+
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+namespace trelvix {
+
+namespace {
+
+constexpr int userError = 1;
+constexpr int usageError = 2;
+
+std::optional<ExchangeFormat> formatOf(const std::string& path,
+                                       std::optional<ExchangeFormat> forced,
+                                       bool forceKnown)
+{
+  const std::optional<ExchangeFormat> named = path == "-" ? std::nullopt : formatFromPath(path);
+  if (named && !(forceKnown && forced))
+    return named;
+  return forced;
+}
+
+std::unique_ptr<tDrawing> readInput(CliSession& session,
+                                    const std::string& path,
+                                    ExchangeFormat format)
+{
+  if (format == ExchangeFormat::Tvx) {
+    if (path != "-")
+      return session.load(path);
+    std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(std::cin),
+                                     std::istreambuf_iterator<char>() };
+    std::unique_ptr<tDrawing> drawing = readDrawing(std::move(bytes));
+    session.flushMessages();
+    if (drawing)
+      setCurrentDrawing(drawing.get());
+    return drawing;
+  }
+  ImportResult result = importFile(path, format);
+  if (!result.drawing) {
+    std::cerr << result.message << '\n';
+    return nullptr;
+  }
+  setCurrentDrawing(result.drawing.get());
+  return std::move(result.drawing);
+}
+
+bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+  if (path == "-") {
+    std::cout.write(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<std::streamsize>(bytes.size()));
+    std::cout.flush();
+    return static_cast<bool>(std::cout);
+  }
+  if (saveFile(path, bytes) != IoResult::Ok) {
+    std::cerr << path << ": cannot write the file\n";
+    return false;
+  }
+  return true;
+}
+
+bool writeOutput(CliSession& session,
+                 tDrawing& drawing,
+                 const std::string& path,
+                 ExchangeFormat format)
+{
+  if (format == ExchangeFormat::Tvx) {
+    if (path != "-")
+      return session.save(drawing, path);
+    const std::vector<std::uint8_t> bytes = writeDrawing(drawing);
+    session.flushMessages();
+    return !bytes.empty() && writeBytes(path, bytes);
+  }
+  const std::string text = exportDrawing(drawing, format);
+  return writeBytes(path, { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() });
+}
+
+} // namespace
+
+int runConvert(CliSession& session,
+               const std::string& input,
+               const std::string& output,
+               const std::string& format)
+{
+  std::optional<ExchangeFormat> forced;
+  if (!format.empty()) {
+    forced = formatFromName(format);
+    if (!forced) {
+      std::cerr << "Unknown format: " << format << '\n';
+      return usageError;
+    }
+  }
+  const bool bothNamed =
+    input != "-" && output != "-" && formatFromPath(input) && formatFromPath(output);
+  const std::optional<ExchangeFormat> from = formatOf(input, forced, false);
+  const std::optional<ExchangeFormat> to = formatOf(output, forced, bothNamed);
+  if (!from || !to) {
+    std::cerr << "Cannot tell the format of " << (from ? output : input)
+              << ": give --format (tvx, mol, sdf, smi, xyz, pdb)\n";
+    return usageError;
+  }
+  std::unique_ptr<tDrawing> drawing = readInput(session, input, *from);
+  if (!drawing)
+    return userError;
+  return writeOutput(session, *drawing, output, *to) ? 0 : userError;
+}
+
+} // namespace trelvix

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "exchange/exchange_format.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace trelvix {
+
+class tDrawing;
+
+/// How molecules from other programs become structures.
+struct ImportOptions
+{
+  /// Aromatic rings keep the aromatic mark on their alternating bonds (as the benzene template
+  /// draws them); without it they are plain alternating single and double bonds.
+  bool aromaticBonds = false;
+  /// SMILES get a 3D embedding instead of a flat depiction (the 3D draw mode asks for it).
+  bool embed3D = false;
+  /// Seed of the 3D embedding, so the same SMILES gives the same model.
+  std::uint32_t seed = 20240517;
+};
+
+/// A document read from another program's file, or why it could not be.
+struct ImportResult
+{
+  /// nullptr when the input was refused; then message says why in one line.
+  std::unique_ptr<tDrawing> drawing;
+  std::string message;
+};
+
+/// Reads text in format (not Tvx) into a new document: each molecule becomes a structure, laid
+/// out side by side, with element atoms, charges, hydrogens and bond types as if drawn, and
+/// coordinates scaled so that the mean bond is BondScalePixels long. sourceName names the input
+/// in messages ("NAME: line N: what"). Nothing is kept from an input with any error.
+ImportResult readMolecules(std::string_view text,
+                           ExchangeFormat format,
+                           const std::string& sourceName,
+                           const ImportOptions& options = {});
+
+/// readMolecules on the contents of a file ("-" for standard input); the document takes the
+/// file's bare name with the extension .tvx.
+ImportResult importFile(const std::string& path,
+                        ExchangeFormat format,
+                        const ImportOptions& options = {});
+
+/// Places the molecule of a SMILES as a new piece of the current document, centred on (x, y)
+/// in drawing units: flat from a 2D depiction, or a 3D embedding with options.embed3D. Returns
+/// an empty string when placed, else the one-line reason (the document is then unchanged).
+std::string placeSmiles(std::string_view smiles, double x, double y, const ImportOptions& options);
+
+} // namespace trelvix

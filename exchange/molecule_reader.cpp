@@ -1,0 +1,348 @@
+// Reading other programs' files: RDKit parses SMILES, molfiles and PDB files, the XYZ reader
+// its own format; every molecule then becomes a record and the records a new document, so a
+// fault anywhere leaves no trace in any document.
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "exchange/large_stack.h"
+#include "exchange/molecule_import.h"
+#include "exchange/rdkit_bridge.h"
+#include "exchange/record_builder.h"
+#include "exchange/xyz_reader.h"
+#include "model/atom.h"
+#include "model/defaults.h"
+#include "platform/checked.h"
+
+#include <GraphMol/Depictor/RDDepictor.h>
+#include <GraphMol/DistGeomHelpers/Embedder.h>
+#include <GraphMol/FileParsers/FileParsers.h>
+#include <GraphMol/FileParsers/MolFileStereochem.h>
+#include <GraphMol/MolOps.h>
+#include <GraphMol/SanitException.h>
+#include <GraphMol/SmilesParse/SmilesParse.h>
+#include <RDGeneral/FileParseException.h>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+namespace trelvix {
+
+namespace {
+
+/// A fault of the input: where it is and what is wrong.
+struct InputError
+{
+  int line = 0; ///< 0 when not known
+  std::string what;
+};
+
+std::string firstLine(std::string_view text)
+{
+  std::string s(text.substr(0, text.find('\n')));
+  while (!s.empty() && (s.back() == '\r' || s.back() == ' '))
+    s.pop_back();
+  return s;
+}
+
+// 2D coordinates from RDKit's depiction, with CoordGen's layout.
+void depict(RDKit::RWMol& mol)
+{
+  const bool previous = RDDepict::preferCoordGen;
+  RDDepict::preferCoordGen = true;
+  RDDepict::compute2DCoords(mol);
+  RDDepict::preferCoordGen = previous;
+  // Stereo centres show as wedges, as a chemist would draw them.
+  RDKit::WedgeMolBonds(mol, &mol.getConformer());
+}
+
+// A file whose atoms all sit at one point (a molfile without coordinates) gets a depiction.
+void depictWhenFlat(RDKit::RWMol& mol)
+{
+  if (mol.getNumAtoms() < 2)
+    return;
+  if (mol.getNumConformers() > 0) {
+    const RDKit::Conformer& c = mol.getConformer();
+    const RDGeom::Point3D first = c.getAtomPos(0);
+    for (unsigned int i = 1; i < mol.getNumAtoms(); ++i) {
+      if ((c.getAtomPos(i) - first).lengthSq() > 1e-8)
+        return;
+    }
+  }
+  depict(mol);
+}
+
+MoleculeRecord recordOf(RDKit::RWMol& mol, int line, const ImportOptions& options)
+{
+  depictWhenFlat(mol);
+  std::string error;
+  MoleculeRecord m = fromRDKit(mol, options.aromaticBonds, error);
+  if (!error.empty())
+    throw InputError{ line, error };
+  return m;
+}
+
+// 2D coordinates from RDKit's depiction (CoordGen), or a 3D embedding (ETKDG) made with every
+// hydrogen present and kept for the heavy atoms; a molecule that does not embed is depicted.
+void giveCoordinates(RDKit::RWMol& mol, const ImportOptions& options)
+{
+  if (options.embed3D) {
+    RDKit::RWMol withHydrogens(mol);
+    RDKit::MolOps::addHs(withHydrogens);
+    RDKit::DGeomHelpers::EmbedParameters parameters = RDKit::DGeomHelpers::ETKDGv3;
+    parameters.randomSeed = static_cast<int>(options.seed & 0x7FFFFFFF);
+    if (RDKit::DGeomHelpers::EmbedMolecule(withHydrogens, parameters) >= 0) {
+      RDKit::MolOps::removeHs(withHydrogens);
+      auto* conformer = new RDKit::Conformer(withHydrogens.getConformer());
+      conformer->set3D(true);
+      mol.addConformer(conformer, true);
+      return;
+    }
+  }
+  depict(mol);
+}
+
+MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOptions& options)
+{
+  RDKit::SmilesParserParams parameters;
+  parameters.parseName = false;
+  parameters.allowCXSMILES = false;
+  std::unique_ptr<RDKit::RWMol> mol;
+  try {
+    mol.reset(RDKit::SmilesToMol(smiles, parameters));
+  } catch (const RDKit::MolSanitizeException& e) {
+    throw InputError{ line, "SMILES \"" + smiles + "\": " + e.what() };
+  }
+  if (!mol || mol->getNumAtoms() == 0)
+    throw InputError{ line, "not a valid SMILES: \"" + smiles + "\"" };
+  giveCoordinates(*mol, options);
+  MoleculeRecord m = recordOf(*mol, line, options);
+  return m;
+}
+
+// One molecule per line: the SMILES, then an optional name; blank lines and lines starting
+// with '#' are skipped.
+std::vector<MoleculeRecord> readSmilesLines(std::string_view text, const ImportOptions& options)
+{
+  std::vector<MoleculeRecord> molecules;
+  std::istringstream in{ std::string(text) };
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    std::istringstream words(line);
+    std::string smiles;
+    if (!(words >> smiles) || smiles.front() == '#')
+      continue;
+    std::string name;
+    std::getline(words >> std::ws, name);
+    while (!name.empty() && (name.back() == '\r' || name.back() == ' '))
+      name.pop_back();
+    MoleculeRecord m = smilesRecord(smiles, number, options);
+    m.name = name;
+    molecules.push_back(std::move(m));
+  }
+  if (molecules.empty())
+    throw InputError{ 0, "no SMILES in the input" };
+  return molecules;
+}
+
+// The chemistry checks of a file's molecule, without RDKit's stereo perception: the program
+// keeps only the wedges as drawn, and the perception's atom ranking takes time growing with the
+// square of a long chain.
+void sanitize(RDKit::RWMol& mol, int line)
+{
+  try {
+    RDKit::MolOps::sanitizeMol(mol);
+  } catch (const RDKit::MolSanitizeException& e) {
+    throw InputError{ line, e.what() };
+  }
+}
+
+bool isBlank(const std::string& line)
+{
+  return line.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+// A molfile, or an SDF whose records end at "$$$$" lines (their data items are skipped).
+std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOptions& options)
+{
+  std::vector<MoleculeRecord> molecules;
+  std::istringstream in{ std::string(text) };
+  unsigned int line = 0;
+  while (true) {
+    // A record starts right here (its first line, the name, may be blank); only blank lines
+    // up to the end of the input make no record.
+    const std::streampos start = in.tellg();
+    const unsigned int startLine = line;
+    std::string probe;
+    bool more = false;
+    while (!more && std::getline(in, probe))
+      more = !isBlank(probe);
+    if (!more)
+      break;
+    in.clear();
+    in.seekg(start);
+    std::unique_ptr<RDKit::RWMol> mol;
+    try {
+      mol.reset(RDKit::MolDataStreamToMol(in, line, false, false, true));
+    } catch (const RDKit::FileParseException& e) {
+      throw InputError{ static_cast<int>(line), e.what() };
+    }
+    if (!mol)
+      throw InputError{ static_cast<int>(line), "the molfile record ends early" };
+    sanitize(*mol, static_cast<int>(startLine + 1));
+    MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1), options);
+    mol->getPropIfPresent(RDKit::common_properties::_Name, m.name);
+    molecules.push_back(std::move(m));
+    std::string rest;
+    while (std::getline(in, rest)) {
+      ++line;
+      if (rest.rfind("$$$$", 0) == 0)
+        break;
+    }
+  }
+  if (molecules.empty())
+    throw InputError{ 0, "no molecule in the input" };
+  return molecules;
+}
+
+std::vector<MoleculeRecord> readPdb(std::string_view text, const ImportOptions& options)
+{
+  std::unique_ptr<RDKit::RWMol> mol;
+  try {
+    mol.reset(RDKit::PDBBlockToMol(std::string(text), false, false));
+  } catch (const std::exception& e) {
+    throw InputError{ 0, e.what() };
+  }
+  if (!mol || mol->getNumAtoms() == 0)
+    throw InputError{ 0, "no ATOM or HETATM records" };
+  sanitize(*mol, 0);
+  std::vector<MoleculeRecord> molecules;
+  molecules.push_back(recordOf(*mol, 0, options));
+  return molecules;
+}
+
+std::vector<MoleculeRecord> readRecords(std::string_view text,
+                                        ExchangeFormat format,
+                                        const ImportOptions& options)
+{
+  switch (format) {
+    case ExchangeFormat::Smiles:
+      return readSmilesLines(text, options);
+    case ExchangeFormat::Mol:
+    case ExchangeFormat::Sdf:
+      return readMolRecords(text, options);
+    case ExchangeFormat::Pdb:
+      return readPdb(text, options);
+    case ExchangeFormat::Xyz: {
+      std::string error;
+      std::vector<MoleculeRecord> molecules = readXyz(text, error);
+      if (!error.empty())
+        throw InputError{ 0, error };
+      return molecules;
+    }
+    case ExchangeFormat::Tvx:
+      break;
+  }
+  throw InputError{ 0, "not a molecule text format" };
+}
+
+std::string message(const std::string& source, const InputError& e)
+{
+  std::string text = source + ": ";
+  if (e.line > 0)
+    text += "line " + std::to_string(e.line) + ": ";
+  text += firstLine(e.what);
+  return text;
+}
+
+} // namespace
+
+ImportResult readMolecules(std::string_view text,
+                           ExchangeFormat format,
+                           const std::string& sourceName,
+                           const ImportOptions& options)
+{
+  silenceRDKit();
+  ImportResult result;
+  try {
+    std::vector<MoleculeRecord> molecules;
+    runWithLargeStack([&] { molecules = readRecords(text, format, options); });
+    for (MoleculeRecord& m : molecules)
+      toDrawingUnits(m);
+    result.drawing = buildDrawing(molecules);
+    if (!molecules.front().name.empty())
+      result.drawing->title = molecules.front().name.substr(0, tvx::titleSize - 1);
+  } catch (const InputError& e) {
+    result.message = message(sourceName, e);
+  } catch (const OverflowError&) {
+    result.message = sourceName + ": Arithmetic overflow";
+  } catch (const std::exception& e) {
+    result.message = sourceName + ": " + firstLine(e.what());
+  }
+  return result;
+}
+
+ImportResult importFile(const std::string& path,
+                        ExchangeFormat format,
+                        const ImportOptions& options)
+{
+  std::string text;
+  const std::string name = path == "-" ? "standard input" : path;
+  if (path == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      ImportResult failed;
+      failed.message = path + ": cannot open the file";
+      return failed;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  ImportResult result = readMolecules(text, format, name, options);
+  if (result.drawing) {
+    const std::string stem = path == "-" ? "untitled" : std::filesystem::path(path).stem().string();
+    result.drawing->fileName.assign(bareFileName(stem + ".tvx"));
+  }
+  return result;
+}
+
+std::string placeSmiles(std::string_view smiles, double x, double y, const ImportOptions& options)
+{
+  silenceRDKit();
+  tDrawing* target = CurrentDrawing;
+  if (!target)
+    return "No document";
+  const std::string text(smiles);
+  try {
+    MoleculeRecord m = smilesRecord(text, 0, options);
+    toDrawingUnits(m);
+    double cx = 0, cy = 0, cz = 0;
+    for (const AtomRecord& a : m.atoms) {
+      cx += a.x;
+      cy += a.y;
+      cz += a.z;
+    }
+    const auto n = static_cast<double>(m.atoms.size());
+    for (AtomRecord& a : m.atoms) {
+      a.x += x - cx / n;
+      a.y += y - cy / n;
+      a.z -= cz / n;
+    }
+    std::unique_ptr<tDrawing> built = buildDrawing({ m }, false);
+    for (tXY* a : built->Atoms)
+      a->SetFont(messageFont()); // the font new atoms of the current document take
+    mergeDrawing(*target, *built);
+  } catch (const InputError& e) {
+    return firstLine(e.what);
+  } catch (const OverflowError&) {
+    return "Arithmetic overflow";
+  } catch (const std::exception& e) {
+    return firstLine(e.what());
+  }
+  return {};
+}
+
+} // namespace trelvix

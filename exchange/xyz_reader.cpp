@@ -1,0 +1,190 @@
+#include "exchange/xyz_reader.h"
+
+#include "model/element_table.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <unordered_map>
+
+namespace trelvix {
+
+namespace {
+
+// 1.2: room for the stretched bonds of real geometries, well short of the distance between
+// two hydrogens on one atom.
+constexpr double bondTolerance = 1.2;
+
+struct Lines
+{
+  std::string_view text;
+  std::size_t position = 0;
+  int number = 0;
+
+  bool next(std::string_view& line)
+  {
+    if (position >= text.size())
+      return false;
+    const std::size_t end = std::min(text.find('\n', position), text.size());
+    line = text.substr(position, end - position);
+    if (!line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
+    position = end + 1;
+    ++number;
+    return true;
+  }
+};
+
+std::vector<std::string_view> fields(std::string_view line)
+{
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
+      ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
+      ++i;
+    if (i > start)
+      out.push_back(line.substr(start, i - start));
+  }
+  return out;
+}
+
+bool isBlank(std::string_view line)
+{
+  return fields(line).empty();
+}
+
+bool parseNumber(std::string_view s, double& value)
+{
+  // from_chars has no leading '+'.
+  if (!s.empty() && s.front() == '+')
+    s.remove_prefix(1);
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && end == s.data() + s.size() && std::isfinite(value);
+}
+
+// An element by its symbol in any case ("CL", "cl", "Cl"), or by its number.
+int elementOf(std::string_view s)
+{
+  int number = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), number);
+  if (ec == std::errc() && end == s.data() + s.size())
+    return number >= 1 && number <= maxElement ? number : 0;
+  if (s.empty() || s.size() > 2)
+    return 0;
+  std::string symbol(1, static_cast<char>(std::toupper(static_cast<unsigned char>(s[0]))));
+  if (s.size() == 2)
+    symbol += static_cast<char>(std::tolower(static_cast<unsigned char>(s[1])));
+  return elementBySymbol(symbol.c_str());
+}
+
+std::string lineError(int line, const std::string& what)
+{
+  return "line " + std::to_string(line) + ": " + what;
+}
+
+} // namespace
+
+void perceiveBonds(MoleculeRecord& m)
+{
+  double largest = 0;
+  for (const AtomRecord& a : m.atoms)
+    largest = std::max(largest, static_cast<double>(elementData(a.element).covalentRadius));
+  const double cell = std::max(2 * largest * bondTolerance, 0.5);
+  auto key = [cell](double x, double y, double z) {
+    const auto c = [cell](double v) { return static_cast<std::int64_t>(std::floor(v / cell)); };
+    // Three 21-bit cell numbers in one key.
+    return ((c(x) & 0x1FFFFF) << 42) | ((c(y) & 0x1FFFFF) << 21) | (c(z) & 0x1FFFFF);
+  };
+  std::unordered_map<std::int64_t, std::vector<int>> grid;
+  grid.reserve(m.atoms.size());
+  for (std::size_t i = 0; i < m.atoms.size(); ++i)
+    grid[key(m.atoms[i].x, m.atoms[i].y, m.atoms[i].z)].push_back(static_cast<int>(i));
+  for (std::size_t i = 0; i < m.atoms.size(); ++i) {
+    const AtomRecord& a = m.atoms[i];
+    const double ra = elementData(a.element).covalentRadius;
+    for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dz = -1; dz <= 1; ++dz) {
+          const auto found = grid.find(key(a.x + dx * cell, a.y + dy * cell, a.z + dz * cell));
+          if (found == grid.end())
+            continue;
+          for (const int j : found->second) {
+            if (j <= static_cast<int>(i))
+              continue;
+            const AtomRecord& b = m.atoms[static_cast<std::size_t>(j)];
+            const double limit = (ra + elementData(b.element).covalentRadius) * bondTolerance;
+            const double d2 =
+              (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z);
+            if (d2 <= limit * limit)
+              m.bonds.push_back(BondRecord{ static_cast<int>(i), j, 2, false, Wedge::None });
+          }
+        }
+      }
+    }
+  }
+}
+
+std::vector<MoleculeRecord> readXyz(std::string_view text, std::string& error)
+{
+  std::vector<MoleculeRecord> molecules;
+  Lines lines{ text };
+  std::string_view line;
+  while (lines.next(line)) {
+    if (isBlank(line))
+      continue;
+    const std::vector<std::string_view> head = fields(line);
+    long long count = 0;
+    const auto [end, ec] = std::from_chars(head[0].data(), head[0].data() + head[0].size(), count);
+    if (head.size() != 1 || ec != std::errc() || end != head[0].data() + head[0].size() ||
+        count < 1) {
+      error = lineError(lines.number,
+                        head.size() >= 4 && !molecules.empty()
+                          ? "more atoms than the count " +
+                              std::to_string(molecules.back().atoms.size()) + " says"
+                          : "expected the number of atoms");
+      return {};
+    }
+    MoleculeRecord m;
+    m.dimensions = 3;
+    if (!lines.next(line)) {
+      error = lineError(lines.number + 1, "the comment line is missing");
+      return {};
+    }
+    const std::vector<std::string_view> comment = fields(line);
+    for (std::size_t i = 0; i < comment.size(); ++i)
+      m.name += (i ? " " : "") + std::string(comment[i]);
+    for (long long i = 0; i < count; ++i) {
+      const bool read = lines.next(line);
+      if (!read || isBlank(line)) {
+        error =
+          lineError(read ? lines.number : lines.number + 1,
+                    "expected " + std::to_string(count) + " atoms, found " + std::to_string(i));
+        return {};
+      }
+      const std::vector<std::string_view> f = fields(line);
+      AtomRecord a;
+      a.element = elementOf(f[0]);
+      if (a.element == 0) {
+        error = lineError(lines.number, "unknown element \"" + std::string(f[0]) + "\"");
+        return {};
+      }
+      if (f.size() < 4 || !parseNumber(f[1], a.x) || !parseNumber(f[2], a.y) ||
+          !parseNumber(f[3], a.z)) {
+        error = lineError(lines.number, "expected an element and three coordinates");
+        return {};
+      }
+      m.atoms.push_back(a);
+    }
+    perceiveBonds(m);
+    molecules.push_back(std::move(m));
+  }
+  if (molecules.empty())
+    error = lineError(std::max(lines.number, 1), "no atoms");
+  return molecules;
+}
+
+} // namespace trelvix

@@ -1,0 +1,189 @@
+// SMILES into the document and back: through the document file, the molecule must come back
+// as RDKit itself reads it, and the program's formula must be RDKit's.
+#include "../model/model_fixture.h"
+#include "document/drawing.h"
+#include "document/file_format.h"
+#include "document/molecular_data.h"
+#include "exchange/canonical_smiles.h"
+#include "exchange/molecule_import.h"
+#include "model/link.h"
+#include "model/structure_atom.h"
+#include "rdkit_oracle.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace trelvix {
+namespace {
+
+struct SmilesCase
+{
+  const char* label;
+  const char* smiles;
+};
+
+constexpr SmilesCase cases[] = {
+  { "ethanol", "CCO" },
+  { "benzene", "c1ccccc1" },
+  { "naphthalene", "c1ccc2ccccc2c1" },
+  { "pyridine", "c1ccncc1" },
+  { "pyrrole", "c1cc[nH]c1" },
+  { "indole", "c1ccc2[nH]ccc2c1" },
+  { "acetonitrile", "CC#N" },
+  { "butyne", "CC#CC" },
+  { "ammonium", "[NH4+]" },
+  { "acetate", "CC(=O)[O-]" },
+  { "nitromethane", "C[N+](=O)[O-]" },
+  { "glycine_zwitterion", "[NH3+]CC(=O)[O-]" },
+  { "salt", "[Na+].[Cl-]" },
+  { "explicit_hydrogens", "[H]OC([H])([H])[H]" },
+  { "cyclohexanone", "O=C1CCCCC1" },
+  { "sulfuric_acid", "OS(=O)(=O)O" },
+  { "dmso", "CS(C)=O" },
+  { "phosphoric_acid", "OP(O)(O)=O" },
+  { "boric_acid", "OB(O)O" },
+  { "halides", "FC(F)(Cl)Br" },
+  { "lithium_hydride", "[LiH]" },
+  { "water", "O" },
+  { "stereo_centre", "C[C@H](O)F" },
+  { "other_stereo_centre", "C[C@@H](O)CC" },
+  { "trans_butene", "C/C=C/C" },
+  { "cis_difluoroethene", "F/C=C\\F" },
+};
+
+class SmilesRoundTrip
+  : public ModelTest
+  , public ::testing::WithParamInterface<SmilesCase>
+{
+protected:
+  ~SmilesRoundTrip() override { setCurrentDrawing(nullptr); }
+};
+
+// "C H4 O " as element symbol to count.
+std::map<std::string, int> parseFormula(const std::string& text)
+{
+  std::map<std::string, int> counts;
+  std::istringstream in(text);
+  std::string item;
+  while (in >> item) {
+    std::size_t digits = 0;
+    while (digits < item.size() && !std::isdigit(static_cast<unsigned char>(item[digits])))
+      ++digits;
+    counts[item.substr(0, digits)] += digits < item.size() ? std::stoi(item.substr(digits)) : 1;
+  }
+  return counts;
+}
+
+TEST_P(SmilesRoundTrip, CanonicalSmilesSurvivesTheDocumentFile)
+{
+  const std::string smiles = GetParam().smiles;
+  ImportResult imported = readMolecules(smiles, ExchangeFormat::Smiles, "table");
+  ASSERT_TRUE(imported.drawing) << imported.message;
+  ASSERT_EQ(imported.drawing->Groups.Count(), 1);
+
+  std::unique_ptr<tDrawing> reread = readDrawing(writeDrawing(*imported.drawing));
+  ASSERT_TRUE(reread);
+  setCurrentDrawing(reread.get());
+  ASSERT_EQ(reread->Groups.Count(), 1);
+  EXPECT_EQ(canonicalSmiles(*reread->Groups.At(0)), rdkitCanonical(smiles));
+}
+
+TEST_P(SmilesRoundTrip, FormulaIsRDKits)
+{
+  const std::string smiles = GetParam().smiles;
+  ImportResult imported = readMolecules(smiles, ExchangeFormat::Smiles, "table");
+  ASSERT_TRUE(imported.drawing) << imported.message;
+  setCurrentDrawing(imported.drawing.get());
+  EXPECT_EQ(parseFormula(formulaText(*imported.drawing->Groups.At(0))), rdkitFormula(smiles));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SmilesRoundTrip, ::testing::ValuesIn(cases), [](const auto& info) {
+  return std::string(info.param.label);
+});
+
+class SmilesImport : public ModelTest
+{
+protected:
+  ~SmilesImport() override { setCurrentDrawing(nullptr); }
+};
+
+TEST_F(SmilesImport, AtomsCarryTheirHydrogensAndCharges)
+{
+  // Glycine as a zwitterion: N+ with three hydrogens, O- with none, the other O none.
+  ImportResult r = readMolecules("[NH3+]CC(=O)[O-]", ExchangeFormat::Smiles, "t");
+  ASSERT_TRUE(r.drawing) << r.message;
+  std::map<int, std::vector<std::pair<int, int>>> byElement; // element -> (charge, hydrogens)
+  for (const tXY* a : r.drawing->Atoms)
+    byElement[a->element].emplace_back(a->charge, a->mult());
+  EXPECT_EQ(byElement[7], (std::vector<std::pair<int, int>>{ { 1, 3 } }));
+  EXPECT_EQ(byElement[6], (std::vector<std::pair<int, int>>{ { 0, 2 }, { 0, 0 } }));
+  std::vector<std::pair<int, int>> oxygens = byElement[8];
+  std::sort(oxygens.begin(), oxygens.end());
+  EXPECT_EQ(oxygens, (std::vector<std::pair<int, int>>{ { -1, 0 }, { 0, 0 } }));
+}
+
+TEST_F(SmilesImport, BenzeneIsKekulisedUnlessAromaticBondsAreAsked)
+{
+  for (const bool aromatic : { false, true }) {
+    ImportOptions options;
+    options.aromaticBonds = aromatic;
+    ImportResult r = readMolecules("c1ccccc1", ExchangeFormat::Smiles, "t", options);
+    ASSERT_TRUE(r.drawing) << r.message;
+    std::map<int, int> codes;
+    for (const tLink* b : r.drawing->Bonds)
+      ++codes[b->typeCode];
+    const int mark = aromatic ? AromaticMark : 0;
+    EXPECT_EQ(codes, (std::map<int, int>{ { SingleBond + mark, 3 }, { DoubleBond + mark, 3 } }));
+  }
+}
+
+TEST_F(SmilesImport, MeanBondIsTheBondLengthScale)
+{
+  modelDefaults().BondScalePixels = 40;
+  ImportResult r = readMolecules("CC(C)CCO", ExchangeFormat::Smiles, "t");
+  ASSERT_TRUE(r.drawing) << r.message;
+  double sum = 0;
+  for (const tLink* b : r.drawing->Bonds)
+    sum += b->RLength();
+  EXPECT_NEAR(sum / r.drawing->Bonds.Count(), 40.0, 1e-9);
+  for (const tXY* a : r.drawing->Atoms)
+    EXPECT_EQ(a->z3, 0.0);
+}
+
+TEST_F(SmilesImport, ThreeDimensionalEmbeddingIsSeeded)
+{
+  ImportOptions options;
+  options.embed3D = true;
+  ImportResult first = readMolecules("CC(O)C(=O)N", ExchangeFormat::Smiles, "t", options);
+  ImportResult second = readMolecules("CC(O)C(=O)N", ExchangeFormat::Smiles, "t", options);
+  ASSERT_TRUE(first.drawing && second.drawing);
+  bool offPlane = false;
+  for (int i = 0; i < first.drawing->Atoms.Count(); ++i) {
+    const tXY* a = first.drawing->Atoms.At(i);
+    const tXY* b = second.drawing->Atoms.At(i);
+    offPlane = offPlane || std::abs(a->z3) > 1;
+    EXPECT_EQ(a->x3, b->x3);
+    EXPECT_EQ(a->z3, b->z3);
+  }
+  EXPECT_TRUE(offPlane);
+}
+
+TEST_F(SmilesImport, SmiFileGivesOneStructurePerLineAndTheFirstNameAsTitle)
+{
+  ImportResult r = readMolecules(
+    "CCO ethanol\n\n# a comment\nc1ccccc1 benzene ring\n", ExchangeFormat::Smiles, "t");
+  ASSERT_TRUE(r.drawing) << r.message;
+  EXPECT_EQ(r.drawing->Groups.Count(), 2);
+  EXPECT_EQ(r.drawing->title, "ethanol");
+}
+
+TEST_F(SmilesImport, BadSmilesNamesTheSourceAndLine)
+{
+  ImportResult r = readMolecules("CCO\nC1CC\n", ExchangeFormat::Smiles, "bad.smi");
+  EXPECT_FALSE(r.drawing);
+  EXPECT_EQ(r.message, "bad.smi: line 2: not a valid SMILES: \"C1CC\"");
+}
+
+} // namespace
+} // namespace trelvix
