@@ -4,6 +4,7 @@
 #include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
+#include "exchange/exchange_init.h"
 #include "model/defaults.h"
 
 #include <iostream>
@@ -13,6 +14,7 @@ namespace trelvix {
 CliSession::CliSession()
 {
   initialiseCore();
+  initialiseExchange();
   setCurrentShell(&m_shell);
 }
 

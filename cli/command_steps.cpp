@@ -6,7 +6,9 @@
 #include "commands/command_layer.h"
 #include "document/build_codes.h"
 #include "document/drawing.h"
+#include "exchange/molecule_import.h"
 #include "mechanics/stop_tool.h"
+#include "model/defaults.h"
 #include "model/element_table.h"
 
 #include <cctype>
@@ -140,6 +142,14 @@ std::optional<CommandResult> performStep(CommandLayer& layer, const std::string&
     if (!result.known)
       return std::nullopt;
     return result;
+  }
+  if (startsWith(what, "smiles:")) {
+    const std::string_view smiles = what.substr(7);
+    return layer.Place([&] {
+      ImportOptions options;
+      options.embed3D = modelDefaults().DrawMode3D;
+      return placeSmiles(smiles, p->x, p->y, options);
+    });
   }
   for (const auto& [prefix, code] : { std::pair<std::string_view, int>{ "label:", 607 },
                                       std::pair<std::string_view, int>{ "formula:", 608 } }) {

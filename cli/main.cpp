@@ -104,7 +104,7 @@ int main(int argc, char** argv)
   build->add_option("STEP",
                     buildSteps,
                     "CODE@X,Y, atom:Z@X,Y, branch:Z@X,Y, key:K@X,Y, label:TEXT@X,Y, "
-                    "formula:TEXT@X,Y, protons2d, protons3d, noprotons, "
+                    "formula:TEXT@X,Y, smiles:TEXT@X,Y, protons2d, protons3d, noprotons, "
                     "optimize[:METHOD], title:TEXT, author:TEXT, notes:TEXT");
 
   std::string optimizeFile;

@@ -386,13 +386,13 @@ CommandResult CommandLayer::SetComments(const std::string& title,
 CommandResult CommandLayer::SetView(int code)
 {
   const bool valid = (code >= 0 && code <= 19) || (code >= 100 && code <= 119);
-  if (!valid || m_busy) {
+  if (!valid) {
     CommandResult result;
-    result.refused = m_busy;
-    result.known = valid;
+    result.known = false;
     return result;
   }
-  // A view is no edit: the saved flag and the undo copies stay.
+  // A view is no edit: the saved flag and the undo copies stay, and a style may be chosen while
+  // the optimiser runs (its menu offers them).
   const std::uint8_t saved = m_drawing->savedFlag;
   m_drawing->viewMode = static_cast<std::uint8_t>(code);
   m_drawing->savedFlag = saved;
@@ -516,6 +516,15 @@ CommandResult CommandLayer::SaveDocument(const std::string& path)
       tell([](CommandObserver& o) { o.savedChanged(true); });
   }
   return result;
+}
+
+CommandResult CommandLayer::Place(const std::function<std::string()>& place)
+{
+  return perform([&] {
+    const std::string failure = place();
+    if (!failure.empty())
+      showMessage(failure, "", MessageIcon::Error);
+  });
 }
 
 CommandResult CommandLayer::ReplaceDocument(std::unique_ptr<tDrawing> drawing)

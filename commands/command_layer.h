@@ -105,7 +105,7 @@ public:
   CommandResult SetComments(const std::string& title,
                             const std::string& author,
                             const std::string& notes);
-  /// The view code of the document (0..19, 100..119 the stereo pair).
+  /// The view code of the document (0..19, 100..119 the stereo pair); allowed while busy.
   CommandResult SetView(int code);
 
   // ---- Geometry
@@ -137,6 +137,11 @@ public:
   CommandResult SaveDocument(const std::string& path);
   /// The file the document was read from or last saved to; empty for a new document.
   const std::string& documentPath() const { return m_path; }
+  /// Places what a library above the core builds into the document (a molecule read from
+  /// SMILES): place runs as an edit, with the undo copy and the rollback of every edit, and
+  /// returns an empty text when it placed its piece, else why not (shown as the message; the
+  /// piece must then have left the document unchanged).
+  CommandResult Place(const std::function<std::string()>& place);
   /// Replaces the document with drawing (an imported or converted one).
   CommandResult ReplaceDocument(std::unique_ptr<tDrawing> drawing);
 

@@ -88,13 +88,8 @@ DefaultsRecord loadDefaults(const std::string& path)
 {
   std::error_code ec;
   DefaultsRecord record = resetDefaultsRecord(std::filesystem::current_path(ec).string());
-  IoResult result = IoResult::Ok;
-  // Only a regular file of exactly one record is read: a pipe would wait for its writer, a
-  // device or a longer file is no defaults record.
-  BinaryReader in =
-    BinaryReader::fromFile(path, result, defaultsRecordSize, BinaryReader::Source::RegularOnly);
-  if (result == IoResult::Ok && in.size() == defaultsRecordSize)
-    in.bytes(record.data(), record.size());
+  if (const std::optional<DefaultsRecord> read = readDefaultsRecord(path))
+    record = *read;
   applyDefaults(record);
   return record;
 }
@@ -143,13 +138,14 @@ DefaultsRecord resetDefaultsRecord(const std::string& homeDirectory, int logical
 
 std::optional<DefaultsRecord> readDefaultsRecord(const std::string& path)
 {
-  struct stat info;
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-    return std::nullopt;
+  // Only a regular file of exactly one record is read: a pipe would wait for its writer, a
+  // device or a longer file is no defaults record.
   IoResult result = IoResult::Ok;
-  BinaryReader in = BinaryReader::fromFile(path, result);
+  BinaryReader in =
+    BinaryReader::fromFile(path, result, defaultsRecordSize, BinaryReader::Source::RegularOnly);
   DefaultsRecord record{};
-  if (result != IoResult::Ok || !in.bytes(record.data(), record.size()))
+  if (result != IoResult::Ok || in.size() != defaultsRecordSize ||
+      !in.bytes(record.data(), record.size()))
     return std::nullopt;
   return record;
 }

@@ -328,5 +328,20 @@ TEST_F(CliTest, RenderWritesPngAndSvg)
   EXPECT_EQ(run("render '" + path + "' -o '" + png + "' --size 0x5"), 2);
 }
 
+TEST_F(CliTest, SmilesStepPlacesAMoleculeOrSaysWhyNot)
+{
+  const std::string out = (dir / "acid.tvx").string();
+  ASSERT_EQ(run("build -o '" + out + "' 'smiles:CC(=O)O@100,100'"), 0) << err;
+  ASSERT_EQ(run("info '" + out + "'"), 0) << err;
+  const auto json = nlohmann::json::parse(this->out);
+  EXPECT_EQ(json["atoms"].size(), 4u); // C, C, O, O: the hydrogens stay implicit
+  ASSERT_EQ(json["groups"].size(), 1u);
+  EXPECT_EQ(json["groups"][0]["smiles"], "CC(=O)O");
+  const std::string bad = (dir / "bad.tvx").string();
+  EXPECT_EQ(run("build -o '" + bad + "' 'smiles:C1CC@100,100'"), 1);
+  EXPECT_EQ(err, "not a valid SMILES: \"C1CC\"\nThe step smiles:C1CC@100,100 could not act\n");
+  EXPECT_FALSE(fs::exists(bad));
+}
+
 } // namespace
 } // namespace trelvix

@@ -1,0 +1,13 @@
+#include "exchange/exchange_init.h"
+
+#include "exchange/canonical_smiles.h"
+#include "thermo/species_recognition.h"
+
+namespace trelvix {
+
+void initialiseExchange()
+{
+  setCanonicalSmiles(canonicalSmiles);
+}
+
+} // namespace trelvix
