@@ -76,9 +76,8 @@ void TTrelvix3D::changeFont()
   FontRecord record = modelDefaults().font;
   if (!chooseFont(record))
     return;
-  m_layer->drawing().ChangeFont(record);
+  m_layer->SetFont(record);
   modelDefaults().font = record;
-  repaintDocument();
 }
 
 } // namespace trelvix

@@ -31,18 +31,10 @@ void TTrelvix3D::createToolWindows()
   connect(m_import, &TImportDialog::helpRequested, this, [this] { showHelp(generalHelp); });
 
   SettingsActions actions;
-  actions.zoomDocument = [this](double factor) {
-    tDrawing& drawing = m_layer->drawing();
-    drawing.Zoom(factor);
-    drawing.update();
-    repaintDocument();
-  };
+  actions.zoomDocument = [this](double factor) { m_layer->Zoom(factor); };
   // Bonds and symbols keep their own widths; new ones take the default set here.
   actions.setLineWidth = [this](std::uint8_t) { repaintDocument(); };
-  actions.setFont = [this](const FontRecord& font) {
-    m_layer->drawing().ChangeFont(font);
-    repaintDocument();
-  };
+  actions.setFont = [this](const FontRecord& font) { m_layer->SetFont(font); };
   actions.changeFont = [this](FontRecord& font) { return chooseFont(font); };
   m_settings = new TSettingsForm(m_defaults, defaultsPath(), std::move(actions), this);
 }

@@ -20,13 +20,7 @@ void TTrelvix3D::chooseStyle(int code)
   // style chosen in stereo view returns to the plain view of that style.
   for (QAction* item : m_menus->styleActions())
     item->setChecked(item->data().toInt() == code);
-  if (m_layer->busy()) {
-    // The optimiser's bar offers the styles while the layer refuses commands: the view code
-    // only changes how the model is drawn, so it is set directly and shown with the next pass.
-    m_layer->drawing().viewMode = static_cast<std::uint8_t>(code);
-    scheduleRepaint();
-    return;
-  }
+  // Also while the optimiser runs: its bar offers the styles, shown with the next pass.
   m_layer->SetView(code);
 }
 

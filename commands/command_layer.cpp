@@ -13,6 +13,7 @@
 #include "platform/shell.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace trelvix {
 
@@ -381,6 +382,21 @@ CommandResult CommandLayer::SetComments(const std::string& title,
       m_drawing->notes = notes.substr(0, notesLength);
     },
     { .snapshot = false, .enableUndo = false });
+}
+
+CommandResult CommandLayer::SetFont(const FontRecord& font)
+{
+  return perform([&] { m_drawing->ChangeFont(font); }, { .snapshot = false, .enableUndo = false });
+}
+
+CommandResult CommandLayer::Zoom(double factor)
+{
+  if (!(factor > 0) || !std::isfinite(factor)) {
+    CommandResult result;
+    result.known = false;
+    return result;
+  }
+  return perform([&] { m_drawing->Zoom(factor); }, { .snapshot = false, .enableUndo = false });
 }
 
 CommandResult CommandLayer::SetView(int code)

@@ -13,6 +13,7 @@
 namespace trelvix {
 
 class CommandObserver;
+struct FontRecord;
 class StopTool;
 class tDrawing;
 class tLAtm;
@@ -105,6 +106,11 @@ public:
   CommandResult SetComments(const std::string& title,
                             const std::string& author,
                             const std::string& notes);
+  /// Gives every text of the document the font (the Font command); no undo copy.
+  CommandResult SetFont(const FontRecord& font);
+  /// Scales the whole document by factor about the page's origin (a new bond-length scale);
+  /// no undo copy.
+  CommandResult Zoom(double factor);
   /// The view code of the document (0..19, 100..119 the stereo pair); allowed while busy.
   CommandResult SetView(int code);
 

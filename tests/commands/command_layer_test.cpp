@@ -7,6 +7,7 @@
 #include "mechanics/stop_tool.h"
 #include "model/structure_atom.h"
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -212,6 +213,28 @@ TEST_F(CommandLayerTest, BackToDrawingDisarmsAndForgetsTheEditors)
   tStructure stranger;
   layer.setEditedGroup(&stranger);
   EXPECT_EQ(layer.editedGroup(), nullptr);
+}
+
+TEST_F(CommandLayerTest, ZoomAndFontAreEditsWithoutUndoCopies)
+{
+  layer.AddAtom(6, 100, 100);
+  layer.AddAtom(8, 130, 140); // 50 pixels from the carbon
+  const bool undoBefore = layer.canUndo();
+  const int changedBefore = heard.changed;
+  EXPECT_TRUE(layer.Zoom(2).acted());
+  const tXY* c = doc().Atoms.At(0);
+  const tXY* o = doc().Atoms.At(1);
+  EXPECT_NEAR(std::hypot(o->x3 - c->x3, o->y3 - c->y3), 2 * 50, 1e-9);
+  EXPECT_EQ(heard.changed, changedBefore + 1);
+  EXPECT_EQ(layer.canUndo(), undoBefore);
+  for (const double bad : { 0.0, -1.0, std::nan("") })
+    EXPECT_FALSE(layer.Zoom(bad).known) << bad;
+
+  FontRecord big = defaultFontRecord();
+  big.height = 40;
+  EXPECT_TRUE(layer.SetFont(big).acted());
+  for (const tXY* a : doc().Atoms)
+    EXPECT_EQ(a->font.height, 40);
 }
 
 class CommandLayerFileTest : public CommandLayerTest
