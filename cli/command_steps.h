@@ -27,8 +27,8 @@ struct StepsOutcome
 /// (the atom editor adding or branching element Z), `key:K@X,Y` (key K released over the point),
 /// `label:TEXT@X,Y` and `formula:TEXT@X,Y` (a label or formula typed at the point),
 /// `smiles:TEXT@X,Y` (a molecule from SMILES placed at the point, 2D or, in 3D draw mode,
-/// embedded in 3D), `protons2d`, `protons3d`, `noprotons`, `optimize[:METHOD]`, `title:TEXT`, `author:TEXT`,
-/// `notes:TEXT`. Stops at the first step that is unreadable or fails.
+/// embedded in 3D), `protons2d`, `protons3d`, `noprotons`, `optimize[:METHOD]`, `title:TEXT`,
+/// `author:TEXT`, `notes:TEXT`. Stops at the first step that is unreadable or fails.
 StepsOutcome runBuildSteps(CommandLayer& layer, const std::vector<std::string>& steps);
 
 } // namespace trelvix
