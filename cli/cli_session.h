@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scripted_shell.h"
+#include "cli/interrupt.h"
 
 #include <memory>
 #include <string>
@@ -30,10 +30,10 @@ public:
   /// Saves drawing to path; false (message printed, with the path and the reason) on failure.
   bool save(tDrawing& drawing, const std::string& path);
 
-  ScriptedShell& shell() { return m_shell; }
+  CliShell& shell() { return m_shell; }
 
 private:
-  ScriptedShell m_shell;
+  CliShell m_shell;
 };
 
 } // namespace trelvix

@@ -112,6 +112,7 @@ int main(int argc, char** argv)
   std::string optimizeMethod = "optimize";
   std::string optimizeSeedText;
   bool optimizeProgress = false;
+  bool optimizeSaveOnStop = false;
   CLI::App* optimize = app.add_subcommand("optimize", "Optimise the geometry; print the strain");
   optimize->add_option("FILE", optimizeFile, "The .tvx document")->required();
   optimize->add_option("-o,--output", optimizeOutput, "The document to write")->required();
@@ -128,6 +129,8 @@ int main(int argc, char** argv)
       },
       "0..18446744073709551615");
   optimize->add_flag("--progress", optimizeProgress, "Write PASS KCAL per pass to stderr");
+  optimize->add_flag(
+    "--save-on-stop", optimizeSaveOnStop, "On Ctrl+C save the geometry reached (default: nothing)");
 
   std::string renderFile;
   std::string renderOutput;
@@ -176,8 +179,13 @@ int main(int argc, char** argv)
     if (optimize->parsed()) {
       const std::optional<std::uint64_t> seed =
         optimizeSeedText.empty() ? std::nullopt : trelvix::parseUnsigned(optimizeSeedText);
-      return trelvix::runOptimize(
-        session, optimizeFile, optimizeOutput, optimizeMethod, seed, optimizeProgress);
+      return trelvix::runOptimize(session,
+                                  optimizeFile,
+                                  optimizeOutput,
+                                  optimizeMethod,
+                                  seed,
+                                  optimizeProgress,
+                                  optimizeSaveOnStop);
     }
     if (convert->parsed())
       return trelvix::runConvert(session, convertInput, convertOutput, convertFormat);

@@ -2,6 +2,7 @@
 #include "cli/optimize_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/interrupt.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "mechanics/stop_tool.h"
@@ -44,7 +45,8 @@ int runOptimize(CliSession& session,
                 const std::string& output,
                 const std::string& method,
                 std::optional<std::uint64_t> seed,
-                bool progress)
+                bool progress,
+                bool saveOnStop)
 {
   const Method* m = findMethod(method);
   if (!m) {
@@ -66,10 +68,15 @@ int runOptimize(CliSession& session,
   CommandLayer layer(std::move(drawing));
   layer.setUndoCopies(false);
   StopTool stop;
+  const InterruptScope interrupt;
   const CommandResult result = layer.Optimize(m->command, stop, report);
   session.flushMessages();
   if (!result.message.empty())
     return 1; // an overflow: nothing is written over the output
+  if (InterruptScope::interrupted() && !saveOnStop) {
+    std::cerr << "Stopped: nothing saved (--save-on-stop keeps the geometry reached)\n";
+    return 1;
+  }
   layer.drawing().showenergy(8, 2);
   std::cout << layer.drawing().energyText.str() << '\n';
   return session.save(layer.drawing(), output) ? 0 : 1;

@@ -14,13 +14,15 @@ class CliSession;
 /// anneal, scramble, protons): runs the geometry command on the whole document through the
 /// command layer, prints the final strain energy, saves. Without a seed the random numbers start
 /// from a fresh seed, as in the program. --progress writes "PASS KCAL" for every pass to
-/// standard error. Returns the exit status.
+/// standard error. Ctrl+C ends the run after the current atom: nothing is saved (exit 1), or with
+/// saveOnStop the geometry reached so far (exit 0). Returns the exit status.
 int runOptimize(CliSession& session,
                 const std::string& file,
                 const std::string& output,
                 const std::string& method,
                 std::optional<std::uint64_t> seed,
-                bool progress);
+                bool progress,
+                bool saveOnStop = false);
 
 /// The geometry command of the build step `optimize` or `optimize:METHOD`; nullopt when step is
 /// not one (or names no method).

@@ -113,5 +113,32 @@ TEST_F(OptimizeCliTest, TwoAtomsOnOneSpotEndTheRunWithTheEnergyInPowersOfTen)
   }
 }
 
+TEST_F(OptimizeCliTest, CtrlCEndsTheRunAndSavesOnlyWhenAsked)
+{
+  // Three hundred six-rings: a run of many passes. Ctrl+C (SIGINT) is sent once the first pass
+  // has been reported, so the run is surely under way.
+  std::string steps;
+  for (int i = 0; i < 300; ++i)
+    steps +=
+      " 154@" + std::to_string(100 + i % 20 * 120) + "," + std::to_string(100 + i / 20 * 120);
+  ASSERT_EQ(run("build -o rings.tvx" + steps), 0) << err;
+  const auto interrupted = [&](const std::string& options) {
+    const std::string command = "cd '" + dir.string() +
+                                "' && rm -f err && (TRELVIX3D_CONFIG_DIR=config '" +
+                                TRELVIX_CLI_PATH + "' optimize rings.tvx -o out.tvx --method " +
+                                "scramble --seed 3 --progress " + options +
+                                " >out 2>err & pid=$!; while [ ! -s err ]; do sleep 0.02; done;" +
+                                " kill -INT $pid; wait $pid)";
+    const int status = std::system(command.c_str());
+    err = slurp(dir / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  EXPECT_EQ(interrupted(""), 1);
+  EXPECT_NE(err.find("Stopped: nothing saved"), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.tvx"));
+  EXPECT_EQ(interrupted("--save-on-stop"), 0) << err;
+  EXPECT_TRUE(std::filesystem::exists(dir / "out.tvx"));
+}
+
 } // namespace
 } // namespace trelvix
