@@ -10,6 +10,7 @@
 #include "mechanics/stop_tool.h"
 #include "model/defaults.h"
 #include "model/element_table.h"
+#include "platform/shell.h"
 
 #include <cctype>
 #include <charconv>
@@ -141,6 +142,11 @@ std::optional<CommandResult> performStep(CommandLayer& layer, const std::string&
     CommandResult result = layer.KeyUp(key, p->x, p->y);
     if (!result.known)
       return std::nullopt;
+    // A key with no atom or bond to act on did nothing: the step failed.
+    if (result.acted() && !result.changed) {
+      result.message = "Nothing under the pointer for key " + std::string(key);
+      showMessage(result.message);
+    }
     return result;
   }
   if (startsWith(what, "smiles:")) {

@@ -353,8 +353,11 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
     return result;
   }
   const bool snapshot = undo == KeyUndo::Snapshot;
-  return perform([&] { applyKey(*m_drawing, key, x, y); },
-                 { .snapshot = snapshot, .enableUndo = snapshot });
+  bool hit = false;
+  CommandResult result = perform([&] { hit = applyKey(*m_drawing, key, x, y); },
+                                 { .snapshot = snapshot, .enableUndo = snapshot });
+  result.changed = result.changed && hit;
+  return result;
 }
 
 CommandResult CommandLayer::Nudge(double dx, double dy)

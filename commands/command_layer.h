@@ -97,7 +97,8 @@ public:
   CommandResult RemoveProtons();
   /// A key released with the pointer at (x, y): Delete, K, 1..5, T, G, R, A, the element keys
   /// C H B N O F Q P S X Z Y I, U, D, + and -; each but + and - takes the undo copy first.
-  /// `result.known` is false for any other key (which does nothing).
+  /// `result.known` is false for any other key (which does nothing); `result.changed` is false
+  /// when there was no atom or bond for the key.
   CommandResult KeyUp(std::string_view key, double x, double y);
   /// Moves the whole document, or only the edited group while the group editor is open, by
   /// (dx, dy) pixels (the arrow keys).

@@ -39,7 +39,7 @@ enum class KeyUndo
 };
 KeyUndo keyUndo(std::string_view key);
 /// The edit of key (Delete, K, 1..5, T, G, R, A, the element keys C H B N O F Q P S X Z Y I, U,
-/// D, + and -) on the atom or bond of drawing under (x, y).
-void applyKey(tDrawing& drawing, std::string_view key, double x, double y);
+/// D, + and -) on the atom or bond of drawing under (x, y); false when there was none.
+bool applyKey(tDrawing& drawing, std::string_view key, double x, double y);
 
 } // namespace trelvix

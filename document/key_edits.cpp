@@ -148,17 +148,21 @@ KeyUndo keyUndo(std::string_view key)
   return row->edit == Edit::Charge ? KeyUndo::None : KeyUndo::Snapshot;
 }
 
-void applyKey(tDrawing& doc, std::string_view key, double x, double y)
+bool applyKey(tDrawing& doc, std::string_view key, double x, double y)
 {
   const KeyRow* row = findKey(key);
   if (!row)
-    return;
+    return false;
   if (actsOnBond(row->edit)) {
-    if (tLink* bond = bondUnder(x, y))
+    tLink* bond = bondUnder(x, y);
+    if (bond)
       editBond(*row, doc, *bond);
-  } else if (tXY* atom = atomUnder(doc, *row, x, y)) {
-    editAtom(*row, doc, *atom);
+    return bond != nullptr;
   }
+  tXY* atom = atomUnder(doc, *row, x, y);
+  if (atom)
+    editAtom(*row, doc, *atom);
+  return atom != nullptr;
 }
 
 } // namespace trelvix

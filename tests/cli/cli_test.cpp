@@ -259,6 +259,11 @@ TEST_F(CliTest, KeyAndLabelSteps)
   ASSERT_EQ(json["labels"].size(), 1u);
   EXPECT_EQ(json["atoms"][2]["kind"], 1);
   EXPECT_EQ(run("build -o '" + out + "' 501@100,100 key:W@100,100"), 2); // no such key
+  // A key with nothing under the pointer is a step that could not act.
+  EXPECT_EQ(run("build -o '" + out + "' 501@100,100 key:Delete@900,900"), 1);
+  EXPECT_EQ(err,
+            "Nothing under the pointer for key Delete\n"
+            "The step key:Delete@900,900 could not act\n");
 }
 
 TEST_F(CliTest, BuildStepsThatCannotActOrReadFail)
