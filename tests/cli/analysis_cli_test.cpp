@@ -51,7 +51,9 @@ TEST_F(AnalysisCliTest, MethaneCombustionIsExothermicAndSpontaneous)
   EXPECT_EQ(json["imbalance"], "");
   EXPECT_EQ(json["verdict"], "Exothermic, Spontaneous");
   const double dH = json["dH_kcal"], dS = json["dS"], dG = json["dG_kcal"], logK = json["logK"];
-  EXPECT_LT(dH, -100); // burning methane gives off about 190 kcal per mole
+  // NIST-JANAF formation enthalpies at 298.15 K: CO2 -393.51, H2O(g) -241.83, CH4 -74.87 kJ/mol:
+  // -393.51 - 2 x 241.83 + 74.87 = -802.30 kJ = -191.75 kcal.
+  EXPECT_NEAR(dH, (-393.51 - 2 * 241.83 + 74.87) / 4.184, 0.5);
   // The same number of gas moles on each side: ΔG = ΔH - TΔS, and log K = -ΔG / (2.303 R T).
   EXPECT_NEAR(dG, dH - 298 * dS * 0.001, 1e-3);
   EXPECT_NEAR(logK, -dG * 1000 / (std::log(10.0) * 1.98717 * 298), 1e-6);
