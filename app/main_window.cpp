@@ -5,7 +5,7 @@
 #include "app/menu_bars.h"
 #include "app/stop_tool.h"
 #include "commands/command_layer.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
 #include "model/defaults.h"
 

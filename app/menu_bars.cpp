@@ -1,6 +1,6 @@
 #include "app/menu_bars.h"
 
-#include "document/build_codes.h"
+#include "document/code_table.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -9,7 +9,7 @@
 #include "mechanics/reaction.h"
 #include "mechanics/thermochemistry.h"
 #include "model/atom.h"
-#include "thermo/species_table.h"
+#include "thermo/reference_table.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "cli/optimize_command.h"
 #include "commands/command_layer.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
 #include "exchange/molecule_import.h"
 #include "mechanics/stop_tool.h"

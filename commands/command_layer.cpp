@@ -2,9 +2,9 @@
 
 #include "commands/core_init.h"
 #include "commands/message_capture.h"
-#include "document/build_actions.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "document/file_format.h"
 #include "document/undo.h"
 #include "mechanics/stop_tool.h"

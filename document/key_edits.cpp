@@ -1,6 +1,6 @@
 // The keys that edit the atom or bond under the pointer.
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"
 

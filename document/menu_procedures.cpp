@@ -3,8 +3,8 @@
 #include "document/menu_procedures.h"
 
 #include "document/arrows.h"
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"
 #include "document/substituents.h"

@@ -1,7 +1,7 @@
 #include "exchange/exchange_init.h"
 
 #include "exchange/canonical_smiles.h"
-#include "thermo/species_recognition.h"
+#include "thermo/recognition.h"
 
 namespace trelvix {
 

@@ -8,7 +8,7 @@
 #include "model/atom.h"
 #include "model/element_table.h"
 #include "platform/fixed_text.h"
-#include "thermo/species_thermo.h"
+#include "thermo/molecule_thermo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mechanics/species_sources.h"
+#include "mechanics/thermo_sources.h"
 
 namespace trelvix {
 

@@ -11,7 +11,8 @@ endif()
 set(expected
   share/applications/trelvix3d.desktop
   share/icons/hicolor/scalable/apps/trelvix3d.svg
-  share/mime/packages/trelvix3d.xml)
+  share/mime/packages/trelvix3d.xml
+  share/trelvix3d/help/help.css)
 foreach(context 111 113 115 117 118 119 121 126 127)
   list(APPEND expected share/trelvix3d/help/${context}.html)
 endforeach()

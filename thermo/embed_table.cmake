@@ -10,7 +10,7 @@ if(NOT clash EQUAL -1)
 endif()
 file(WRITE "${OUTPUT}.tmp"
   "// Generated from ${INPUT}; do not edit.\n"
-  "#include \"thermo/species_table_text.h\"\n\n"
+  "#include \"thermo/reference_table_text.h\"\n\n"
   "namespace trelvix {\n\n"
   "std::string_view speciesTableText()\n{\n"
   "  return R\"${delimiter}(${text})${delimiter}\";\n}\n\n"

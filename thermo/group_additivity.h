@@ -1,7 +1,7 @@
 #pragma once
 
-#include "thermo/species_graph.h"
-#include "thermo/species_thermo.h"
+#include "thermo/molecule_graph.h"
+#include "thermo/molecule_thermo.h"
 
 #include <array>
 #include <memory>

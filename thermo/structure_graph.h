@@ -1,6 +1,6 @@
 #pragma once
 
-#include "thermo/species_graph.h"
+#include "thermo/molecule_graph.h"
 
 namespace trelvix {
 

@@ -1,7 +1,7 @@
 // The eight menu bars against their tables: every item where the table puts it, one bar at a
 // time, the 3D-only ring items, the standard shortcuts.
 #include "app_fixture.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "model/defaults.h"
 
 #include <QMenuBar>

@@ -2,7 +2,7 @@
 // documents in and out, and the editor references it clears when their objects go.
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
 #include "mechanics/stop_tool.h"
 #include "model/structure_atom.h"

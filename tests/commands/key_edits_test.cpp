@@ -1,8 +1,8 @@
 // Link Atoms and the keys that edit the atom or bond under the pointer.
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "document/symbol.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"

@@ -1,8 +1,8 @@
 // Every Add Molecule item and every Branch group gives the species its caption names.
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "model/atom.h"
 #include "model/link.h"
 

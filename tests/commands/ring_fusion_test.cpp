@@ -1,8 +1,8 @@
 // Rings fused onto bonds, hung on atoms and joined to atoms, and the 3D ring shapes.
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "document/templates.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"

@@ -3,7 +3,7 @@
 // The input is the document's bytes followed by up to 32 commands of six bytes each and, last,
 // the number of commands.
 #include "commands/command_layer.h"
-#include "document/build_codes.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "mechanics/stop_tool.h"

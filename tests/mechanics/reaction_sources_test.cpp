@@ -4,7 +4,7 @@
 #include "document/arrows.h"
 #include "mechanics/reaction.h"
 #include "thermo/group_additivity.h"
-#include "thermo/species_table.h"
+#include "thermo/reference_table.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Benson group additivity against measured enthalpies of formation, its entropy terms, and the
 // species it leaves alone.
 #include "thermo/group_additivity.h"
-#include "thermo/species_table.h"
+#include "thermo/reference_table.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SMILES read into heavy-atom graphs, their formulas, and the comparison of two graphs.
-#include "thermo/species_graph.h"
+#include "thermo/molecule_graph.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Standard-state thermochemistry from NASA seven-coefficient polynomials.
-#include "thermo/species_thermo.h"
+#include "thermo/molecule_thermo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 namespace trelvix {
 
-/// The text of data/thermo/species.txt as it was when the program was built.
+/// The text of data/thermo/gas_phase_data.txt as it was when the program was built.
 std::string_view speciesTableText();
 
 } // namespace trelvix

@@ -1,5 +1,5 @@
 // Which reference species a drawn structure is.
-#include "thermo/species_recognition.h"
+#include "thermo/recognition.h"
 
 #include "thermo/structure_graph.h"
 

@@ -1,7 +1,7 @@
 // Drawn structures recognised in the reference table, hydrogens counted as the program counts
 // them, by their graphs or by an installed canonical SMILES.
 #include "../document/document_fixture.h"
-#include "thermo/species_recognition.h"
+#include "thermo/recognition.h"
 #include "thermo/structure_graph.h"
 
 namespace trelvix {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "thermo/species_graph.h"
-#include "thermo/species_table.h"
+#include "thermo/molecule_graph.h"
+#include "thermo/reference_table.h"
 
 #include <functional>
 #include <string>

@@ -1,10 +1,10 @@
 // The build codes: every code a left press can perform, the menu item that arms it and the
 // building procedure behind it. The main window builds its drawing menus from this table and
 // BuildAt dispatches through it.
-#include "document/build_codes.h"
+#include "document/code_table.h"
 
-#include "document/build_actions.h"
 #include "document/drawing.h"
+#include "document/edit_actions.h"
 #include "document/menu_procedures.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"

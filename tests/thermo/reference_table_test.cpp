@@ -1,7 +1,7 @@
 // The reference table built into the program: every block read, every species whole and
 // consistent, the molecules of the Add Molecule menu all there; and the reader's refusals.
-#include "thermo/species_graph.h"
-#include "thermo/species_table.h"
+#include "thermo/molecule_graph.h"
+#include "thermo/reference_table.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "thermo/species_thermo.h"
+#include "thermo/molecule_thermo.h"
 
 #include <string>
 #include <string_view>
@@ -34,8 +34,8 @@ struct SpeciesTableResult
   std::string error;
 };
 
-/// Reads a table in the format of data/thermo/species.txt (its header describes it): blocks of
-/// "key value" lines separated by empty lines, '#' starting a comment line. kJ and J in the file
+/// Reads a table in the format of data/thermo/gas_phase_data.txt (its header describes it): blocks
+/// of "key value" lines separated by empty lines, '#' starting a comment line. kJ and J in the file
 /// become cal here.
 SpeciesTableResult readSpeciesTable(std::string_view text);
 

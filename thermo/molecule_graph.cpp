@@ -1,6 +1,6 @@
 // The heavy-atom graph of a species: read from SMILES, written as a formula, compared with
 // another.
-#include "thermo/species_graph.h"
+#include "thermo/molecule_graph.h"
 
 #include "model/element_table.h"
 

@@ -1,7 +1,7 @@
 // The reference thermochemistry table: its reader and the copy built into the program.
-#include "thermo/species_table.h"
+#include "thermo/reference_table.h"
 
-#include "thermo/species_table_text.h"
+#include "thermo/reference_table_text.h"
 
 #include <charconv>
 #include <sstream>

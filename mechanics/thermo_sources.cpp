@@ -1,9 +1,9 @@
 // The better sources of a reaction's species: the reference table and group additivity.
-#include "mechanics/species_sources.h"
+#include "mechanics/thermo_sources.h"
 
 #include "mechanics/reaction.h"
 #include "thermo/group_additivity.h"
-#include "thermo/species_recognition.h"
+#include "thermo/recognition.h"
 #include "thermo/structure_graph.h"
 
 namespace trelvix {

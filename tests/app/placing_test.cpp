@@ -98,4 +98,4 @@ private slots:
 };
 
 QTEST_MAIN(BuildingTest)
-#include "building_test.moc"
+#include "placing_test.moc"
