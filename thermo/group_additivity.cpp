@@ -444,11 +444,11 @@ double GroupThermo::heatCapacity(double T) const
   return cp_.back();
 }
 
-// Cp is a + b T on each piece between knots (b = 0 beyond the ends), so both integrals are
-// exact: a dT + b/2 d(T²) and a ln(T2/T1) + b dT.
-double GroupThermo::heatFromReference(double T) const
+namespace {
+
+// The reference temperature, the knots between it and T, and T, in rising order.
+std::vector<double> cutsFromReference(double T)
 {
-  double sum = 0;
   const double from = std::min(referenceT, T), to = std::max(referenceT, T);
   std::vector<double> cuts{ from };
   for (double k : knots) {
@@ -456,6 +456,17 @@ double GroupThermo::heatFromReference(double T) const
       cuts.push_back(k);
   }
   cuts.push_back(to);
+  return cuts;
+}
+
+} // namespace
+
+// Cp is a + b T on each piece between knots (b = 0 beyond the ends), so both integrals are
+// exact: a dT + b/2 d(T²) and a ln(T2/T1) + b dT.
+double GroupThermo::heatFromReference(double T) const
+{
+  double sum = 0;
+  const std::vector<double> cuts = cutsFromReference(T);
   for (std::size_t k = 1; k < cuts.size(); ++k)
     sum += (heatCapacity(cuts[k - 1]) + heatCapacity(cuts[k])) / 2 * (cuts[k] - cuts[k - 1]);
   return T >= referenceT ? sum : -sum;
@@ -464,13 +475,7 @@ double GroupThermo::heatFromReference(double T) const
 double GroupThermo::entropyFromReference(double T) const
 {
   double sum = 0;
-  const double from = std::min(referenceT, T), to = std::max(referenceT, T);
-  std::vector<double> cuts{ from };
-  for (double k : knots) {
-    if (k > from && k < to)
-      cuts.push_back(k);
-  }
-  cuts.push_back(to);
+  const std::vector<double> cuts = cutsFromReference(T);
   for (std::size_t k = 1; k < cuts.size(); ++k) {
     const double t1 = cuts[k - 1], t2 = cuts[k];
     if (t2 <= t1)
