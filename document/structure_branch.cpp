@@ -54,8 +54,9 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
   }
   if (k == 1) {
     const tLink* b = bonds.At(0);
+    // A bond of the atom to itself (a damaged file) points nowhere.
     const tXY* partner = b->partner(&parent);
-    const Vector3 bond = minus(at(*partner), p);
+    const Vector3 bond = partner ? minus(at(*partner), p) : Vector3{ 0, 0, 0 };
     if (parent.GetHyb() == 1) {
       d = scaled(bond, -1); // straight on through the atom
       return norm(d) > 0;
@@ -101,7 +102,7 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
     for (int i = 0; i < 3; ++i) {
       const tLink* b = bonds.At(i);
       const tXY* partner = b->partner(&parent);
-      dirs[i] = minus(at(*partner), p);
+      dirs[i] = partner ? minus(at(*partner), p) : Vector3{ 0, 0, 0 };
       sum = { sum[0] + dirs[i][0], sum[1] + dirs[i][1], sum[2] + dirs[i][2] };
     }
     const Vector3& a = dirs[0];

@@ -5,6 +5,7 @@
 #include "document/code_table.h"
 #include "document/drawing.h"
 #include "mechanics/stop_tool.h"
+#include "model/bond.h"
 #include "model/structure_atom.h"
 
 #include <cmath>
@@ -235,6 +236,21 @@ TEST_F(CommandLayerTest, ZoomAndFontAreEditsWithoutUndoCopies)
   EXPECT_TRUE(layer.SetFont(big).acted());
   for (const tXY* a : doc().Atoms)
     EXPECT_EQ(a->font.height, 40);
+}
+
+TEST_F(CommandLayerTest, BranchingOnAnAtomBondedToItselfIsNoCrash)
+{
+  // A damaged file can hold a bond whose two ends are one atom; a branch on that atom treats it
+  // as pointing nowhere.
+  layer.AddAtom(6, 100, 100);
+  tXY* carbon = doc().Atoms.At(0);
+  auto* loop = new tbond(carbon, carbon);
+  doc().Bonds.Add(loop);
+  doc().Groups.At(0)->Bonds.Add(loop);
+  for (const int code : { 511, 543 }) {
+    const CommandResult r = layer.BuildAt(100, 100, code);
+    EXPECT_TRUE(r.changed) << code;
+  }
 }
 
 class CommandLayerFileTest : public CommandLayerTest
