@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 
 namespace trelvix {
 
@@ -57,12 +58,15 @@ void tDrawing::adopt(tAtm* atom, tbond* newBond)
 
 tAtm* tDrawing::addAtomAtOffset(tAtm& atom, int z, double dx, double dy)
 {
-  auto* added = new tAtm(z, 0, 0, 2);
+  // Placing and typing may overflow on absurd coordinates: the new atom and bond are owned here
+  // until the document adopts them, so a failure frees them.
+  auto added = std::make_unique<tAtm>(z, 0, 0, 2);
   added->setRXYZ(atom.x3 + dx, atom.y3 + dy, atom.z3);
-  auto* link = new tbond(&atom, added);
+  auto link = std::make_unique<tbond>(&atom, added.get());
   link->ssingle();
-  adopt(added, link);
-  return added;
+  tAtm* placed = added.release();
+  adopt(placed, link.release());
+  return placed;
 }
 
 tAtm* tDrawing::linkHydrogenTowards(tAtm& atom, double x, double y)

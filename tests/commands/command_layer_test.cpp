@@ -253,6 +253,19 @@ TEST_F(CommandLayerTest, BranchingOnAnAtomBondedToItselfIsNoCrash)
   }
 }
 
+TEST_F(CommandLayerTest, ProtonsThatWouldLeaveThePageRollBackAndFreeWhatTheyMade)
+{
+  // The hydrogens of a carbon at the edge of the coordinate range land beyond it: the edit is
+  // undone, and the atoms and bonds already made are freed (the sanitised run sees a leak).
+  layer.AddAtom(6, 100, 100);
+  tXY* carbon = doc().Atoms.At(0);
+  carbon->setRXYZ(2147483640.0, 100, 0);
+  const CommandResult r = layer.AddProtons2D();
+  EXPECT_EQ(r.message, "Arithmetic overflow");
+  EXPECT_EQ(doc().Atoms.NAtoms(), 1);
+  EXPECT_EQ(doc().Bonds.Count(), 0);
+}
+
 class CommandLayerFileTest : public CommandLayerTest
 {
 protected:
