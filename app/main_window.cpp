@@ -190,6 +190,8 @@ void TTrelvix3D::showMenuBar(MenuBarId bar)
 
 void TTrelvix3D::backToDrawing()
 {
+  for (QWidget* editor : editors())
+    editor->hide();
   showMenuBar(MenuBarId::MainMenu1);
   m_layer->setEditorMode(EditorMode::Drawing);
   repaintDocument();

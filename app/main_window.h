@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,10 +21,15 @@ class HelpViewer;
 class MenuBars;
 class TAnimator;
 class TArrowForm;
+class TBondEditor;
 class TCommentsForm;
+class TGroupEditor;
 class TImportDialog;
+class TPeriodicTable;
 class TSettingsForm;
 class TStopTool;
+class TSymbolEditor;
+class TTextEditor;
 
 /// The main window: the drawing surface under one of eight menu bars. It turns menu commands
 /// and presses on the surface into calls on the command layer and keeps its caption, check marks
@@ -53,6 +59,11 @@ public:
   TCommentsForm& commentsForm() { return *m_comments; }
   TImportDialog& importDialog() { return *m_import; }
   TSettingsForm& settingsForm() { return *m_settings; }
+  TPeriodicTable& periodicTable() { return *m_periodicTable; }
+  TBondEditor& bondEditor() { return *m_bondEditor; }
+  TSymbolEditor& symbolEditor() { return *m_symbolEditor; }
+  TTextEditor& textEditor() { return *m_textEditor; }
+  TGroupEditor& groupEditor() { return *m_groupEditor; }
   const DefaultsRecord& defaultsRecord() const { return m_defaults; }
 
   /// Runs a menu command as its item would (the tests and the tool windows use it too).
@@ -114,6 +125,9 @@ private:
 
   // main_window_tools.cpp
   void createToolWindows();
+  void createEditors();
+  /// The five object editors (atom, bond, symbol, text, group).
+  std::array<QWidget*, 5> editors() const;
   void loadStartDefaults();
   void showHelp(int context);
   void showSymbolPalette();
@@ -132,6 +146,11 @@ private:
   TCommentsForm* m_comments = nullptr;
   TImportDialog* m_import = nullptr;
   TSettingsForm* m_settings = nullptr;
+  TPeriodicTable* m_periodicTable = nullptr;
+  TBondEditor* m_bondEditor = nullptr;
+  TSymbolEditor* m_symbolEditor = nullptr;
+  TTextEditor* m_textEditor = nullptr;
+  TGroupEditor* m_groupEditor = nullptr;
   bool m_repaintPending = false;
   /// A close asked for while a long command ran: done once it has ended.
   bool m_closeWhenIdle = false;

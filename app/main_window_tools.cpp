@@ -1,11 +1,16 @@
 // The tool windows the main window opens directly: help, symbol palette, comments, settings and
 // the file chooser; and the defaults file at start.
 #include "app/arrow_form.h"
+#include "app/bond_editor.h"
 #include "app/comments_form.h"
+#include "app/group_editor.h"
 #include "app/help_viewer.h"
 #include "app/import_dialog.h"
 #include "app/main_window.h"
+#include "app/periodic_table.h"
 #include "app/settings_form.h"
+#include "app/symbol_editor.h"
+#include "app/text_editor.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 
@@ -29,6 +34,7 @@ void TTrelvix3D::createToolWindows()
   connect(m_arrows, &TArrowForm::closed, this, &TTrelvix3D::backToDrawing);
   connect(m_comments, &TCommentsForm::helpRequested, this, [this] { showHelp(generalHelp); });
   connect(m_import, &TImportDialog::helpRequested, this, [this] { showHelp(generalHelp); });
+  createEditors();
 
   SettingsActions actions;
   actions.zoomDocument = [this](double factor) { m_layer->Zoom(factor); };
@@ -37,6 +43,25 @@ void TTrelvix3D::createToolWindows()
   actions.setFont = [this](const FontRecord& font) { m_layer->SetFont(font); };
   actions.changeFont = [this](FontRecord& font) { return chooseFont(font); };
   m_settings = new TSettingsForm(m_defaults, defaultsPath(), std::move(actions), this);
+}
+
+void TTrelvix3D::createEditors()
+{
+  m_periodicTable = new TPeriodicTable(*m_layer, this);
+  m_bondEditor = new TBondEditor(*m_layer, this);
+  m_symbolEditor = new TSymbolEditor(*m_layer, this);
+  m_textEditor = new TTextEditor(*m_layer, this);
+  m_groupEditor = new TGroupEditor(*m_layer, this);
+  connect(m_periodicTable, &TPeriodicTable::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_bondEditor, &TBondEditor::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_symbolEditor, &TSymbolEditor::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_textEditor, &TTextEditor::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_groupEditor, &TGroupEditor::closed, this, &TTrelvix3D::backToDrawing);
+}
+
+std::array<QWidget*, 5> TTrelvix3D::editors() const
+{
+  return { m_periodicTable, m_bondEditor, m_symbolEditor, m_textEditor, m_groupEditor };
 }
 
 void TTrelvix3D::loadStartDefaults()

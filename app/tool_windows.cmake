@@ -2,11 +2,16 @@
 # Paths are relative to app/.
 set(TRELVIX_TOOL_WINDOW_SOURCES
   arrow_form.cpp
+  bond_editor.cpp
   comments_form.cpp
   document_picture.cpp
+  group_editor.cpp
   help_viewer.cpp
   import_dialog.cpp
+  periodic_table.cpp
   settings_form.cpp
+  symbol_editor.cpp
+  text_editor.cpp
 )
 
 # The help viewer falls back on the source tree's pages when the program runs uninstalled

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ struct FontRecord;
 class StopTool;
 class tDrawing;
 class tLAtm;
+class tLink;
 class tStructure;
+class tSymbol;
 class tXY;
 
 /// Which editor receives the pointer: 0 drawing, 1 atom editor, 2 bond editor, 3 group editor,
@@ -32,6 +35,81 @@ enum class EditorMode : std::uint8_t
   TextEditor = 5,
   Measurement = 7,
   AddAtom = 8
+};
+
+/// The keys held with a pointer event that choose what a right click opens.
+enum class PointerKeys : std::uint8_t
+{
+  None,
+  Shift,
+  Ctrl,
+  Other ///< any other combination: a right click in drawing mode does nothing
+};
+
+/// What the atom editor's element cells do in add-atom mode: a new lone atom, or a branch on
+/// the atom under the press.
+enum class AtomPlacement : std::uint8_t
+{
+  Add,
+  Branch
+};
+
+/// The edits the editor windows and their menus make on their current object. The value passed
+/// with them is given in brackets; edits without a current object do nothing.
+enum class EditorEdit : std::uint8_t
+{
+  // Atom editor
+  AtomLeftRight, ///< the label's text direction swapped
+  AtomReflect,   ///< the label reflected
+  AtomHydrogens, ///< (±1) one hydrogen more or less
+  AtomProtons,   ///< (±1) a proton more or less: charge and hydrogen together
+  AtomCharge,    ///< (±1) charge
+  AtomStyle,     ///< (0 bare vertex, 1 symbol, 2 symbol with hydrogens)
+  AtomElement,   ///< (Z) the atom becomes the element, its symbol and hydrogens shown
+  AtomClone,     ///< a copy above the document, which becomes the current atom
+  AtomDelete,    ///< deleted with its bonds; back to drawing
+              // Bond editor
+  BondType,      ///< (picture 1..8) the bond type of the editor's pictures and menu
+  BondPivot,     ///< (degrees) the moving part turned about the bond, from where it was
+  BondRotate,    ///< (degrees) the bond turned in the plane about its centre
+  BondZoom,      ///< (percent) the bond scaled by 0.01 x value
+  BondScrollEnd, ///< the scroll bar released: the turned positions become the reference
+  BondSide,      ///< the side of a multiple bond's second line cycled
+  BondLine,      ///< the line width stepped
+  BondCut,       ///< deleted; back to drawing
+           // Symbol editor
+  SymbolRotate,  ///< (degrees) turned about its centre from its reference shape
+  SymbolZoom,    ///< (factor) scaled from its reference shape
+  SymbolFlip,    ///< flipped top to bottom
+  SymbolReflect, ///< reflected left to right
+  SymbolLine,    ///< line width stepped
+  SymbolStyle,   ///< style stepped
+  SymbolClone,   ///< a copy beside it, which becomes the current symbol
+  SymbolDelete,  ///< deleted
+                // Text editor
+  TextClone,  ///< a copy below it, which becomes the current text
+  TextDelete, ///< deleted; back to drawing
+              // Group editor: sliders act from where the group was when the slider was taken
+  GroupPivotAtom,  ///< (degrees) turned in the plane about the pivot atom
+  GroupPivotAtomY, ///< (degrees) turned about the vertical through the pivot atom
+  GroupPivotAtomX, ///< (degrees) turned about the horizontal through the pivot atom
+  GroupBondPivot,  ///< (degrees) the part beyond the pivot bond turned to this position
+  GroupRotate,     ///< (degrees) turned in the plane about its centre
+  GroupTurn,       ///< (degrees) turned about the vertical axis
+  GroupTilt,       ///< (degrees) turned about the horizontal axis
+  GroupZoom,       ///< (factor) scaled about its centre
+  GroupSliderEnd,  ///< a slider released: the group's new positions become its reference
+  GroupNumber,     ///< (1 relative to the group, 0 to the drawing) numbered, or unnumbered
+  GroupLine,       ///< line widths stepped
+  GroupClone,      ///< a copy beside it, which becomes the group
+  GroupDelete,     ///< deleted with its atoms and bonds; back to drawing
+  GroupFuse,       ///< one structure from the group; pieces wholly inside it go
+  GroupInvert,     ///< inverted through its centre
+  GroupReflect,    ///< (axis 1..3) reflected
+  GroupRotateBy,   ///< (degrees) rotated about the view axis
+  GroupTurnBy,     ///< (degrees) turned about the vertical axis
+  GroupTiltBy,     ///< (degrees) tilted about the horizontal axis
+  GroupScale       ///< (percent) scaled by 0.01 x value
 };
 
 /// The one door through which a front end changes the document. It owns the document with its
@@ -163,6 +241,58 @@ public:
   /// The atom the atom editor works on (nullptr when none); cleared when it is freed.
   tXY* editedAtom() const { return m_editedAtom; }
   void setEditedAtom(tXY* atom);
+  /// The bond editor's bond and its reference atom (the end nearer the pick).
+  tLink* editedBond() const { return m_editedBond; }
+  tXY* bondReference() const { return m_bondReference; }
+  tSymbol* editedSymbol() const { return m_editedSymbol; }
+  /// The label or formula open in the text editor.
+  tLAtm* editedText() const { return m_editedText; }
+  /// How the atom editor places the element it arms (add-atom mode).
+  AtomPlacement atomPlacement() const { return m_placement; }
+  /// The group editor's pivot atom (its group's first atom) and pivot bond (its first bond).
+  tXY* pivotAtom() const;
+  tLink* pivotBond() const;
+
+  // ---- Pointer: picking, opening the editors, dragging
+  /// A right click at (x, y) with keys held: in drawing mode it opens the editor for the object
+  /// there (atom editor, text editor, symbol editor; Shift the bond editor; Ctrl the group
+  /// editor); in an editor's mode that editor takes the object there. The mode says which
+  /// editor is open afterwards.
+  CommandResult rightClick(double x, double y, PointerKeys keys);
+  /// The rubber band released: the group editor opens on what the rectangle from (x1, y1) to
+  /// (x2, y2) encloses. A rectangle drawn leftwards or upwards, or enclosing nothing, does
+  /// nothing (`result.changed` false).
+  CommandResult selectRectangle(double x1, double y1, double x2, double y2);
+  /// The group editor on group (a structure of the document); nothing for any other.
+  CommandResult openGroupEditor(tStructure* group);
+  /// The atom editor opened by Add Atom or Branch Atom: add-atom mode (8), nothing armed yet.
+  void openAtomPlacement(AtomPlacement placement);
+  /// A release in add-atom mode: the armed element (code 801..903) placed at (x, y) as the
+  /// atom editor was opened; nothing when no element is armed.
+  CommandResult placeArmedAtom(double x, double y);
+  /// An element cell clicked in the atom editor: arms 800 + z and, while an atom is edited,
+  /// changes it at once.
+  CommandResult chooseElement(int z);
+  /// The atom editor's text line: the edited atom's label text (64 characters); no undo copy.
+  CommandResult SetAtomText(const std::string& text);
+  /// Left press, move and release in an editor's mode: the editor's object follows the pointer
+  /// (an undo copy is taken at the press). While dragging only what moves is redrawn; the
+  /// release repaints. Each does nothing without an object or outside a drag.
+  CommandResult startDrag(double x, double y);
+  CommandResult dragTo(double x, double y);
+  CommandResult endDrag(double x, double y);
+  bool dragging() const { return m_drag.has_value(); }
+
+  // ---- Editor edits
+  /// An edit on the current object of the editor it belongs to (see EditorEdit). Edits that
+  /// delete or copy take an undo copy first; the others are undone with the editor's work.
+  /// `result.known` is false when there is no object for it.
+  CommandResult Edit(EditorEdit edit, double value = 0);
+  /// The font of the atom editor's atom, the text editor's text or the group editor's group,
+  /// as the mode says.
+  CommandResult EditFont(const FontRecord& font);
+  /// The font the current editor's object has (the font dialog starts from it).
+  const FontRecord* editedFont() const;
 
 private:
   /// How perform runs an edit.
@@ -189,6 +319,22 @@ private:
   void notifyEdited(bool replaced, bool savedBefore);
   void enableUndo();
   void tell(const std::function<void(CommandObserver&)>& call);
+  /// A drag under way: the pointer's last position and, for a symbol, the point dragged
+  /// (nullptr when the whole symbol moves).
+  struct DragState
+  {
+    double lastX = 0;
+    double lastY = 0;
+    tXY* handle = nullptr;
+  };
+  /// Opens an editor: the mode, its object highlighted, the observers told.
+  void enterEditor(EditorMode mode);
+  /// The structure of every element atom and bond inside a rectangle (inclusive when asked),
+  /// or an existing piece when it is exactly that; nullptr for nothing inside.
+  tStructure* enclosedGroup(double x1, double y1, double x2, double y2, bool inclusive);
+  /// Forgets a selection group the group editor made (it leaves the document's pieces).
+  void dropSelection();
+  bool applyEdit(EditorEdit edit, double value);
 
   std::unique_ptr<tDrawing> m_drawing;
   std::unique_ptr<tDrawing> m_undo;
@@ -207,6 +353,19 @@ private:
   tLAtm* m_placedText = nullptr;
   tStructure* m_editedGroup = nullptr;
   tXY* m_editedAtom = nullptr;
+  tLink* m_editedBond = nullptr;
+  tXY* m_bondReference = nullptr;
+  tSymbol* m_editedSymbol = nullptr;
+  tLAtm* m_editedText = nullptr;
+  AtomPlacement m_placement = AtomPlacement::Add;
+  /// A group the rectangle made from parts of pieces; removed again when the editor closes
+  /// unless Fuse kept it.
+  tStructure* m_selection = nullptr;
+  /// The document's view while the group editor shows it in the normal view.
+  int m_savedView = -1;
+  /// The last position of the bond pivot slider.
+  double m_lastPivot = 0;
+  std::optional<DragState> m_drag;
 };
 
 } // namespace trelvix
