@@ -94,6 +94,15 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::Open:
       openDocument();
       break;
+    case Command::Import:
+      importDocument();
+      break;
+    case Command::CopyToClipboard:
+      copyToClipboard();
+      break;
+    case Command::Print:
+      printDocument();
+      break;
     case Command::Save:
       saveDocument();
       break;

@@ -111,10 +111,17 @@ private:
   /// The font dialog on the edited object's font, applied on OK.
   void changeEditedFont();
 
+  // main_window_output.cpp
+  /// The document's frame as a picture on the clipboard: SVG and PNG in one entry.
+  void copyToClipboard();
+  /// The print dialog, then the document printed (to a PDF file when there is no printer).
+  void printDocument();
+
   // main_window_files.cpp
   void startWith(const QStringList& arguments);
   void newDocument();
   void openDocument();
+  void importDocument();
   void saveDocument();
   bool saveAs();
   bool saveUnderName(const std::string& path);

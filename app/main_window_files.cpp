@@ -57,6 +57,15 @@ void TTrelvix3D::openDocument()
   repaintDocument();
 }
 
+void TTrelvix3D::importDocument()
+{
+  const std::optional<QString> name = m_shell.chooseFile([this] { return m_import->chooseFile(); });
+  if (!name || !hasDocumentExtension(*name))
+    return;
+  m_layer->ImportDocument(name->left(255).toStdString());
+  repaintDocument();
+}
+
 std::optional<QString> TTrelvix3D::askSaveName()
 {
   return m_shell.chooseFile([this]() -> std::optional<QString> {

@@ -8,7 +8,9 @@
 #include "document/file_format.h"
 #include "document/symbol.h"
 #include "document/undo.h"
+#include "model/link.h"
 #include "mechanics/stop_tool.h"
+#include "model/defaults.h"
 #include "model/structure_atom.h"
 #include "platform/checked.h"
 #include "platform/shell.h"
@@ -53,6 +55,18 @@ private:
   bool& m_busy;
   std::function<void(bool)> m_tell;
 };
+
+/// The mean length of the drawn bonds (a symbol's strokes are hidden bonds and do not count).
+double meanBondLength(const tDrawing& drawing)
+{
+  tbonds drawn;
+  for (tLink* b : drawing.Bonds) {
+    if (b->visible)
+      drawn.Add(b);
+  }
+  const double mean = drawn.MeanLength();
+  return mean;
+}
 
 } // namespace
 
@@ -546,6 +560,32 @@ CommandResult CommandLayer::OpenDocument(const std::string& path)
   m_undo = m_drawing->clone();
   m_redo = m_drawing->clone();
   return result;
+}
+
+CommandResult CommandLayer::ImportDocument(const std::string& path)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  std::unique_ptr<tDrawing> loaded;
+  {
+    const MessageCapture capture(result);
+    loaded = loadDrawing(path.substr(0, 255), &result.reason);
+  }
+  if (!loaded)
+    return result;
+  CommandResult edit = perform([&] {
+    // Its bonds take the length of this document's (or the default one in an empty
+    // document); a document without bonds keeps its size.
+    const double theirs = meanBondLength(*loaded);
+    const double ours = meanBondLength(*m_drawing);
+    const double wanted = ours > 0 ? ours : bondScale();
+    if (theirs > 0 && std::isfinite(wanted / theirs))
+      loaded->Zoom(wanted / theirs);
+    m_drawing->Append(*loaded);
+  });
+  edit.message = result.message.empty() ? edit.message : result.message;
+  return edit;
 }
 
 CommandResult CommandLayer::SaveDocument(const std::string& path)

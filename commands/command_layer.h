@@ -219,6 +219,11 @@ public:
   /// Open: replaces the document with the one read from path (name cut to 255 characters); on
   /// failure the current document stays and the loader's message is in the result.
   CommandResult OpenDocument(const std::string& path);
+  /// Import: the document read from path, its bonds scaled to this document's mean bond length
+  /// (the default length in a document without bonds; a document without bonds keeps its
+  /// size), appended beside the drawing as one edit. A file that does not load changes
+  /// nothing and the loader's message is in the result.
+  CommandResult ImportDocument(const std::string& path);
   /// Writes the document under path (its name becomes the file name of path); a failed save
   /// keeps the old file, the old name and the saved flag, and says why.
   CommandResult SaveDocument(const std::string& path);

@@ -189,9 +189,12 @@ std::unique_ptr<tDrawing> tDrawing::clone() const
 
 void tDrawing::Append(tDrawing& other)
 {
-  frame();
-  other.frame();
-  other.Atoms.Move(frameRect.right - other.frameRect.left, 0, 0);
+  // Beside what this document holds; into an empty one it comes where it was drawn.
+  if (!Atoms.empty()) {
+    frame();
+    other.frame();
+    other.Atoms.Move(frameRect.right - other.frameRect.left, 0, 0);
+  }
   Atoms.AddAtoms(&other.Atoms);
   Bonds.AddBonds(&other.Bonds);
   Labels.AddAtoms(&other.Labels);

@@ -2,6 +2,7 @@
 #include "platform/qt/render_file.h"
 
 #include "document/drawing.h"
+#include "model/defaults.h"
 #include "platform/binary_io.h"
 #include "platform/checked.h"
 #include "platform/qt/image_canvas.h"
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <span>
 
 namespace trelvix {
@@ -57,6 +59,44 @@ QImage renderImage(tDrawing& drawing, int width, int height)
     return {};
   }
   return canvas.image().copy();
+}
+
+FramedCopy framedCopy(const tDrawing& drawing)
+{
+  FramedCopy framed;
+  if (drawing.Atoms.empty())
+    return framed;
+  framed.drawing = drawing.clone();
+  tDrawing& copy = *framed.drawing;
+  copy.frame();
+  const Rect box = copy.frameRect;
+  // The frame runs through the outermost atoms' centres: a margin of half a bond keeps their
+  // symbols and the arrow heads whole.
+  const int margin = static_cast<int>(bondScale() / 2);
+  framed.width = box.right - box.left + 2 * margin;
+  framed.height = box.bottom - box.top + 2 * margin;
+  copy.Move(margin - box.left, margin - box.top, 0);
+  return framed;
+}
+
+FramePictures renderFrame(const tDrawing& drawing)
+{
+  // 0.254 mm per drawing pixel is 100 pixels to the inch.
+  constexpr int framePixelsPerInch = 100;
+  try {
+    const FramedCopy framed = framedCopy(drawing);
+    if (!framed.drawing)
+      return {};
+    ImageCanvas image(framed.width, framed.height);
+    framed.drawing->print(image);
+    SvgCanvas svg(framed.width, framed.height, framed.drawing->title, framePixelsPerInch);
+    framed.drawing->print(svg);
+    if (!svg.finish())
+      return {};
+    return { image.image().copy(), svg.svg() };
+  } catch (const OverflowError&) {
+    return {};
+  }
 }
 
 std::string renderFile(tDrawing& drawing,

@@ -4,7 +4,7 @@
 
 namespace trelvix {
 
-SvgCanvas::SvgCanvas(int width, int height, std::string_view title)
+SvgCanvas::SvgCanvas(int width, int height, std::string_view title, int dotsPerInch)
   : m_buffer(&m_data)
 {
   const QSize size(std::max(width, 0), std::max(height, 0));
@@ -12,7 +12,7 @@ SvgCanvas::SvgCanvas(int width, int height, std::string_view title)
   m_generator.setOutputDevice(&m_buffer);
   m_generator.setSize(size);
   m_generator.setViewBox(QRect(QPoint(0, 0), size));
-  m_generator.setResolution(96); // a drawing pixel is a CSS pixel, 1/96 inch
+  m_generator.setResolution(dotsPerInch);
   // The generator writes the title into the file as it stands, so XML markup in it is escaped here.
   m_generator.setTitle(
     QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())).toHtmlEscaped());

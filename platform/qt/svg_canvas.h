@@ -15,8 +15,9 @@ namespace trelvix {
 class SvgCanvas : public QtCanvas
 {
 public:
-  /// Starts the SVG document, width × height pixels, with the given title (UTF-8).
-  SvgCanvas(int width, int height, std::string_view title);
+  /// Starts the SVG document, width × height pixels, with the given title (UTF-8). Its printed
+  /// size takes dotsPerInch drawing pixels to the inch (96: a drawing pixel is a CSS pixel).
+  SvgCanvas(int width, int height, std::string_view title, int dotsPerInch = 96);
   /// Finishes the document if finish() was not called.
   ~SvgCanvas() override;
 

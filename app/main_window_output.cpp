@@ -1,0 +1,98 @@
+// Pictures of the drawing that leave the program: the clipboard and the printer.
+#include "app/main_window.h"
+#include "commands/command_layer.h"
+#include "document/drawing.h"
+#include "document/symbol.h"
+#include "platform/checked.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/render_file.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+#include <memory>
+
+namespace trelvix {
+
+namespace {
+
+/// A drawing pixel is 0.254 mm on paper: 100 to the inch.
+constexpr double drawingPixelsPerInch = 100;
+
+bool hasSomethingToCopy(const tDrawing& drawing)
+{
+  return !drawing.Atoms.empty() || !drawing.Bonds.empty() || !drawing.Symbols->empty();
+}
+
+} // namespace
+
+void TTrelvix3D::copyToClipboard()
+{
+  const tDrawing& drawing = m_layer->drawing();
+  if (!hasSomethingToCopy(drawing)) {
+    m_shell.message("Nothing to Copy", "", MessageIcon::Information, MessageButtons::Ok);
+    return;
+  }
+  const FramePictures pictures = renderFrame(drawing);
+  if (pictures.image.isNull())
+    return;
+  // One entry with both pictures: office programs take the vector one, image editors the
+  // bitmap.
+  auto data = std::make_unique<QMimeData>();
+  data->setData(QStringLiteral("image/svg+xml"), pictures.svg);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  pictures.image.save(&buffer, "PNG");
+  data->setData(QStringLiteral("image/png"), png);
+  data->setImageData(pictures.image);
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    clipboard->setMimeData(data.release());
+}
+
+void TTrelvix3D::printDocument()
+{
+  if (m_layer->drawing().Atoms.empty())
+    return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (m_shell.scripted()) {
+    // The tests print to the PDF file the shell's file queue names.
+    const std::optional<QString> name = m_shell.chooseFile([] { return std::nullopt; });
+    if (!name)
+      return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*name);
+  } else {
+    // Without a printer the dialog offers printing to a PDF file.
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+      return;
+  }
+  try {
+    const FramedCopy framed = framedCopy(m_layer->drawing());
+    const double width = framed.width;
+    const double height = framed.height;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+      m_shell.message("Cannot print", "", MessageIcon::Error, MessageButtons::Ok);
+      return;
+    }
+    // 0.254 mm per drawing pixel, shrunk to fit the page when larger.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    double scale = printer.resolution() / drawingPixelsPerInch;
+    scale = std::min({ scale, page.width() / width, page.height() / height });
+    painter.scale(scale, scale);
+    QtCanvas canvas(painter);
+    framed.drawing->print(canvas);
+    painter.end();
+  } catch (const OverflowError& e) {
+    m_shell.message(e.what(), "", MessageIcon::Error, MessageButtons::Ok);
+  }
+}
+
+} // namespace trelvix
