@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -185,6 +186,14 @@ void TPeriodicTable::closeEvent(QCloseEvent* event)
 {
   QWidget::closeEvent(event);
   emit closed();
+}
+
+void TPeriodicTable::keyPressEvent(QKeyEvent* event)
+{
+  if (event->key() == Qt::Key_F1)
+    emit helpRequested();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

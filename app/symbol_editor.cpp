@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -157,6 +158,14 @@ void TSymbolEditor::closeEvent(QCloseEvent* event)
 {
   QWidget::closeEvent(event);
   emit closed();
+}
+
+void TSymbolEditor::keyPressEvent(QKeyEvent* event)
+{
+  if (event->key() == Qt::Key_F1)
+    emit helpRequested();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

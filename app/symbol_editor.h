@@ -46,9 +46,12 @@ public:
 signals:
   /// The editor closed (its OK, its close box, or the last symbol deleted): back to drawing.
   void closed();
+  /// F1 in the window: the main window shows the help page.
+  void helpRequested();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void scrolled(int position);

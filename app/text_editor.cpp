@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -128,6 +129,14 @@ void TTextEditor::closeEvent(QCloseEvent* event)
 {
   QWidget::closeEvent(event);
   emit closed();
+}
+
+void TTextEditor::keyPressEvent(QKeyEvent* event)
+{
+  if (event->key() == Qt::Key_F1)
+    emit helpRequested();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

@@ -31,11 +31,14 @@ public:
 signals:
   /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
   void closed();
+  /// F1 in the window: the main window shows the help page.
+  void helpRequested();
   /// "Font" on a text: the main window runs the font dialog on the text's font (EditFont).
   void fontRequested();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void showText();

@@ -41,6 +41,9 @@ private slots:
     QCOMPARE(table.edit1()->objectName(), QStringLiteral("Edit1"));
     QCOMPARE(table.edit1()->maxLength(), 64);
     QCOMPARE(table.doneButton()->text(), QStringLiteral("Done"));
+    QSignalSpy help(&table, &TPeriodicTable::helpRequested);
+    QTest::keyClick(table.edit1(), Qt::Key_F1);
+    QCOMPARE(help.count(), 1);
   }
 
   void cellsShowTheElementSymbolsInTheirGroupColours()

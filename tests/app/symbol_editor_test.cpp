@@ -61,6 +61,9 @@ private slots:
     QCOMPARE(editor.scrollBar()->minimum(), -180);
     QCOMPARE(editor.scrollBar()->maximum(), 180);
     QCOMPARE(editor.scrollBar()->toolTip(), QStringLiteral("Rotate symbol"));
+    QSignalSpy help(&editor, &TSymbolEditor::helpRequested);
+    QTest::keyClick(&editor, Qt::Key_F1);
+    QCOMPARE(help.count(), 1);
 
     const auto radios = editor.functions()->buttons();
     QCOMPARE(radios.size(), 2);

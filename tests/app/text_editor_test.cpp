@@ -39,6 +39,9 @@ private slots:
     QCOMPARE(editor.toolTip(), QStringLiteral("Type F1 for Help"));
     QCOMPARE(editor.edit1()->objectName(), QStringLiteral("Edit1"));
     QCOMPARE(editor.edit1()->maxLength(), 64);
+    QSignalSpy help(&editor, &TTextEditor::helpRequested);
+    QTest::keyClick(editor.edit1(), Qt::Key_F1);
+    QCOMPARE(help.count(), 1);
     const std::pair<const char*, const char*> buttons[] = {
       { "Done", "" },
       { "Font", "Change text font" },
