@@ -71,11 +71,7 @@ TSymbolEditor::TSymbolEditor(CommandLayer& layer, QWidget* parent)
     functionColumn->addWidget(radio);
   }
   m_functions->button(static_cast<int>(ScrollFunction::Rotate))->setChecked(true);
-  // Each function starts from the middle of the bar, from the symbol as it now is.
-  connect(m_functions, &QButtonGroup::idClicked, this, [this] {
-    const QSignalBlocker quiet(m_scroll);
-    m_scroll->setValue(0);
-  });
+  connect(m_functions, &QButtonGroup::idClicked, this, &TSymbolEditor::centreScrollBar);
 
   auto* buttons = new QGridLayout;
   for (std::size_t i = 0; i < buttonItems.size(); ++i) {
@@ -117,16 +113,19 @@ QPushButton* TSymbolEditor::button(const QString& caption) const
 
 void TSymbolEditor::open()
 {
-  {
-    const QSignalBlocker quiet(m_scroll);
-    m_scroll->setValue(0);
-  }
+  centreScrollBar();
   if (!m_layer.editedSymbol()) {
     hide();
     return;
   }
   show();
   raise();
+}
+
+void TSymbolEditor::centreScrollBar()
+{
+  const QSignalBlocker quiet(m_scroll);
+  m_scroll->setValue(0);
 }
 
 void TSymbolEditor::scrolled(int position)
@@ -144,6 +143,7 @@ void TSymbolEditor::edit(EditorEdit edit)
   if (!m_layer.editedSymbol())
     return;
   m_layer.Edit(edit);
+  centreScrollBar();
   if (edit == EditorEdit::SymbolDelete && m_layer.drawing().Symbols->Count() == 0)
     finish();
 }

@@ -54,6 +54,9 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  /// The bar back to its middle without an edit: each function, each symbol and the shape
+  /// each button leaves start from there.
+  void centreScrollBar();
   void scrolled(int position);
   void edit(EditorEdit edit);
   /// Hides the editor and goes back to drawing.

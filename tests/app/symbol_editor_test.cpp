@@ -143,6 +143,10 @@ private slots:
     for (std::size_t i = 0; i < before.size(); ++i)
       QVERIFY(std::abs(std::hypot(after[i].x(), after[i].y()) -
                        1.5 * std::hypot(before[i].x(), before[i].y())) < 1e-6);
+
+    // A button's edit leaves the shape the bar starts from: the bar goes back to its middle.
+    QTest::mouseClick(editor.button(QStringLiteral("Flip")), Qt::LeftButton);
+    QCOMPARE(editor.scrollBar()->value(), 0);
   }
 
   void deleteHidesTheEditorOnlyWithTheLastSymbol()
