@@ -41,7 +41,11 @@ const std::array<ButtonItem, 7> buttonItems{ {
   { "Reflect", "Reflect symbol left to right", EditorEdit::SymbolReflect },
 } };
 
+/// The bar runs from -180 to 180 (degrees when rotating).
 constexpr int scrollRange = 180;
+/// A page step of the bar, degrees.
+constexpr int scrollPage = 15;
+/// The bar's least height, pixels.
 constexpr int scrollLength = 220;
 
 } // namespace
@@ -55,7 +59,7 @@ TSymbolEditor::TSymbolEditor(CommandLayer& layer, QWidget* parent)
 
   m_scroll = new QScrollBar(Qt::Vertical, this);
   m_scroll->setRange(-scrollRange, scrollRange);
-  m_scroll->setPageStep(15);
+  m_scroll->setPageStep(scrollPage);
   m_scroll->setMinimumHeight(scrollLength);
   m_scroll->setToolTip(QStringLiteral("Rotate symbol"));
   connect(m_scroll, &QScrollBar::valueChanged, this, &TSymbolEditor::scrolled);
