@@ -210,6 +210,25 @@ private slots:
     QCOMPARE(atom->symbol.str(), std::string("Me"));
   }
 
+  void onTheMainWindowARightClickOpensItAndDoneGoesBackToDrawing()
+  {
+    auto window = testing::openWindow();
+    CommandLayer& layer = window->layer();
+    layer.AddAtom(6, 150, 120);
+    tXY* atom = layer.drawing().Atoms.At(0);
+    QTest::mouseClick(&window->surface(), Qt::RightButton, {}, QPoint(150, 120));
+    TPeriodicTable& table = window->periodicTable();
+    QVERIFY(table.isVisible());
+    QCOMPARE(window->menus().current(), MenuBarId::AtomEditorMenu);
+    QTest::mouseClick(table.cells()[6], Qt::LeftButton); // nitrogen
+    QCOMPARE(static_cast<int>(atom->element), 7);
+    QTest::mouseClick(table.doneButton(), Qt::LeftButton);
+    QVERIFY(!table.isVisible());
+    QCOMPARE(layer.editorMode(), EditorMode::Drawing);
+    QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
+    QCOMPARE(static_cast<int>(layer.pendingBuildCode()), 0);
+  }
+
   void opensBesideTheAtomOnTheMainWindow()
   {
     auto window = testing::openWindow();

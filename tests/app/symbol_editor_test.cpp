@@ -1,4 +1,5 @@
 #include "app/symbol_editor.h"
+#include "app_fixture.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
@@ -187,6 +188,23 @@ private slots:
     const double turn = QLineF(QPointF(), left[0]).angleTo(QLineF(QPointF(), outline(*symbol)[0]));
     QEXPECT_FAIL("", "the layer turns from the shape the arrow was drawn with", Continue);
     QVERIFY(std::abs(std::remainder(turn, 360.0)) < 1.5);
+  }
+
+  void onTheMainWindowDeletingTheLastSymbolGoesBackToDrawing()
+  {
+    auto window = testing::openWindow();
+    CommandLayer& layer = window->layer();
+    layer.BuildAt(150, 120, reactionArrow);
+    const QPointF at = handle(*layer.drawing().Symbols->At(0));
+    QTest::mouseClick(&window->surface(), Qt::RightButton, {}, at.toPoint());
+    TSymbolEditor& editor = window->symbolEditor();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(window->menus().current(), MenuBarId::SymbolEditorMenu);
+    QTest::mouseClick(editor.button(QStringLiteral("Delete")), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(layer.drawing().Symbols->Count(), 0);
+    QCOMPARE(layer.editorMode(), EditorMode::Drawing);
+    QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
   }
 
   void deleteHidesTheEditorOnlyWithTheLastSymbol()

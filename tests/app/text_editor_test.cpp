@@ -1,4 +1,5 @@
 #include "app/text_editor.h"
+#include "app_fixture.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "model/atom.h"
@@ -120,6 +121,23 @@ private slots:
     QCOMPARE(layer.drawing().Atoms.Count(), 0);
     QVERIFY(!editor.isVisible());
     QCOMPARE(closed.count(), 1);
+  }
+
+  void onTheMainWindowDeleteGoesBackToDrawing()
+  {
+    auto window = testing::openWindow();
+    CommandLayer& layer = window->layer();
+    layer.AddText(formulaCode, "H2O", 150, 120);
+    QTest::mouseClick(&window->surface(), Qt::RightButton, {}, QPoint(150, 120));
+    TTextEditor& editor = window->textEditor();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Formula Formula"));
+    QCOMPARE(window->menus().current(), MenuBarId::TextEditorMenu);
+    QTest::mouseClick(editor.button(QStringLiteral("Delete")), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(layer.drawing().Atoms.Count(), 0);
+    QCOMPARE(layer.editorMode(), EditorMode::Drawing);
+    QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
   }
 
   void cloneCopiesTheTextAndFontAsksTheMainWindow()
