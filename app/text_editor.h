@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class QLineEdit;
+class QPushButton;
+
 namespace trelvix {
 
 class CommandLayer;
@@ -16,15 +19,37 @@ class TTextEditor : public QWidget
 public:
   TTextEditor(CommandLayer& layer, QWidget* parent = nullptr);
 
-  /// Shows the editor on the layer's edited text.
+  /// Shows the editor on the layer's edited text: "Text Editor" for a label, "Formula Formula"
+  /// for a formula, its text in the line. Nothing without an edited text.
   void open();
+
+  /// The text line.
+  QLineEdit* edit1() const { return m_edit1; }
+  /// The button with caption ("Done", "Font", "Clone", "Delete"), or nullptr.
+  QPushButton* button(const QString& caption) const;
 
 signals:
   /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
   void closed();
+  /// F1 in the window: the main window shows the help page.
+  void helpRequested();
+  /// "Font" on a text: the main window runs the font dialog on the text's font (EditFont).
+  void fontRequested();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void showText();
+  void typed(const QString& text);
+  void done();
+  void font();
+  void clone();
+  void remove();
+
   CommandLayer& m_layer;
+  QLineEdit* m_edit1 = nullptr;
 };
 
 } // namespace trelvix

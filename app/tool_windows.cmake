@@ -5,6 +5,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   bond_editor.cpp
   comments_form.cpp
   document_picture.cpp
+  element_cell.cpp
   group_editor.cpp
   help_viewer.cpp
   import_dialog.cpp
