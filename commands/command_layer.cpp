@@ -6,6 +6,7 @@
 #include "document/drawing.h"
 #include "document/edit_actions.h"
 #include "document/file_format.h"
+#include "document/symbol.h"
 #include "document/undo.h"
 #include "mechanics/stop_tool.h"
 #include "model/structure_atom.h"
@@ -104,6 +105,14 @@ void CommandLayer::forgetEditorObjects()
   m_text = nullptr;
   m_editedGroup = nullptr;
   m_editedAtom = nullptr;
+  m_editedBond = nullptr;
+  m_bondReference = nullptr;
+  m_editedSymbol = nullptr;
+  m_editedText = nullptr;
+  // A replaced document took any selection group with it.
+  m_selection = nullptr;
+  m_drag.reset();
+  m_gesture = false;
   syncEditorState();
 }
 
@@ -120,8 +129,18 @@ void CommandLayer::forgetMissingObjects()
   keepAtom(m_link2);
   keepAtom(m_text);
   keepAtom(m_editedAtom);
+  keepAtom(m_bondReference);
+  keepAtom(m_editedText);
   if (m_editedGroup && !holds(d.Groups, m_editedGroup))
     m_editedGroup = nullptr;
+  if (m_selection && !holds(d.Groups, m_selection))
+    m_selection = nullptr;
+  if (m_editedBond && !holds(d.Bonds, m_editedBond)) {
+    m_editedBond = nullptr;
+    m_bondReference = nullptr;
+  }
+  if (m_editedSymbol && !holds(*d.Symbols, m_editedSymbol))
+    m_editedSymbol = nullptr;
   syncEditorState();
 }
 
@@ -134,8 +153,18 @@ void CommandLayer::setEditorMode(EditorMode mode)
 {
   if (mode == EditorMode::Drawing) {
     m_pending = 0;
+    dropSelection();
     m_editedGroup = nullptr;
     m_editedAtom = nullptr;
+    m_editedBond = nullptr;
+    m_bondReference = nullptr;
+    m_editedSymbol = nullptr;
+    m_editedText = nullptr;
+    m_gesture = false;
+    if (m_savedView >= 0) {
+      m_drawing->viewMode = static_cast<std::uint8_t>(m_savedView);
+      m_savedView = -1;
+    }
     m_drawing->Color(false);
     currentShell().requestRepaint();
   }
@@ -223,7 +252,8 @@ CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform h
   }
   if (how.enableUndo)
     enableUndo();
-  m_drawing->update();
+  if (how.update)
+    m_drawing->update();
   forgetMissingObjects();
   currentShell().requestRepaint();
   result.changed = true;

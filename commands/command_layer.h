@@ -59,37 +59,37 @@ enum class AtomPlacement : std::uint8_t
 enum class EditorEdit : std::uint8_t
 {
   // Atom editor
-  AtomLeftRight, ///< the label's text direction swapped
-  AtomReflect,   ///< the label reflected
-  AtomHydrogens, ///< (±1) one hydrogen more or less
-  AtomProtons,   ///< (±1) a proton more or less: charge and hydrogen together
-  AtomCharge,    ///< (±1) charge
-  AtomStyle,     ///< (0 bare vertex, 1 symbol, 2 symbol with hydrogens)
-  AtomElement,   ///< (Z) the atom becomes the element, its symbol and hydrogens shown
-  AtomClone,     ///< a copy above the document, which becomes the current atom
-  AtomDelete,    ///< deleted with its bonds; back to drawing
-              // Bond editor
-  BondType,      ///< (picture 1..8) the bond type of the editor's pictures and menu
-  BondPivot,     ///< (degrees) the moving part turned about the bond, from where it was
-  BondRotate,    ///< (degrees) the bond turned in the plane about its centre
-  BondZoom,      ///< (percent) the bond scaled by 0.01 x value
-  BondScrollEnd, ///< the scroll bar released: the turned positions become the reference
-  BondSide,      ///< the side of a multiple bond's second line cycled
-  BondLine,      ///< the line width stepped
-  BondCut,       ///< deleted; back to drawing
-           // Symbol editor
-  SymbolRotate,  ///< (degrees) turned about its centre from its reference shape
-  SymbolZoom,    ///< (factor) scaled from its reference shape
-  SymbolFlip,    ///< flipped top to bottom
-  SymbolReflect, ///< reflected left to right
-  SymbolLine,    ///< line width stepped
-  SymbolStyle,   ///< style stepped
-  SymbolClone,   ///< a copy beside it, which becomes the current symbol
-  SymbolDelete,  ///< deleted
-                // Text editor
-  TextClone,  ///< a copy below it, which becomes the current text
-  TextDelete, ///< deleted; back to drawing
-              // Group editor: sliders act from where the group was when the slider was taken
+  AtomLeftRight,   ///< the label's text direction swapped
+  AtomReflect,     ///< the label reflected
+  AtomHydrogens,   ///< (±1) one hydrogen more or less
+  AtomProtons,     ///< (±1) a proton more or less: charge and hydrogen together
+  AtomCharge,      ///< (±1) charge
+  AtomStyle,       ///< (0 bare vertex, 1 symbol, 2 symbol with hydrogens)
+  AtomElement,     ///< (Z) the atom becomes the element, its symbol and hydrogens shown
+  AtomClone,       ///< a copy above the document, which becomes the current atom
+  AtomDelete,      ///< deleted with its bonds; back to drawing
+                   // Bond editor
+  BondType,        ///< (picture 1..8) the bond type of the editor's pictures and menu
+  BondPivot,       ///< (degrees) the moving part turned about the bond, from where it was
+  BondRotate,      ///< (degrees) the bond turned in the plane about its centre
+  BondZoom,        ///< (percent) the bond scaled by 0.01 x value
+  BondScrollEnd,   ///< the scroll bar released: the turned positions become the reference
+  BondSide,        ///< the side of a multiple bond's second line cycled
+  BondLine,        ///< the line width stepped
+  BondCut,         ///< deleted; back to drawing
+                   // Symbol editor
+  SymbolRotate,    ///< (degrees) turned about its centre from its reference shape
+  SymbolZoom,      ///< (factor) scaled from its reference shape
+  SymbolFlip,      ///< flipped top to bottom
+  SymbolReflect,   ///< reflected left to right
+  SymbolLine,      ///< line width stepped
+  SymbolStyle,     ///< style stepped
+  SymbolClone,     ///< a copy beside it, which becomes the current symbol
+  SymbolDelete,    ///< deleted
+                   // Text editor
+  TextClone,       ///< a copy below it, which becomes the current text
+  TextDelete,      ///< deleted; back to drawing
+                   // Group editor: sliders act from where the group was when the slider was taken
   GroupPivotAtom,  ///< (degrees) turned in the plane about the pivot atom
   GroupPivotAtomY, ///< (degrees) turned about the vertical through the pivot atom
   GroupPivotAtomX, ///< (degrees) turned about the horizontal through the pivot atom
@@ -302,6 +302,9 @@ private:
     bool snapshot = true;       ///< an undo copy is taken first
     bool enableUndo = true;     ///< the Undo item is enabled (caption "Undo")
     bool longRun = false;       ///< the layer is busy while the edit runs
+    /// The document is updated afterwards (its positions become the reference). A slider's
+    /// steps leave it out, so that each starts from where the slider was taken.
+    bool update = true;
   };
   /// Every edit: refused while busy; the undo copy, then the edit; an arithmetic overflow puts
   /// the document back and says "Arithmetic overflow"; then the editor references are checked,
@@ -363,8 +366,10 @@ private:
   tStructure* m_selection = nullptr;
   /// The document's view while the group editor shows it in the normal view.
   int m_savedView = -1;
-  /// The last position of the bond pivot slider.
+  /// The last position of the bond pivot slider and of the bond editor's pivot scroll.
   double m_lastPivot = 0;
+  /// A slider or scroll bar is being moved: its first step took the undo copy.
+  bool m_gesture = false;
   std::optional<DragState> m_drag;
 };
 

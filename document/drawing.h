@@ -89,6 +89,12 @@ public:
   /// A new symbol of symbol's kind in target, made of target's objects at the positions symbol's
   /// objects have in this document; nullptr for kinds that make no symbol.
   tSymbol* CloneSymbol(const tSymbol& symbol, tDrawing& target) const;
+  /// A copy of atom (an element atom in a piece of its own, or a label) moved by (dx, dy, dz),
+  /// added to the document; it carries no atom number.
+  tXY* duplicateAtom(const tXY& atom, double dx, double dy, double dz);
+  /// A copy of symbol moved by (dx, dy), added to the document; nullptr for a kind the document
+  /// does not keep.
+  tSymbol* duplicateSymbol(const tSymbol& symbol, double dx, double dy);
   /// An independent copy of the document (the undo snapshot).
   std::unique_ptr<tDrawing> clone() const;
   /// Merges other into this document to the right of it; other is left empty.
@@ -125,6 +131,8 @@ public:
   void deleteAtom(tXY* atom);
   /// Removes bond from the document and every piece; frees it.
   void deleteBond(tLink* bond);
+  /// Removes symbol with its points and strokes from the document; frees them.
+  void deleteSymbol(tSymbol* symbol);
 
 private:
   void printPasses(Canvas& canvas, int view);

@@ -4,6 +4,7 @@
 #include "model/bond.h"
 #include "model/structure_atom.h"
 
+#include <memory>
 #include <unordered_map>
 
 namespace trelvix {
@@ -88,6 +89,52 @@ tSymbol* tDrawing::CloneSymbol(const tSymbol& symbol, tDrawing& target) const
       copy->Bonds.Add(mine);
   }
   return copy.release();
+}
+
+tXY* tDrawing::duplicateAtom(const tXY& atom, double dx, double dy, double dz)
+{
+  auto copy = std::unique_ptr<tXY>(copyAtom(atom));
+  copy->atomNumber = 0;
+  copy->setRXYZ(atom.x3 + dx, atom.y3 + dy, atom.z3 + dz);
+  tXY* added = copy.get();
+  if (atom.textFlag == tLAtm::labelKind || atom.textFlag == tFormula::formulaKind) {
+    Atoms.Add(copy.release());
+    Labels.Add(added);
+    return added;
+  }
+  // An element atom stands in a piece of its own, as a lone atom drawn by hand does.
+  auto piece = std::make_unique<tStructure>();
+  piece->Atoms.Add(added);
+  Atoms.Add(copy.release());
+  Groups.Store(piece.release());
+  return added;
+}
+
+tSymbol* tDrawing::duplicateSymbol(const tSymbol& symbol, double dx, double dy)
+{
+  std::unique_ptr<tSymbol> copy = makeSymbol(symbol.symbolKind);
+  if (!copy)
+    return nullptr;
+  copySubstance(symbol, *copy);
+  copy->DisposeAtoms();
+  copy->DisposeBonds();
+  const auto positions = positionsOf(symbol.Atoms);
+  for (const tXY* a : symbol.Atoms)
+    copy->Atoms.Add(copyAtom(*a));
+  for (const tLink* b : symbol.Bonds) {
+    tXY* end1 = counterpart(positions, b->Atm1, copy->Atoms);
+    tXY* end2 = counterpart(positions, b->Atm2, copy->Atoms);
+    if (!end1 || !end2)
+      continue;
+    auto* stroke = new tbond(end1, end2);
+    stroke->clonelink(*b);
+    stroke->Atm1 = end1;
+    stroke->Atm2 = end2;
+    copy->Bonds.Add(stroke);
+  }
+  tSymbol* added = copy.release();
+  added->Add(dx, dy); // the document adopts it
+  return Symbols->Contains(added) ? added : nullptr;
 }
 
 std::unique_ptr<tDrawing> tDrawing::clone() const

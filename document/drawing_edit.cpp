@@ -62,6 +62,20 @@ void tDrawing::deleteAtom(tXY* doomed)
   delete doomed;
 }
 
+void tDrawing::deleteSymbol(tSymbol* doomed)
+{
+  if (!doomed || !Symbols->Contains(doomed))
+    return;
+  const std::vector<tXY*> points(doomed->Atoms.begin(), doomed->Atoms.end());
+  for (tXY* point : points)
+    deleteAtom(point);
+  // Strokes whose ends were not points of the document go with the symbol too.
+  while (!doomed->Bonds.empty())
+    deleteBond(doomed->Bonds.At(0));
+  Symbols->Remove(doomed);
+  delete doomed;
+}
+
 void tDrawing::distributeprotons()
 {
   for (tStructure* g : Groups) {
