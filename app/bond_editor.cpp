@@ -146,7 +146,6 @@ void TBondEditor::open()
 {
   showBondValues();
   show();
-  raise();
 }
 
 void TBondEditor::showBondValues()

@@ -231,7 +231,6 @@ void TGroupEditor::open()
   m_mode->button(startMode)->setChecked(true);
   arrangeSliders();
   show();
-  raise();
 }
 
 void TGroupEditor::arrangeSliders()

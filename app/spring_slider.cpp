@@ -14,8 +14,8 @@ void makeSpringSlider(QAbstractSlider* slider,
                       std::function<void()> release)
 {
   auto springBack = [slider, release] {
-    // setSliderPosition inside actionTriggered also decides the value the action settles on.
-    slider->setSliderPosition(restPosition(*slider));
+    // setValue moves the handle too, and unlike setSliderPosition it triggers no action (which
+    // would act at the rest position); inside actionTriggered the action then settles there.
     slider->setValue(restPosition(*slider));
     release();
   };
