@@ -1,5 +1,6 @@
 #include "app/drawing_surface.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@ DrawingSurface::DrawingSurface(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setToolTip(tr("Type F1 for Help"));
   setMinimumSize(100, 80);
+  setMouseTracking(true); // the keys act on the object under the pointer
 }
 
 void DrawingSurface::fitBuffer()
@@ -41,8 +43,27 @@ void DrawingSurface::resizeEvent(QResizeEvent*)
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event)
 {
-  if (event->button() == Qt::LeftButton)
-    emit leftPressed(event->position());
+  m_lastPointer = event->position();
+  emit pressed(event->position(), event->button(), event->modifiers());
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event)
+{
+  m_lastPointer = event->position();
+  emit moved(event->position(), event->buttons(), event->modifiers());
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+  m_lastPointer = event->position();
+  emit released(event->position(), event->button(), event->modifiers());
+}
+
+void DrawingSurface::keyReleaseEvent(QKeyEvent* event)
+{
+  if (event->isAutoRepeat())
+    return;
+  emit keyReleased(event->key(), event->modifiers());
 }
 
 } // namespace trelvix

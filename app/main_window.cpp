@@ -37,7 +37,10 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   m_shell.setStopSource([this] { return m_stopTool->state().stopFlag(); });
 
   connect(m_menus, &MenuBars::triggered, this, &TTrelvix3D::perform);
-  connect(m_surface, &DrawingSurface::leftPressed, this, &TTrelvix3D::leftPress);
+  connect(m_surface, &DrawingSurface::pressed, this, &TTrelvix3D::pointerPressed);
+  connect(m_surface, &DrawingSurface::moved, this, &TTrelvix3D::pointerMoved);
+  connect(m_surface, &DrawingSurface::released, this, &TTrelvix3D::pointerReleased);
+  connect(m_surface, &DrawingSurface::keyReleased, this, &TTrelvix3D::keyReleased);
   connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
   connect(m_animator, &TAnimator::stopPressed, this, [this] { showMenuBar(MenuBarId::MainMenu1); });
   connect(m_animator, &TAnimator::finished, this, [this] {
@@ -106,6 +109,16 @@ void TTrelvix3D::perform(Command command, int tag)
       else
         notYetAvailable(command);
       break;
+    case Command::AddAtom:
+      m_layer->openAtomPlacement(AtomPlacement::Add);
+      showModeEditor();
+      break;
+    case Command::BranchAtom:
+      // Branching needs an atom to branch from; the mode is add-atom in any case.
+      m_layer->openAtomPlacement(AtomPlacement::Branch);
+      if (m_layer->drawing().Atoms.Count() > 0)
+        showModeEditor();
+      break;
     case Command::DrawMode3D:
       toggleDrawMode3D();
       break;
@@ -165,7 +178,8 @@ void TTrelvix3D::perform(Command command, int tag)
       showSettings();
       break;
     default:
-      notYetAvailable(command);
+      if (!performEditorCommand(command, tag))
+        notYetAvailable(command);
       break;
   }
 }
@@ -195,14 +209,6 @@ void TTrelvix3D::backToDrawing()
   showMenuBar(MenuBarId::MainMenu1);
   m_layer->setEditorMode(EditorMode::Drawing);
   repaintDocument();
-}
-
-void TTrelvix3D::leftPress(QPointF point)
-{
-  // Presses edit only in drawing mode and never while a long command runs.
-  if (m_layer->busy() || m_animator->running() || m_layer->editorMode() != EditorMode::Drawing)
-    return;
-  m_layer->pressAt(point.x(), point.y());
 }
 
 void TTrelvix3D::scheduleRepaint()

@@ -87,13 +87,29 @@ protected:
 
 private:
   // main_window.cpp
-  void leftPress(QPointF point);
   void scheduleRepaint();
   void undo();
   void toggleDrawMode3D();
   void refreshBuildCodeItems();
   void notYetAvailable(Command command);
   void showResult(const CommandResult& result);
+
+  // main_window_pointer.cpp
+  void pointerPressed(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+  void pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys);
+  void pointerReleased(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+  void keyReleased(int key, Qt::KeyboardModifiers keys);
+  /// Shows the editor window and menu bar of the layer's mode (back to drawing for mode 0).
+  void showModeEditor();
+  /// The rubber band's rectangle, drawn in grey NotXor: drawn twice it is gone.
+  void drawRubberBand();
+  bool rubberBandShown() const;
+
+  // main_window_editors.cpp
+  /// The items of the editors' menu bars; false for any other command.
+  bool performEditorCommand(Command command, int tag);
+  /// The font dialog on the edited object's font, applied on OK.
+  void changeEditedFont();
 
   // main_window_files.cpp
   void startWith(const QStringList& arguments);
@@ -152,6 +168,11 @@ private:
   TTextEditor* m_textEditor = nullptr;
   TGroupEditor* m_groupEditor = nullptr;
   bool m_repaintPending = false;
+  /// The rubber band: set by a left press in drawing mode, cleared by the release of a
+  /// rectangle drawn downwards to the right; its corners in surface pixels.
+  bool m_dragFlag = false;
+  QPoint m_dragStart;
+  QPoint m_dragEnd;
   /// A close asked for while a long command ran: done once it has ended.
   bool m_closeWhenIdle = false;
   /// The close was confirmed: closeEvent lets it through.

@@ -52,9 +52,30 @@ enum class Command : std::uint8_t
   Symbol,
   Help, ///< tag: the help page's context number
   StopAnimate,
-  Speed,      ///< tag: 0 fast, 1 medium, 2 slow
-  BuildCode,  ///< tag: the build code it arms
-  EditorItem, ///< an item of an editor's menu bar; the editor windows handle it
+  Speed,     ///< tag: 0 fast, 1 medium, 2 slow
+  BuildCode, ///< tag: the build code it arms
+  // The editors' menu bars; a tag is the edit's value (a step, style, axis, angle, percent).
+  AtomFont,
+  AtomLeftRight,
+  AtomReflect,
+  AtomHydrogens,
+  AtomProtons,
+  AtomCharge,
+  AtomStyle,
+  AtomClone,
+  AtomDelete,
+  GroupProperties,
+  GroupOptimise, ///< tag: the optimiser's method code
+  GroupInvert,
+  GroupReflect,
+  GroupRotate,
+  GroupTurn,
+  GroupTilt,
+  GroupZoom,
+  BondType, ///< tag: the bond editor's picture 1..6
+  SymbolResize,
+  SymbolRotate,
+  TextDone,
   // Rows that stand for a group of items rather than one item:
   BuildCodes, ///< the build-code items under the row's menu path, in their table's order
   Styles      ///< the fifteen display styles

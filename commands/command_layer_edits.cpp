@@ -65,6 +65,8 @@ constexpr EditRow editRows[] = {
   { EditorEdit::BondCut, Target::Bond },
   { EditorEdit::SymbolRotate, Target::Symbol, true },
   { EditorEdit::SymbolZoom, Target::Symbol, true },
+  { EditorEdit::SymbolRotateBy, Target::Symbol },
+  { EditorEdit::SymbolScale, Target::Symbol },
   { EditorEdit::SymbolFlip, Target::Symbol },
   { EditorEdit::SymbolReflect, Target::Symbol },
   { EditorEdit::SymbolLine, Target::Symbol },
@@ -321,6 +323,12 @@ bool CommandLayer::applyEdit(EditorEdit edit, double value)
       break;
     case EditorEdit::SymbolZoom:
       symbol->Zoom(std::max(0.05, value));
+      break;
+    case EditorEdit::SymbolRotateBy:
+      symbol->Rotate(nullptr, value); // the update after it makes this shape the reference
+      break;
+    case EditorEdit::SymbolScale:
+      symbol->Zoom(std::max(0.05, 0.01 * value));
       break;
     case EditorEdit::SymbolFlip:
       symbol->flip(1);

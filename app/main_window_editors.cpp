@@ -1,0 +1,86 @@
+// The items of the editors' menu bars: most are edits of the editor's object through the
+// command layer; a few open a dialog or a window first.
+#include "app/main_window.h"
+#include "commands/command_layer.h"
+#include "mechanics/optimiser.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace trelvix {
+
+namespace {
+
+/// The menu items that are one edit of the editor's object, the item's tag its value.
+struct EditItem
+{
+  Command command;
+  EditorEdit edit;
+};
+
+constexpr EditItem editItems[] = {
+  { Command::AtomLeftRight, EditorEdit::AtomLeftRight },
+  { Command::AtomReflect, EditorEdit::AtomReflect },
+  { Command::AtomHydrogens, EditorEdit::AtomHydrogens },
+  { Command::AtomProtons, EditorEdit::AtomProtons },
+  { Command::AtomCharge, EditorEdit::AtomCharge },
+  { Command::AtomStyle, EditorEdit::AtomStyle },
+  { Command::AtomClone, EditorEdit::AtomClone },
+  { Command::AtomDelete, EditorEdit::AtomDelete },
+  { Command::GroupInvert, EditorEdit::GroupInvert },
+  { Command::GroupReflect, EditorEdit::GroupReflect },
+  { Command::GroupRotate, EditorEdit::GroupRotateBy },
+  { Command::GroupTurn, EditorEdit::GroupTurnBy },
+  { Command::GroupTilt, EditorEdit::GroupTiltBy },
+  { Command::GroupZoom, EditorEdit::GroupScale },
+  { Command::BondType, EditorEdit::BondType },
+  { Command::SymbolResize, EditorEdit::SymbolScale },
+  { Command::SymbolRotate, EditorEdit::SymbolRotateBy },
+};
+
+} // namespace
+
+bool TTrelvix3D::performEditorCommand(Command command, int tag)
+{
+  const auto* item = std::find_if(std::begin(editItems),
+                                  std::end(editItems),
+                                  [command](const EditItem& i) { return i.command == command; });
+  if (item != std::end(editItems)) {
+    m_layer->Edit(item->edit, tag);
+    // An edit that deleted the editor's object has gone back to drawing.
+    if (m_layer->editorMode() == EditorMode::Drawing)
+      backToDrawing();
+    else
+      showModeEditor();
+    return true;
+  }
+  switch (command) {
+    case Command::AtomFont:
+      changeEditedFont();
+      return true;
+    case Command::GroupProperties:
+      perform(Command::MolecularData);
+      return true;
+    case Command::GroupOptimise:
+      if (m_layer->editedGroup())
+        optimise(tag);
+      return true;
+    case Command::TextDone:
+      backToDrawing();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TTrelvix3D::changeEditedFont()
+{
+  const FontRecord* current = m_layer->editedFont();
+  if (!current)
+    return;
+  FontRecord font = *current;
+  if (chooseFont(font))
+    m_layer->EditFont(font);
+}
+
+} // namespace trelvix

@@ -1,0 +1,254 @@
+// The pointer and the keys on the drawing surface: presses place what is armed or start a drag
+// in an editor, the left drag in drawing mode is a rubber band that selects a group, right
+// clicks open the editor of the object under the pointer, and keys edit what lies under it or
+// move the drawing.
+#include "app/animator.h"
+#include "app/bond_editor.h"
+#include "app/drawing_surface.h"
+#include "app/group_editor.h"
+#include "app/main_window.h"
+#include "app/periodic_table.h"
+#include "app/symbol_editor.h"
+#include "app/text_editor.h"
+#include "commands/command_layer.h"
+#include "document/drawing.h"
+#include "model/defaults.h"
+#include "model/structure_atom.h"
+
+#include <array>
+#include <string>
+
+namespace trelvix {
+
+namespace {
+
+/// Positions of 32768 or more are no rectangle corners.
+constexpr int cornerLimit = 32768;
+constexpr Colour rubberBandColour = 0x777777;
+constexpr int bigJump = 32;
+
+PointerKeys pointerKeys(Qt::KeyboardModifiers keys)
+{
+  keys &= Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (keys == Qt::NoModifier)
+    return PointerKeys::None;
+  if (keys == Qt::ShiftModifier)
+    return PointerKeys::Shift;
+  if (keys == Qt::ControlModifier)
+    return PointerKeys::Ctrl;
+  return PointerKeys::Other;
+}
+
+/// The name the core's key edits know a key by; empty for keys they do not use.
+std::string keyName(int key)
+{
+  if (key == Qt::Key_Delete)
+    return "Delete";
+  if (key == Qt::Key_Plus)
+    return "+";
+  if (key == Qt::Key_Minus)
+    return "-";
+  if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    return std::string(1, static_cast<char>('0' + (key - Qt::Key_0)));
+  if (key >= Qt::Key_A && key <= Qt::Key_Z)
+    return std::string(1, static_cast<char>('A' + (key - Qt::Key_A)));
+  return {};
+}
+
+/// The move of the arrow keys and Page Up/Down, by (dx, dy) pixels; none for other keys.
+struct Jump
+{
+  int key;
+  int dx;
+  int dy;
+  bool shiftIsBig; ///< Shift makes the step 32 pixels
+};
+
+bool jumpOf(int key, bool shift, int& dx, int& dy)
+{
+  const ModelDefaults& d = modelDefaults();
+  const std::array<Jump, 6> jumps{ {
+    { Qt::Key_Left, -d.JumpX, 0, true },
+    { Qt::Key_Right, d.JumpX, 0, true },
+    { Qt::Key_Up, 0, -d.JumpY, true },
+    { Qt::Key_Down, 0, d.JumpY, true },
+    { Qt::Key_PageUp, 0, -bigJump, false },
+    { Qt::Key_PageDown, 0, bigJump, false },
+  } };
+  for (const Jump& j : jumps) {
+    if (j.key != key)
+      continue;
+    const bool big = shift && j.shiftIsBig;
+    dx = big ? (j.dx < 0 ? -bigJump : j.dx > 0 ? bigJump : 0) : j.dx;
+    dy = big ? (j.dy < 0 ? -bigJump : j.dy > 0 ? bigJump : 0) : j.dy;
+    return true;
+  }
+  return false;
+}
+
+} // namespace
+
+bool TTrelvix3D::rubberBandShown() const
+{
+  return m_dragEnd.x() > m_dragStart.x() && m_dragEnd.y() > m_dragStart.y();
+}
+
+void TTrelvix3D::drawRubberBand()
+{
+  Canvas& canvas = m_surface->canvas();
+  const RasterMode mode = canvas.rasterMode();
+  const Pen pen = canvas.pen();
+  canvas.setRasterMode(RasterMode::NotXor);
+  canvas.setPen({ PenStyle::Solid, 1, rubberBandColour });
+  const Point a{ m_dragStart.x(), m_dragStart.y() };
+  const Point b{ m_dragEnd.x(), m_dragEnd.y() };
+  const std::array<Point, 5> corners{ a, Point{ b.x, a.y }, b, Point{ a.x, b.y }, a };
+  canvas.polyline(corners);
+  canvas.setRasterMode(mode);
+  canvas.setPen(pen);
+  m_surface->update();
+}
+
+void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers)
+{
+  if (m_layer->busy() || m_animator->running())
+    return;
+  const QPoint at = point.toPoint();
+  m_dragStart = at;
+  m_dragEnd = at + QPoint(1, 1);
+  if (button != Qt::LeftButton)
+    return;
+  switch (m_layer->editorMode()) {
+    case EditorMode::Drawing:
+      m_dragFlag = true;
+      m_dragStart = m_dragEnd = at;
+      m_layer->pressAt(point.x(), point.y());
+      // A label or formula just placed opens in the text editor, ready for its text.
+      if (const tLAtm* placed = m_layer->textToEdit()) {
+        m_layer->rightClick(placed->x3, placed->y3, PointerKeys::None);
+        showModeEditor();
+      }
+      break;
+    case EditorMode::AtomEditor:
+    case EditorMode::BondEditor:
+    case EditorMode::GroupEditor:
+    case EditorMode::SymbolEditor:
+    case EditorMode::TextEditor:
+      m_layer->startDrag(point.x(), point.y());
+      break;
+    default:
+      break;
+  }
+}
+
+void TTrelvix3D::pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
+{
+  // Only a drag with the left button alone and no keys held acts.
+  if (buttons != Qt::LeftButton || pointerKeys(keys) != PointerKeys::None || m_layer->busy())
+    return;
+  const QPoint at = point.toPoint();
+  if (m_layer->editorMode() != EditorMode::Drawing) {
+    m_layer->dragTo(point.x(), point.y());
+    return;
+  }
+  if (!m_dragFlag || at.x() < 1 || at.y() < 1)
+    return;
+  if (rubberBandShown())
+    drawRubberBand(); // erased
+  if (at.x() < cornerLimit && at.y() < cornerLimit)
+    m_dragEnd = at;
+  if (rubberBandShown())
+    drawRubberBand();
+}
+
+void TTrelvix3D::pointerReleased(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys)
+{
+  if (m_layer->busy() || m_animator->running())
+    return;
+  const QPoint at = point.toPoint();
+  const EditorMode mode = m_layer->editorMode();
+  if (button == Qt::LeftButton) {
+    switch (mode) {
+      case EditorMode::Drawing:
+        if (pointerKeys(keys) != PointerKeys::None)
+          break;
+        if (rubberBandShown()) {
+          drawRubberBand(); // erased
+          // A rectangle drawn leftwards or upwards selects nothing and leaves the band armed.
+          m_dragFlag = false;
+          m_layer->selectRectangle(m_dragStart.x(), m_dragStart.y(), m_dragEnd.x(), m_dragEnd.y());
+          showModeEditor();
+        }
+        break;
+      case EditorMode::AddAtom:
+        m_layer->placeArmedAtom(point.x(), point.y());
+        break;
+      default:
+        m_layer->endDrag(point.x(), point.y());
+        break;
+    }
+  } else if (button == Qt::RightButton) {
+    m_layer->rightClick(point.x(), point.y(), pointerKeys(keys));
+    if (m_layer->editorMode() != mode || mode != EditorMode::Drawing)
+      showModeEditor();
+  }
+  m_dragEnd = at;
+  scheduleRepaint();
+}
+
+void TTrelvix3D::showModeEditor()
+{
+  switch (m_layer->editorMode()) {
+    case EditorMode::Drawing:
+      backToDrawing();
+      break;
+    case EditorMode::AtomEditor:
+      showMenuBar(MenuBarId::AtomEditorMenu);
+      m_periodicTable->openOnAtom();
+      break;
+    case EditorMode::BondEditor:
+      showMenuBar(MenuBarId::BondEditorMenu);
+      m_bondEditor->open();
+      break;
+    case EditorMode::GroupEditor:
+      showMenuBar(MenuBarId::GroupEditorMenu);
+      m_groupEditor->open();
+      break;
+    case EditorMode::SymbolEditor:
+      showMenuBar(MenuBarId::SymbolEditorMenu);
+      m_symbolEditor->open();
+      break;
+    case EditorMode::TextEditor:
+      showMenuBar(MenuBarId::TextEditorMenu);
+      m_textEditor->open();
+      break;
+    case EditorMode::AddAtom:
+      m_periodicTable->openForPlacement();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTrelvix3D::keyReleased(int key, Qt::KeyboardModifiers keys)
+{
+  if (m_layer->busy() || m_animator->running())
+    return;
+  int dx = 0, dy = 0;
+  if (jumpOf(key, keys.testFlag(Qt::ShiftModifier), dx, dy)) {
+    // With the group editor open only its group moves.
+    m_layer->Nudge(dx, dy);
+    return;
+  }
+  if (m_groupEditor->isVisible())
+    return;
+  const std::string name = keyName(key);
+  if (name.empty())
+    return;
+  // The object under the pointer: where it was last seen over the surface (mouse tracking
+  // follows it there), never left of or above the surface's first pixel.
+  const QPointF pointer = m_surface->lastPointer();
+  m_layer->KeyUp(name, std::max(1.0, pointer.x()), std::max(1.0, pointer.y()));
+}
+
+} // namespace trelvix
