@@ -228,8 +228,11 @@ TGroupEditor::TGroupEditor(CommandLayer& layer, QWidget* parent)
 
 void TGroupEditor::open()
 {
-  m_mode->button(startMode)->setChecked(true);
-  arrangeSliders();
+  // A window already open keeps the user's choice when it takes another group.
+  if (!isVisible()) {
+    m_mode->button(startMode)->setChecked(true);
+    arrangeSliders();
+  }
   show();
 }
 

@@ -25,7 +25,8 @@ class TGroupEditor : public QWidget
 public:
   TGroupEditor(CommandLayer& layer, QWidget* parent = nullptr);
 
-  /// Shows the editor on the layer's edited group: sliders at rest, "Rotate" chosen.
+  /// Shows the editor on the layer's edited group; a hidden one starts with its sliders at rest
+  /// and "Rotate" chosen.
   void open();
 
 signals:

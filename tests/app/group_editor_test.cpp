@@ -217,7 +217,11 @@ private slots:
         QVERIFY2(e.picture(n)->isHidden() != c.pictures[static_cast<std::size_t>(n - 1)],
                  qPrintable(what + QStringLiteral(" Image%1").arg(n)));
     }
-    // Opening again starts over with "Rotate" (Fine stays as the user left it).
+    // Opened on another group, the window keeps the choice; closed and opened again, it starts
+    // over with "Rotate" (Fine stays as the user left it).
+    e.window.open();
+    QVERIFY(e.choice("Zoom")->isChecked());
+    e.window.close();
     e.window.open();
     QVERIFY(e.choice("Rotate")->isChecked());
     QCOMPARE(e.slider(1)->minimum(), -30);
