@@ -1,6 +1,8 @@
 #include "app/bond_editor.h"
+#include "app_fixture.h"
 #include "editor_fixture.h"
 #include "model/atom.h"
+#include "model/defaults.h"
 #include "model/link.h"
 
 #include <QGroupBox>
@@ -277,6 +279,28 @@ private slots:
     QVERIFY(!e.window.isVisible());
     QCOMPARE(closed.count(), 2);
     QCOMPARE(e.layer.drawing().Bonds.Count(), 1);
+  }
+
+  void inTheProgramCutGoesBackToDrawing()
+  {
+    auto window = trelvix::testing::openWindow();
+    modelDefaults() = ModelDefaults{};
+    window->layer().BuildAt(200, 200, 501);
+    const tLink* bond = window->layer().drawing().Bonds.At(0);
+    const QPoint middle((bond->Atm1->screenX + bond->Atm2->screenX) / 2,
+                        (bond->Atm1->screenY + bond->Atm2->screenY) / 2);
+    QTest::mouseClick(&window->surface(), Qt::RightButton, Qt::ShiftModifier, middle);
+    TBondEditor& editor = window->bondEditor();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.findChild<QLabel*>(QStringLiteral("LengthLabel"))->text(),
+             QStringLiteral("  1.53Å"));
+    for (QPushButton* b : editor.findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("Cut"))
+        QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(window->layer().drawing().Bonds.Count(), 0);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(window->layer().editorMode(), EditorMode::Drawing);
+    QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
   }
 };
 

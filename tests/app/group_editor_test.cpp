@@ -1,4 +1,5 @@
 #include "app/group_editor.h"
+#include "app_fixture.h"
 #include "document/structure.h"
 #include "editor_fixture.h"
 #include "model/atom.h"
@@ -374,6 +375,20 @@ private slots:
     QVERIFY(!e.window.isVisible());
     QCOMPARE(closed.count(), 2);
     QCOMPARE(e.layer.drawing().Atoms.Count(), 2);
+  }
+
+  void inTheProgramDoneGoesBackToDrawing()
+  {
+    auto window = trelvix::testing::openWindow();
+    window->layer().BuildAt(200, 200, 501);
+    QTest::mouseClick(&window->surface(), Qt::RightButton, Qt::ControlModifier, QPoint(200, 200));
+    TGroupEditor& editor = window->groupEditor();
+    QVERIFY(editor.isVisible());
+    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("OKButton1")), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(window->layer().editorMode(), EditorMode::Drawing);
+    QCOMPARE(window->layer().editedGroup(), nullptr);
+    QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
   }
 };
 
