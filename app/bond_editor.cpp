@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -188,6 +189,15 @@ void TBondEditor::closeEvent(QCloseEvent* event)
 {
   QWidget::closeEvent(event);
   emit closed();
+}
+
+void TBondEditor::keyPressEvent(QKeyEvent* event)
+{
+  // The controls leave F1 to the window, as its hint promises.
+  if (event->key() == Qt::Key_F1)
+    emit helpRequested();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

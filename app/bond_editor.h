@@ -32,9 +32,12 @@ public:
 signals:
   /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
   void closed();
+  /// F1 in the window: the main window opens the bond editor's help page.
+  void helpRequested();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   /// An edit on the edited bond, then the labels shown anew.

@@ -104,7 +104,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
   return b;
 }
 
-/// A titled radio group of captions, the first id 0; checked is the one chosen at start.
+/// A box of radio buttons with captions, ids from 0; checked is the one chosen at start.
 QGroupBox* radioGroup(QWidget* parent,
                       QButtonGroup* group,
                       const char* name,

@@ -281,6 +281,17 @@ private slots:
     QCOMPARE(e.layer.drawing().Bonds.Count(), 1);
   }
 
+  void f1AsksForHelpFromAnyControl()
+  {
+    Editor e;
+    e.window.open();
+    QSignalSpy help(&e.window, &TBondEditor::helpRequested);
+    QTest::keyClick(e.bar(), Qt::Key_F1);
+    QTest::keyClick(e.button("Line"), Qt::Key_F1);
+    QCOMPARE(help.count(), 2);
+    QCOMPARE(e.bar()->value(), 0);
+  }
+
   void inTheProgramCutGoesBackToDrawing()
   {
     auto window = trelvix::testing::openWindow();
