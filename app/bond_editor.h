@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+
+class QButtonGroup;
+class QLabel;
+class QScrollBar;
 
 namespace trelvix {
 
 class CommandLayer;
+enum class EditorEdit : std::uint8_t;
 
 /// The bond editor: the nine bond-type pictures, the Pivot/Rotate/Zoom scroll bar, "Line",
 /// "Cut", "<|>", "Done" and the bond's length and strain.
@@ -19,12 +25,33 @@ public:
   /// Shows the editor on the layer's edited bond.
   void open();
 
+  /// Shows the edited bond's length (Ångström) and strain energy (kcal/mol) in the two labels;
+  /// the window does so after each of its own edits, the main window after it changes the bond.
+  void showBondValues();
+
 signals:
   /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
   void closed();
+  /// F1 in the window: the main window opens the bond editor's help page.
+  void helpRequested();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  /// An edit on the edited bond, then the labels shown anew.
+  void edit(EditorEdit edit, double value = 0);
+  /// The scroll bar dragged (or stepped) to position, as the radio group says.
+  void scrollTo(int position);
+  void cut();
+  void finish();
+
   CommandLayer& m_layer;
+  QScrollBar* m_scrollBar;
+  QButtonGroup* m_scrollFunction;
+  QLabel* m_length;
+  QLabel* m_strain;
 };
 
 } // namespace trelvix

@@ -3,14 +3,17 @@
 set(TRELVIX_TOOL_WINDOW_SOURCES
   arrow_form.cpp
   bond_editor.cpp
+  bond_pictures.cpp
   comments_form.cpp
   document_picture.cpp
   element_cell.cpp
   group_editor.cpp
+  group_pictures.cpp
   help_viewer.cpp
   import_dialog.cpp
   periodic_table.cpp
   settings_form.cpp
+  spring_slider.cpp
   symbol_editor.cpp
   text_editor.cpp
 )
