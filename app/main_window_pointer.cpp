@@ -185,6 +185,8 @@ void TTrelvix3D::pointerReleased(QPointF point, Qt::MouseButton button, Qt::Keyb
         break;
       default:
         m_layer->endDrag(point.x(), point.y());
+        if (mode == EditorMode::BondEditor)
+          m_bondEditor->showBondValues(); // the dragged bond's new length
         break;
     }
   } else if (button == Qt::RightButton) {

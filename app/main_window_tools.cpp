@@ -20,6 +20,8 @@ namespace trelvix {
 
 namespace {
 constexpr int generalHelp = 111;
+constexpr int atomEditorHelp = 118;
+constexpr int bondEditorHelp = 121;
 } // namespace
 
 void TTrelvix3D::createToolWindows()
@@ -57,6 +59,13 @@ void TTrelvix3D::createEditors()
   connect(m_symbolEditor, &TSymbolEditor::closed, this, &TTrelvix3D::backToDrawing);
   connect(m_textEditor, &TTextEditor::closed, this, &TTrelvix3D::backToDrawing);
   connect(m_groupEditor, &TGroupEditor::closed, this, &TTrelvix3D::backToDrawing);
+  connect(m_textEditor, &TTextEditor::fontRequested, this, &TTrelvix3D::changeEditedFont);
+  connect(m_groupEditor, &TGroupEditor::fontRequested, this, &TTrelvix3D::changeEditedFont);
+  connect(
+    m_periodicTable, &TPeriodicTable::helpRequested, this, [this] { showHelp(atomEditorHelp); });
+  connect(m_bondEditor, &TBondEditor::helpRequested, this, [this] { showHelp(bondEditorHelp); });
+  connect(m_symbolEditor, &TSymbolEditor::helpRequested, this, [this] { showHelp(generalHelp); });
+  connect(m_textEditor, &TTextEditor::helpRequested, this, [this] { showHelp(generalHelp); });
 }
 
 std::array<QWidget*, 5> TTrelvix3D::editors() const

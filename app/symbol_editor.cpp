@@ -128,6 +128,9 @@ void TSymbolEditor::open()
 
 void TSymbolEditor::centreScrollBar()
 {
+  // A slid shape stays as it is: it becomes the reference of the next turn or zoom.
+  if (m_scroll->value() != 0 && m_layer.editedSymbol())
+    m_layer.Edit(EditorEdit::SymbolScrollEnd);
   const QSignalBlocker quiet(m_scroll);
   m_scroll->setValue(0);
 }

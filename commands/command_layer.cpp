@@ -8,9 +8,9 @@
 #include "document/file_format.h"
 #include "document/symbol.h"
 #include "document/undo.h"
-#include "model/link.h"
 #include "mechanics/stop_tool.h"
 #include "model/defaults.h"
+#include "model/link.h"
 #include "model/structure_atom.h"
 #include "platform/checked.h"
 #include "platform/shell.h"
@@ -166,6 +166,9 @@ void CommandLayer::syncEditorState()
 void CommandLayer::setEditorMode(EditorMode mode)
 {
   if (mode == EditorMode::Drawing) {
+    // A slider left where it was: what it moved stays where it is now.
+    if (m_gesture)
+      m_drawing->update();
     m_pending = 0;
     dropSelection();
     m_editedGroup = nullptr;

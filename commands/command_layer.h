@@ -80,6 +80,7 @@ enum class EditorEdit : std::uint8_t
                    // Symbol editor
   SymbolRotate,    ///< (degrees) turned about its centre from its reference shape
   SymbolZoom,      ///< (factor) scaled from its reference shape
+  SymbolScrollEnd, ///< the scroll bar back at rest: the slid shape becomes the reference
   SymbolRotateBy,  ///< (degrees) turned about its centre, from its present shape
   SymbolScale,     ///< (percent) scaled by 0.01 x value, from its present shape
   SymbolFlip,      ///< flipped top to bottom

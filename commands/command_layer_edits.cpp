@@ -65,6 +65,7 @@ constexpr EditRow editRows[] = {
   { EditorEdit::BondCut, Target::Bond },
   { EditorEdit::SymbolRotate, Target::Symbol, true },
   { EditorEdit::SymbolZoom, Target::Symbol, true },
+  { EditorEdit::SymbolScrollEnd, Target::Symbol },
   { EditorEdit::SymbolRotateBy, Target::Symbol },
   { EditorEdit::SymbolScale, Target::Symbol },
   { EditorEdit::SymbolFlip, Target::Symbol },
@@ -105,7 +106,8 @@ const EditRow& rowOf(EditorEdit edit)
 
 bool endsMovement(EditorEdit edit)
 {
-  return edit == EditorEdit::BondScrollEnd || edit == EditorEdit::GroupSliderEnd;
+  return edit == EditorEdit::BondScrollEnd || edit == EditorEdit::GroupSliderEnd ||
+         edit == EditorEdit::SymbolScrollEnd;
 }
 
 bool endsEditor(EditorEdit edit)
@@ -185,8 +187,10 @@ CommandResult CommandLayer::Edit(EditorEdit edit, double value)
       edit == EditorEdit::TextDelete)
     m_drawing->Color(false); // the undo copy keeps no highlight
   bool closes = false;
+  // The side of a bond's second line is what the update would recompute: it is left out there.
+  const bool update = !row.step && edit != EditorEdit::BondSide;
   CommandResult result = perform([&] { closes = applyEdit(edit, value); },
-                                 { .snapshot = snapshot, .enableUndo = true, .update = !row.step });
+                                 { .snapshot = snapshot, .enableUndo = true, .update = update });
   if (closes || endsEditor(edit))
     setEditorMode(EditorMode::Drawing);
   return result;
@@ -324,6 +328,8 @@ bool CommandLayer::applyEdit(EditorEdit edit, double value)
     case EditorEdit::SymbolZoom:
       symbol->Zoom(std::max(0.05, value));
       break;
+    case EditorEdit::SymbolScrollEnd:
+      break; // the update after every edit makes the slid shape the reference
     case EditorEdit::SymbolRotateBy:
       symbol->Rotate(nullptr, value); // the update after it makes this shape the reference
       break;
