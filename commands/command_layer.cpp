@@ -544,16 +544,18 @@ CommandResult CommandLayer::NewDocument()
   return result;
 }
 
+std::unique_ptr<tDrawing> CommandLayer::load(const std::string& path, CommandResult& result)
+{
+  const MessageCapture capture(result);
+  return loadDrawing(path.substr(0, 255), &result.reason);
+}
+
 CommandResult CommandLayer::OpenDocument(const std::string& path)
 {
   if (m_busy)
     return refused();
   CommandResult result;
-  std::unique_ptr<tDrawing> loaded;
-  {
-    const MessageCapture capture(result);
-    loaded = loadDrawing(path.substr(0, 255), &result.reason);
-  }
+  std::unique_ptr<tDrawing> loaded = load(path, result);
   if (!loaded)
     return result;
   result.changed = true;
@@ -570,11 +572,7 @@ CommandResult CommandLayer::ImportDocument(const std::string& path)
   if (m_busy)
     return refused();
   CommandResult result;
-  std::unique_ptr<tDrawing> loaded;
-  {
-    const MessageCapture capture(result);
-    loaded = loadDrawing(path.substr(0, 255), &result.reason);
-  }
+  std::unique_ptr<tDrawing> loaded = load(path, result);
   if (!loaded)
     return result;
   CommandResult edit = perform([&] {

@@ -323,6 +323,9 @@ private:
   /// One press of Link Atoms at (x, y).
   void linkAtoms(double x, double y);
   void replace(std::unique_ptr<tDrawing> drawing);
+  /// The document file at path (name cut to 255 characters); nullptr with the loader's message
+  /// and reason in result when it does not load.
+  std::unique_ptr<tDrawing> load(const std::string& path, CommandResult& result);
   void forgetEditorObjects();
   void forgetMissingObjects();
   /// The document's own record of the edited group, which the model asks about.
