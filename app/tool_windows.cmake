@@ -8,7 +8,9 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   group_editor.cpp
   help_viewer.cpp
   import_dialog.cpp
+  molecular_data.cpp
   periodic_table.cpp
+  reaction_tool.cpp
   settings_form.cpp
   symbol_editor.cpp
   text_editor.cpp

@@ -1,0 +1,126 @@
+// Molecular Data from the Chemistry menu: formula, weight, composition, dipole and moments of the
+// whole document, or of the group editor's group.
+#include "app/molecular_data.h"
+#include "app_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+using namespace trelvix;
+using namespace trelvix::testing;
+
+namespace {
+
+constexpr int methaneCode = 571;
+constexpr int waterCode = 573;
+
+QString field(TMolecularData& window, const char* name)
+{
+  if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name)))
+    return edit->text().trimmed();
+  if (auto* label = window.findChild<QLabel*>(QString::fromLatin1(name)))
+    return label->text().trimmed();
+  return QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+}
+
+TMolecularData* molecularData(TTrelvix3D& window)
+{
+  window.perform(Command::MolecularData);
+  return window.findChild<TMolecularData*>();
+}
+
+/// One molecule with its hydrogens placed in 3D.
+void buildWithHydrogens(TTrelvix3D& window, int code)
+{
+  window.layer().BuildAt(200, 200, code);
+  window.layer().Reset();
+  window.layer().AddProtons3D();
+}
+
+QStringList moments(TMolecularData& window)
+{
+  return field(window, "MomentsOfInertia").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class MolecularDataTest : public QObject
+{
+  Q_OBJECT
+
+private slots:
+  void methaneShowsItsFormulaWeightAndComposition()
+  {
+    auto window = openWindow();
+    window->layer().BuildAt(200, 200, methaneCode);
+    TMolecularData* data = molecularData(*window);
+    QVERIFY(data);
+    QVERIFY(data->isVisible());
+    QCOMPARE(data->windowTitle(), QStringLiteral("Molecular Data"));
+    QCOMPARE(field(*data, "ChemicalFormula"), QStringLiteral("C H4"));
+    // 12.011 + 4 × 1.008
+    QCOMPARE(field(*data, "FormulaWeight"), QStringLiteral("16.043"));
+    // C 12.011 × 100 / 16.043 = 74.87, H 4.032 × 100 / 16.043 = 25.13
+    QCOMPARE(field(*data, "ChemicalComposition"), QStringLiteral("C 74.9 H 25.1"));
+    QCOMPARE(data->findChild<QLineEdit*>(QStringLiteral("FormulaWeight"))->toolTip(),
+             QStringLiteral("Formula weight in gram moles"));
+    QCOMPARE(data->findChild<QLineEdit*>(QStringLiteral("DipoleMoment"))->toolTip(),
+             QStringLiteral("Dipole moment in debyes"));
+  }
+
+  void anEmptyDocumentHasNoMolecule()
+  {
+    auto window = openWindow();
+    window->perform(Command::MolecularData);
+    QVERIFY(!window->findChild<TMolecularData*>());
+    QVERIFY(!window->shell().shown().empty());
+    QCOMPARE(window->shell().shown().back().text, std::string("No Molecule"));
+  }
+
+  void aSymmetricMoleculeHasNoDipoleAndWaterHasOne()
+  {
+    auto window = openWindow();
+    buildWithHydrogens(*window, methaneCode);
+    TMolecularData* data = molecularData(*window);
+    QVERIFY(data);
+    QCOMPARE(field(*data, "DipoleMoment"), QStringLiteral("0.00D"));
+
+    window->layer().NewDocument();
+    buildWithHydrogens(*window, waterCode);
+    molecularData(*window);
+    const QString water = field(*data, "DipoleMoment");
+    QVERIFY2(water.endsWith(QLatin1Char('D')), qPrintable(water));
+    QVERIFY2(water.chopped(1).toDouble() > 0.5, qPrintable(water));
+  }
+
+  void theGroupsMomentsAreWholeTheDocumentsHaveOneDecimal()
+  {
+    auto window = openWindow();
+    buildWithHydrogens(*window, methaneCode);
+    TMolecularData* data = molecularData(*window);
+    QVERIFY(data);
+    const QStringList document = moments(*data);
+    QCOMPARE(document.size(), 3);
+    const QRegularExpression oneDecimal(QStringLiteral("^\\d+\\.\\d$"));
+    for (const QString& m : document)
+      QVERIFY2(oneDecimal.match(m).hasMatch(), qPrintable(m));
+    // A regular tetrahedron is a spherical top: its three moments are equal.
+    QCOMPARE(document[1], document[0]);
+    QCOMPARE(document[2], document[0]);
+    QVERIFY(document[0].toDouble() > 1);
+
+    tStructure* methane = window->layer().drawing().Groups.At(0);
+    QVERIFY(window->layer().openGroupEditor(methane).changed);
+    molecularData(*window);
+    const QStringList group = moments(*data);
+    QCOMPARE(group.size(), 3);
+    const QString whole = QString::number(std::lround(document[0].toDouble()));
+    for (const QString& m : group)
+      QCOMPARE(m, whole);
+    QCOMPARE(field(*data, "ChemicalFormula"), QStringLiteral("C H4"));
+  }
+};
+
+QTEST_MAIN(MolecularDataTest)
+#include "molecular_data_test.moc"
