@@ -203,10 +203,10 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-TReactionTool::~TReactionTool()
-{
-  m_layer.removeObserver(this);
-}
+// The tool listens to the layer only while it is open, and Done, Esc and the close box all end
+// that. The main window frees its layer before its windows, so a tool still open then must not
+// reach for the layer.
+TReactionTool::~TReactionTool() = default;
 
 bool TReactionTool::start()
 {

@@ -2,10 +2,12 @@
 // whole document, or of the group editor's group.
 #include "app/molecular_data.h"
 #include "app_fixture.h"
+#include "model/atom.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 
 using namespace trelvix;
 using namespace trelvix::testing;
@@ -36,6 +38,29 @@ void buildWithHydrogens(TTrelvix3D& window, int code)
   window.layer().BuildAt(200, 200, code);
   window.layer().Reset();
   window.layer().AddProtons3D();
+}
+
+/// A rectangle around the carbon and one hydrogen that holds no other atom; null when none.
+QRectF boxOfCarbonAndOneHydrogen(const tDrawing& drawing)
+{
+  const tXY* carbon = nullptr;
+  for (const tXY* a : drawing.Atoms) {
+    if (a->element == 6)
+      carbon = a;
+  }
+  for (const tXY* h : drawing.Atoms) {
+    if (!carbon || h->element != 1)
+      continue;
+    const QRectF box = QRectF(QPointF(carbon->x3, carbon->y3), QPointF(h->x3, h->y3))
+                         .normalized()
+                         .adjusted(-2, -2, 2, 2);
+    const auto inside = std::count_if(drawing.Atoms.begin(),
+                                      drawing.Atoms.end(),
+                                      [&](const tXY* a) { return box.contains(a->x3, a->y3); });
+    if (inside == 2)
+      return box;
+  }
+  return {};
 }
 
 QStringList moments(TMolecularData& window)
@@ -119,6 +144,35 @@ private slots:
     for (const QString& m : group)
       QCOMPARE(m, whole);
     QCOMPARE(field(*data, "ChemicalFormula"), QStringLiteral("C H4"));
+  }
+
+  void aGroupThatIsNoWholeMoleculeKeepsTheValuesShownBefore()
+  {
+    auto window = openWindow();
+    window->layer().BuildAt(200, 200, methaneCode);
+    window->layer().Reset();
+    window->layer().AddProtons2D();
+    TMolecularData* data = molecularData(*window);
+    QVERIFY(data);
+    const QString dipole = field(*data, "DipoleMoment");
+    const QString strain = field(*data, "StrainEnergyLabel");
+    const QString moments = field(*data, "MomentsOfInertia");
+    QVERIFY(!moments.isEmpty());
+
+    // The carbon with one of its hydrogens: the others are bonded to the group from outside.
+    const QRectF box = boxOfCarbonAndOneHydrogen(window->layer().drawing());
+    QVERIFY(!box.isNull());
+    QVERIFY(
+      window->layer().selectRectangle(box.left(), box.top(), box.right(), box.bottom()).changed);
+    QCOMPARE(window->layer().editorMode(), EditorMode::GroupEditor);
+    QCOMPARE(window->layer().editedGroup()->Atoms.Count(), 2);
+    molecularData(*window);
+    QCOMPARE(field(*data, "ChemicalFormula"), QStringLiteral("C H"));
+    // 12.011 + 1.008
+    QCOMPARE(field(*data, "FormulaWeight"), QStringLiteral("13.019"));
+    QCOMPARE(field(*data, "DipoleMoment"), dipole);
+    QCOMPARE(field(*data, "StrainEnergyLabel"), strain);
+    QCOMPARE(field(*data, "MomentsOfInertia"), moments);
   }
 };
 
