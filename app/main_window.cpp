@@ -116,7 +116,10 @@ void TTrelvix3D::perform(Command command, int tag)
       if (m_layer->drawing().Atoms.Count() == 0)
         showMessage("No Molecule");
       else
-        notYetAvailable(command);
+        showMolecularData();
+      break;
+    case Command::ReactionTool:
+      openReactionTool();
       break;
     case Command::AddAtom:
       m_layer->openAtomPlacement(AtomPlacement::Add);

@@ -157,6 +157,10 @@ private:
   void editComments();
   void showSettings();
 
+  // main_window_analysis.cpp
+  void showMolecularData();
+  void openReactionTool();
+
   std::unique_ptr<CommandLayer> m_layer;
   QtShell m_shell;
   DefaultsRecord m_defaults{};

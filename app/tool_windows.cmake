@@ -11,7 +11,9 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   group_pictures.cpp
   help_viewer.cpp
   import_dialog.cpp
+  molecular_data.cpp
   periodic_table.cpp
+  reaction_tool.cpp
   settings_form.cpp
   spring_slider.cpp
   symbol_editor.cpp

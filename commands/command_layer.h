@@ -302,6 +302,26 @@ public:
   /// The font the current editor's object has (the font dialog starts from it).
   const FontRecord* editedFont() const;
 
+  // ---- Reaction tool
+  /// The reaction tool opened: the amounts shown under the pieces and the strain-energy message
+  /// hidden (the tool keeps the message's flag, `drawing().energyTextFlag`, to give it back).
+  /// A view change: no undo copy, and the document is not marked changed.
+  CommandResult OpenReactionView();
+  /// The reaction tool closed: highlights off, amounts hidden, the strain-energy message's flag
+  /// given back, every atom's fixed flag cleared.
+  CommandResult CloseReactionView(std::uint8_t energyTextFlag);
+  /// Highlights group alone (the reaction tool's current reactant); nullptr highlights nothing.
+  CommandResult HighlightReactant(tStructure* group);
+  /// The amount of group (a piece of the document) in moles; no undo copy. `result.known` is
+  /// false for a group not in the document or an amount that is no finite number.
+  CommandResult SetAmount(tStructure* group, double moles);
+  /// The phase of group (tbasefragment::Phase, 0..5); no undo copy.
+  CommandResult SetPhase(tStructure* group, int phase);
+  /// Writes the reaction report for T kelvin and P atmospheres under the drawing, runs copy on
+  /// the document while the report is in it, and removes the report again. The document ends as
+  /// it was: it is not marked changed.
+  CommandResult Report(double T, double P, const std::function<void(tDrawing&)>& copy);
+
 private:
   /// How perform runs an edit.
   struct Perform

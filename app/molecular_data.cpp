@@ -1,0 +1,97 @@
+#include "app/molecular_data.h"
+
+#include "commands/command_layer.h"
+#include "document/drawing.h"
+#include "document/molecular_data.h"
+#include "mechanics/thermochemistry.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace trelvix {
+
+namespace {
+
+QLineEdit* field(QWidget* owner, const char* name, const char* hint = nullptr)
+{
+  auto* edit = new QLineEdit(owner);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setReadOnly(true);
+  if (hint)
+    edit->setToolTip(QString::fromLatin1(hint));
+  return edit;
+}
+
+QString text(const std::string& s)
+{
+  return QString::fromStdString(s);
+}
+
+} // namespace
+
+TMolecularData::TMolecularData(CommandLayer& layer, QWidget* parent)
+  : QDialog(parent)
+  , ChemicalFormula(field(this, "ChemicalFormula"))
+  , FormulaWeight(field(this, "FormulaWeight", "Formula weight in gram moles"))
+  , ChemicalComposition(field(this, "ChemicalComposition"))
+  , StrainEnergyLabel(new QLabel(this))
+  , DipoleMoment(field(this, "DipoleMoment", "Dipole moment in debyes"))
+  , MomentsOfInertia(field(this, "MomentsOfInertia", "Principal moments of inertia"))
+  , m_layer(layer)
+{
+  setWindowTitle(QStringLiteral("Molecular Data"));
+  StrainEnergyLabel->setObjectName(QStringLiteral("StrainEnergyLabel"));
+
+  auto* grid = new QGridLayout;
+  const auto caption = [this](const char* s) { return new QLabel(QString::fromUtf8(s), this); };
+  grid->addWidget(caption("Chemical Formula"), 0, 0);
+  grid->addWidget(ChemicalFormula, 0, 1, 1, 2);
+  grid->addWidget(caption("Formula Wt:"), 1, 0);
+  grid->addWidget(FormulaWeight, 1, 1, 1, 2);
+  grid->addWidget(caption("Composition ( Weight % )"), 2, 0);
+  grid->addWidget(ChemicalComposition, 2, 1, 1, 2);
+  grid->addWidget(caption("Strain"), 3, 0);
+  grid->addWidget(StrainEnergyLabel, 3, 1);
+  grid->addWidget(caption("Kcal"), 3, 2);
+  grid->addWidget(caption("Dipole Moment :"), 4, 0);
+  grid->addWidget(DipoleMoment, 4, 1, 1, 2);
+  grid->addWidget(caption("Principal Moments(amu-Å²)"), 5, 0);
+  grid->addWidget(MomentsOfInertia, 5, 1, 1, 2);
+
+  auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+}
+
+void TMolecularData::measure()
+{
+  tStructure* group =
+    m_layer.editorMode() == EditorMode::GroupEditor ? m_layer.editedGroup() : nullptr;
+  tStructure& object = group ? *group : static_cast<tStructure&>(m_layer.drawing());
+  ChemicalFormula->setText(text(formulaText(object)));
+  ChemicalComposition->setText(text(compositionText(object)));
+  FormulaWeight->setText(text(formulaWeightText(object)));
+
+  // A group bonded to atoms outside it is no whole molecule: it has no dipole, strain or
+  // moments of its own.
+  if (group && group->GetLigands() != 0)
+    return;
+  object.GetCharges();
+  DipoleMoment->setText(text(dipoleText(object.DipoleMoment(), 6)));
+  StrainEnergyLabel->setText(text(strainText(totalStrainEnergy(object), 6)));
+  // The group's moments are shown whole, the document's with one decimal.
+  MomentsOfInertia->setText(text(momentsText(object.principalmoments(), group ? 0 : 1, " ")));
+}
+
+} // namespace trelvix
