@@ -45,17 +45,15 @@ struct ScrollStep
   double pressureFloor = 0;
 };
 
-using Step = ScrollStep;
-
 // The bars in the rows of their values; the larger step first.
-const std::array<Step, 6> scrollSteps{ {
-  { "Temp10", Step::Temperature, 10 },
-  { "Temp01", Step::Temperature, 1 },
+const std::array<ScrollStep, 6> scrollSteps{ {
+  { "Temp10", ScrollStep::Temperature, 10 },
+  { "Temp01", ScrollStep::Temperature, 1 },
   // The coarse bar drives the pressure down to exactly 0; the fine one stops at 0.1.
-  { "Pressure10", Step::Pressure, 1.0, 0.0 },
-  { "Pressure01", Step::Pressure, 0.1, 0.1 },
-  { "Moles10", Step::Moles, 1.0 },
-  { "Moles01", Step::Moles, 0.1 },
+  { "Pressure10", ScrollStep::Pressure, 1.0, 0.0 },
+  { "Pressure01", ScrollStep::Pressure, 0.1, 0.1 },
+  { "Moles10", ScrollStep::Moles, 1.0 },
+  { "Moles01", ScrollStep::Moles, 0.1 },
 } };
 
 // The phase buttons and the phases they set. The gas takes the gas state that shows its amount.
@@ -143,9 +141,8 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
     values->addWidget(valueLabels[row], r, 1);
   }
   for (std::size_t i = 0; i < scrollSteps.size(); ++i) {
-    const Step& step = scrollSteps[i];
     auto* bar = new QScrollBar(Qt::Vertical, this);
-    bar->setObjectName(QString::fromLatin1(step.name));
+    bar->setObjectName(QString::fromLatin1(scrollSteps[i].name));
     // The bar is a pair of arrows: its position stays in the middle.
     bar->setRange(-1, 1);
     bar->setValue(0);
@@ -184,6 +181,7 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
 
   auto* reportButton = new QPushButton(QStringLiteral("Report"), this);
   auto* doneButton = new QPushButton(QStringLiteral("Done"), this);
+  doneButton->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(reportButton);

@@ -7,11 +7,13 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace trelvix;
 using namespace trelvix::testing;
@@ -74,6 +76,18 @@ tStructure* pieceWithFormula(TTrelvix3D& window, const QString& formula)
       return g;
   }
   return nullptr;
+}
+
+/// True when anything but white is drawn in the rows from top down.
+bool inkBelow(const QImage& picture, int top)
+{
+  for (int y = std::max(top, 0); y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (picture.pixelColor(x, y) != Qt::white)
+        return true;
+    }
+  }
+  return false;
 }
 
 bool highlighted(const tStructure* piece)
@@ -210,10 +224,15 @@ private slots:
     TReactionTool* tool = reactionTool(*window);
     QVERIFY(tool);
     const int atoms = atomCount(*window);
+    window->layer().drawing().frame();
+    const int drawingBottom = window->layer().drawing().frameRect.bottom;
     click<QPushButton>(*tool, "Report");
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied && copied->hasImage());
     QVERIFY(copied->hasFormat(QStringLiteral("image/png")));
+    // The report's lines stand under the drawing, two line heights and more below its atoms.
+    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    QVERIFY(inkBelow(picture, drawingBottom + 24));
     QCOMPARE(text(*tool, "ReactionMsg"), QStringLiteral("Report copied to clipboard"));
     QVERIFY(!window->layer().drawing().hasReport());
     QCOMPARE(atomCount(*window), atoms);
