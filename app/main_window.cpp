@@ -97,6 +97,15 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::Import:
       importDocument();
       break;
+    case Command::ImportStructure:
+      importStructureFile();
+      break;
+    case Command::ExportStructure:
+      exportStructureFile();
+      break;
+    case Command::ExportPicture:
+      exportPicture();
+      break;
     case Command::CopyToClipboard:
       copyToClipboard();
       break;
@@ -113,10 +122,22 @@ void TTrelvix3D::perform(Command command, int tag)
       exitProgram();
       break;
     case Command::MolecularData:
-      if (m_layer->drawing().Atoms.Count() == 0)
-        showMessage("No Molecule");
-      else
-        showMolecularData();
+      showMolecularData();
+      break;
+    case Command::DipoleMoment:
+      showDipoleMoment();
+      break;
+    case Command::PrincipalMoments:
+      showPrincipalMoments();
+      break;
+    case Command::StrainEnergy:
+      showStrainEnergy();
+      break;
+    case Command::Measurements:
+      openMetricTool();
+      break;
+    case Command::AddFromSmiles:
+      addFromSmiles();
       break;
     case Command::ReactionTool:
       openReactionTool();

@@ -160,6 +160,20 @@ private:
   // main_window_analysis.cpp
   void showMolecularData();
   void openReactionTool();
+  void showDipoleMoment();
+  void showPrincipalMoments();
+  void showStrainEnergy();
+
+  // main_window_measure.cpp
+  void openMetricTool();
+
+  // main_window_picture.cpp
+  void exportPicture();
+
+  // main_window_exchange.cpp
+  void importStructureFile();
+  void exportStructureFile();
+  void addFromSmiles();
 
   std::unique_ptr<CommandLayer> m_layer;
   QtShell m_shell;

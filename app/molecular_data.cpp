@@ -76,9 +76,8 @@ TMolecularData::TMolecularData(CommandLayer& layer, QWidget* parent)
 
 void TMolecularData::measure()
 {
-  tStructure* group =
-    m_layer.editorMode() == EditorMode::GroupEditor ? m_layer.editedGroup() : nullptr;
-  tStructure& object = group ? *group : static_cast<tStructure&>(m_layer.drawing());
+  tStructure* group = m_layer.measuredGroup();
+  tStructure& object = m_layer.measuredObject();
   ChemicalFormula->setText(text(formulaText(object)));
   ChemicalComposition->setText(text(compositionText(object)));
   FormulaWeight->setText(text(formulaWeightText(object)));

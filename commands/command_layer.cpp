@@ -198,6 +198,17 @@ void CommandLayer::setEditedGroup(tStructure* group)
   syncEditorState();
 }
 
+tStructure* CommandLayer::measuredGroup() const
+{
+  return m_mode == EditorMode::GroupEditor ? m_editedGroup : nullptr;
+}
+
+tStructure& CommandLayer::measuredObject()
+{
+  tStructure* group = measuredGroup();
+  return group ? *group : *m_drawing;
+}
+
 void CommandLayer::setEditedAtom(tXY* atom)
 {
   m_editedAtom = atom && holds(m_drawing->Atoms, atom) ? atom : nullptr;
@@ -480,14 +491,8 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
     result.known = false;
     return result;
   }
-  return perform(
-    [&] {
-      tStructure* target = m_mode == EditorMode::GroupEditor && m_editedGroup
-                             ? m_editedGroup
-                             : static_cast<tStructure*>(m_drawing.get());
-      optimizeGeometry(*target, command, stop, progress);
-    },
-    { .enableUndo = true, .longRun = true });
+  return perform([&] { optimizeGeometry(measuredObject(), command, stop, progress); },
+                 { .enableUndo = true, .longRun = true });
 }
 
 // ---- Undo

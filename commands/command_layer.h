@@ -246,6 +246,10 @@ public:
   /// The structure open in the group editor (nullptr when none); cleared when it is freed.
   tStructure* editedGroup() const { return m_editedGroup; }
   void setEditedGroup(tStructure* group);
+  /// The group the measuring and optimising commands work on while the group editor is open
+  /// (nullptr otherwise); measuredObject() falls back on the whole document.
+  tStructure* measuredGroup() const;
+  tStructure& measuredObject();
   /// The atom the atom editor works on (nullptr when none); cleared when it is freed.
   tXY* editedAtom() const { return m_editedAtom; }
   void setEditedAtom(tXY* atom);

@@ -26,9 +26,14 @@ std::string symbolOf(int z)
   return elementData(z).symbol;
 }
 
+bool isChemicalAtom(const tXY* atom)
+{
+  return atom->element > 0 && !atom->textFlag;
+}
+
 void countAtom(std::vector<ElementCount>& entries, const tXY* atom)
 {
-  if (atom->element <= 0 || atom->textFlag)
+  if (!isChemicalAtom(atom))
     return;
   auto it = std::find_if(entries.begin(), entries.end(), [&](const ElementCount& e) {
     return e.element == atom->element;
@@ -59,6 +64,11 @@ std::vector<ElementCount> entriesWithHydrogens(const TFragment& molecule)
 }
 
 } // namespace
+
+bool holdsMolecule(const TFragment& molecule)
+{
+  return std::any_of(molecule.Atoms.begin(), molecule.Atoms.end(), isChemicalAtom);
+}
 
 int hydrogenCount(const TFragment& molecule)
 {

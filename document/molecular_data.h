@@ -15,6 +15,9 @@ struct ElementCount
   int count = 0;
 };
 
+/// True when the molecule has a chemical atom (free labels, formulas and the points of symbols
+/// are not atoms).
+bool holdsMolecule(const TFragment& molecule);
 /// Hydrogen atoms plus half the open valence (rounded down) of every main-group atom that carries
 /// implicit hydrogens.
 int hydrogenCount(const TFragment& molecule);
