@@ -7,6 +7,7 @@
 #include "model/link.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 #include <cmath>
@@ -213,6 +214,29 @@ private slots:
     QCOMPARE(window->shell().shown().front().text, std::string("No Molecule"));
     QCOMPARE(window->shell().fileDialogs(), 0);
     QVERIFY(!QFile::exists(path));
+  }
+
+  void aFailedWriteSaysWhereAndKeepsTheOldFile()
+  {
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("no/such/folder/ethanol.mol"));
+    // A folder where the file should be: it is never replaced.
+    const QString blocked = folder.filePath(QStringLiteral("taken.sdf"));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.sdf")));
+    auto window = openWindow();
+    window->shell().queueText(QStringLiteral("CCO"));
+    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    pressAt(*window, { 200, 200 });
+    for (const QString& path : { missing, blocked }) {
+      window->shell().clearShown();
+      window->shell().queueFileChoice(path);
+      QVERIFY(choose(*window, "&File", "Export Structure File ..."));
+      QCOMPARE(window->shell().shown().size(), std::size_t(1));
+      const std::string text = window->shell().shown().front().text;
+      QVERIFY2(text.starts_with("Cannot write " + path.toStdString()), text.c_str());
+    }
+    QVERIFY(!QFile::exists(missing));
+    QVERIFY(QFileInfo(blocked).isDir());
   }
 
   void aSmilesIsPlacedAtTheNextPressOnce()
