@@ -258,6 +258,21 @@ std::string message(const std::string& source, const InputError& e)
   return text;
 }
 
+/// The one-line reason work failed; empty when it did not.
+std::string failureOf(const std::function<void()>& work)
+{
+  try {
+    work();
+  } catch (const InputError& e) {
+    return firstLine(e.what);
+  } catch (const OverflowError&) {
+    return "Arithmetic overflow";
+  } catch (const std::exception& e) {
+    return firstLine(e.what());
+  }
+  return {};
+}
+
 } // namespace
 
 ImportResult readMolecules(std::string_view text,
@@ -309,25 +324,6 @@ ImportResult importFile(const std::string& path,
   }
   return result;
 }
-
-namespace {
-
-/// The one-line reason work failed; empty when it did not.
-std::string failureOf(const std::function<void()>& work)
-{
-  try {
-    work();
-  } catch (const InputError& e) {
-    return firstLine(e.what);
-  } catch (const OverflowError&) {
-    return "Arithmetic overflow";
-  } catch (const std::exception& e) {
-    return firstLine(e.what());
-  }
-  return {};
-}
-
-} // namespace
 
 std::string checkSmiles(std::string_view smiles, const ImportOptions& options)
 {
