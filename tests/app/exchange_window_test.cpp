@@ -1,7 +1,6 @@
 // Other programs' structure files in the window: Import Structure File, Export Structure File
 // and Add from SMILES.
 #include "app_fixture.h"
-#include "exchange/exchange_init.h"
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/link.h"
@@ -105,7 +104,6 @@ class ExchangeWindowTest : public QObject
   Q_OBJECT
 
 private slots:
-  void initTestCase() { initialiseExchange(); }
   void init() { modelDefaults().DrawMode3D = false; }
 
   void importAppendsTheMoleculesAsOneEdit()
