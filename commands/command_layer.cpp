@@ -8,6 +8,7 @@
 #include "document/file_format.h"
 #include "document/symbol.h"
 #include "document/undo.h"
+#include "mechanics/force_field.h"
 #include "mechanics/stop_tool.h"
 #include "model/defaults.h"
 #include "model/link.h"
@@ -234,6 +235,7 @@ void CommandLayer::enableUndo()
 
 void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
 {
+  m_measureTerms.reset();
   if (replaced)
     tell([](CommandObserver& o) { o.documentReplaced(); });
   else
