@@ -15,35 +15,6 @@ namespace trelvix {
 
 namespace {
 
-/// The term whose atoms' centroid lies nearest (x, y) in the drawing plane, the earlier of
-/// equals, and only within one bond length: a press on the middle of an angle or a torsion
-/// picks it, a press on empty paper picks nothing. nullptr when none is that near.
-template<class Term, std::size_t N>
-const Term* termAt(const ForceField& field,
-                   const std::vector<Term>& terms,
-                   const std::array<int, N>& slots,
-                   double x,
-                   double y)
-{
-  const double reach = bondScale();
-  const Term* best = nullptr;
-  double bestDistance = reach * reach;
-  for (const Term& term : terms) {
-    double cx = 0, cy = 0;
-    for (int slot : slots) {
-      const tXY* atom = field.atom(term.atoms[static_cast<std::size_t>(slot)]);
-      cx += atom->x3 / N;
-      cy += atom->y3 / N;
-    }
-    const double d = (cx - x) * (cx - x) + (cy - y) * (cy - y);
-    if (d < bestDistance || (!best && d == bestDistance)) {
-      best = &term;
-      bestDistance = d;
-    }
-  }
-  return best;
-}
-
 /// The term's atoms in the order of the slots: the chain the highlight follows.
 template<class Term, std::size_t N>
 std::array<tXY*, N> chain(const ForceField& field,
@@ -54,6 +25,56 @@ std::array<tXY*, N> chain(const ForceField& field,
   for (std::size_t i = 0; i < N; ++i)
     atoms[i] = field.atom(term.atoms[static_cast<std::size_t>(slots[i])]);
   return atoms;
+}
+
+/// The mean drawing-plane position of atoms first .. last - 1 of a chain.
+template<std::size_t N>
+std::array<double, 2> meanOf(const std::array<tXY*, N>& atoms, std::size_t first, std::size_t last)
+{
+  double x = 0, y = 0;
+  for (std::size_t i = first; i < last; ++i) {
+    x += atoms[i]->x3;
+    y += atoms[i]->y3;
+  }
+  const double n = static_cast<double>(last - first);
+  return { x / n, y / n };
+}
+
+double squared(const std::array<double, 2>& p, double x, double y)
+{
+  return (p[0] - x) * (p[0] - x) + (p[1] - y) * (p[1] - y);
+}
+
+/// The term a press at (x, y) picks. A term is anchored at the inner atoms of its chain: the
+/// apex of an angle, the middle of a torsion's axis bond. The anchor nearest the press wins,
+/// within one bond length (a press on empty paper picks nothing); among the terms that share it
+/// (the angles at one apex, the torsions about one bond) the one whose atoms' centroid lies
+/// nearest the press, so a press inside an angle or towards an arm picks that one; the earlier
+/// of equals. nullptr when no anchor is that near.
+template<class Term, std::size_t N>
+const Term* termAt(const ForceField& field,
+                   const std::vector<Term>& terms,
+                   const std::array<int, N>& slots,
+                   double x,
+                   double y)
+{
+  const double reach = bondScale();
+  const Term* best = nullptr;
+  double bestAnchor = reach * reach;
+  double bestCentroid = 0;
+  for (const Term& term : terms) {
+    const std::array<tXY*, N> atoms = chain(field, term, slots);
+    const double anchor = squared(meanOf(atoms, 1, N - 1), x, y);
+    const double centroid = squared(meanOf(atoms, 0, N), x, y);
+    if (anchor > bestAnchor)
+      continue;
+    if (!best || anchor < bestAnchor || centroid < bestCentroid) {
+      best = &term;
+      bestAnchor = anchor;
+      bestCentroid = centroid;
+    }
+  }
+  return best;
 }
 
 // An angle term holds (A1, A2, Apex); its chain runs A1, apex, A2.

@@ -127,6 +127,24 @@ TEST_F(MeasurementsTest, BondAngleOfABentChainInThreeDimensions)
   EXPECT_TRUE(shell.canvas().ops().empty());
 }
 
+TEST_F(MeasurementsTest, APressOnAnAtomMeasuresTheAngleAtThatAtom)
+{
+  // The bent chain above with a fourth carbon on (193, 228, 24): from the third carbon its arms
+  // run (7, 0, -24) and (0, 28, 0), at right angles.
+  placeChain(butaneCode, { { 228, 200, 0 }, { 200, 200, 0 }, { 193, 200, 24 }, { 193, 228, 24 } });
+  layer.openMeasurements();
+  struct Press
+  {
+    double x, y;
+    const char* angle;
+  };
+  for (const Press& press :
+       { Press{ 200, 200, "106.3°" }, Press{ 193, 200, "90.0°" }, Press{ 196, 203, "90.0°" } }) {
+    SCOPED_TRACE(press.angle);
+    EXPECT_EQ(layer.measureAt(MeasureKind::BondAngle, press.x, press.y).measurement, press.angle);
+  }
+}
+
 TEST_F(MeasurementsTest, TorsionOfAFourAtomChainInThreeDimensions)
 {
   // Axis from (200, 200, 0) to (228, 200, 0) along x. Seen along the axis the first arm points
