@@ -1,5 +1,6 @@
 #include "app/metric_tool.h"
 
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 
 #include <QButtonGroup>
@@ -10,9 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <array>
 
 namespace trelvix {
@@ -21,8 +20,6 @@ namespace {
 
 constexpr int toolHelp = 126;
 constexpr int choicesHelp = 113;
-/// Room between the main window's edge and the tool.
-constexpr int gap = 4;
 
 QRadioButton* choice(QWidget* owner, const char* caption, const char* name)
 {
@@ -84,10 +81,7 @@ void TMetricTool::open()
   m_kinds->setExclusive(true);
   m_value->clear();
   showAvailable();
-  if (!isVisible())
-    placeBesideOwner();
-  show();
-  raise();
+  showBesideOwner(this);
 }
 
 void TMetricTool::showAvailable()
@@ -109,24 +103,6 @@ void TMetricTool::showAvailable()
       return;
     }
   }
-}
-
-void TMetricTool::placeBesideOwner()
-{
-  QWidget* owner = parentWidget();
-  if (!owner)
-    return;
-  adjustSize();
-  const QRect frame = owner->frameGeometry();
-  QPoint at(frame.right() + 1 + gap, frame.top());
-  // Right of the main window when the screen has room there, else inside its right edge.
-  if (const QScreen* screen = owner->screen()) {
-    const QRect room = screen->availableGeometry();
-    if (at.x() + width() > room.right())
-      at.setX(std::max(room.left(), frame.right() - width() - gap));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-  }
-  move(at);
 }
 
 std::optional<MeasureKind> TMetricTool::checkedKind() const

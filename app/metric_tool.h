@@ -49,7 +49,6 @@ private:
   /// Enables the choices the document offers; the checked one stays checked while it is
   /// enabled, else the first enabled one is checked.
   void showAvailable();
-  void placeBesideOwner();
   /// "Ok" (Button2Click): hides the tool and closes the measurement.
   void Button2Click();
   void finish();
