@@ -18,14 +18,23 @@ namespace trelvix {
 
 namespace {
 
+/// The tool's help page; it leads on to the page of the four choices.
 constexpr int toolHelp = 126;
-constexpr int choicesHelp = 113;
 
 QRadioButton* choice(QWidget* owner, const char* caption, const char* name)
 {
   auto* button = new QRadioButton(QString::fromLatin1(caption), owner);
   button->setObjectName(QString::fromLatin1(name));
   return button;
+}
+
+/// No button of the group checked (an exclusive group keeps one otherwise).
+void clearCheck(QButtonGroup& group)
+{
+  group.setExclusive(false);
+  for (QAbstractButton* button : group.buttons())
+    button->setChecked(false);
+  group.setExclusive(true);
 }
 
 } // namespace
@@ -75,10 +84,7 @@ void TMetricTool::open()
 {
   m_layer.openMeasurements();
   // The first choice the document offers is checked afresh each time the tool opens.
-  m_kinds->setExclusive(false);
-  for (QAbstractButton* button : m_kinds->buttons())
-    button->setChecked(false);
-  m_kinds->setExclusive(true);
+  clearCheck(*m_kinds);
   m_value->clear();
   showAvailable();
   showBesideOwner(this);
@@ -92,11 +98,7 @@ void TMetricTool::showAvailable()
   QAbstractButton* checked = m_kinds->checkedButton();
   if (checked && checked->isEnabled())
     return;
-  if (checked) {
-    m_kinds->setExclusive(false);
-    checked->setChecked(false);
-    m_kinds->setExclusive(true);
-  }
+  clearCheck(*m_kinds);
   for (QAbstractButton* button : m_kinds->buttons()) {
     if (button->isEnabled()) {
       button->setChecked(true);
@@ -147,8 +149,7 @@ void TMetricTool::closeEvent(QCloseEvent* event)
 void TMetricTool::keyPressEvent(QKeyEvent* event)
 {
   if (event->key() == Qt::Key_F1) {
-    const bool onChoices = focusWidget() && m_kinds->buttons().contains(focusWidget());
-    emit helpRequested(onChoices ? choicesHelp : toolHelp);
+    emit helpRequested(toolHelp);
   } else if (event->key() == Qt::Key_Escape) {
     Button2Click();
   } else {

@@ -235,7 +235,9 @@ void CommandLayer::enableUndo()
 
 void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
 {
+  // The measurement tool's terms and held distance atom name atoms the edit may have removed.
   m_measureTerms.reset();
+  m_drawing->m1 = m_drawing->m2 = nullptr;
   if (replaced)
     tell([](CommandObserver& o) { o.documentReplaced(); });
   else

@@ -361,8 +361,8 @@ public:
   /// with its value beside it until the next redraw, and the value is in `result.measurement`
   /// (empty when nothing was measured). A kind the document does not offer measures nothing.
   /// Distances take two presses: the first holds an atom (`drawing().m1`), the second measures
-  /// from it (`drawing().m2`); the same atom twice lets both go. Nothing in the document
-  /// changes (`result.changed` is false).
+  /// from it (`drawing().m2`); the same atom twice, or any edit between, lets both go. Nothing in
+  /// the document changes (`result.changed` is false).
   CommandResult measureAt(MeasureKind kind, double x, double y);
 
 private:

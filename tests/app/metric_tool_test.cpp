@@ -2,6 +2,7 @@
 // drawing surface that draw a value, and the way back to drawing.
 #include "app/metric_tool.h"
 #include "app_fixture.h"
+#include "editor_fixture.h"
 #include "model/atom.h"
 #include "model/link.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <array>
 
 using namespace trelvix;
@@ -146,6 +148,27 @@ private slots:
     window->layer().armBuildCode(ethaneCode);
     pressAt(*window, QPoint(400, 300));
     QCOMPARE(atomCount(*window), 4);
+  }
+
+  void f1AsksForHelpAndEscapeCloses()
+  {
+    // On its own: inside the program the main window's Help item takes F1 first.
+    EditorLayer e;
+    e.layer.BuildAt(200, 200, ethaneCode);
+    TMetricTool tool(e.layer);
+    tool.open();
+    QSignalSpy help(&tool, &TMetricTool::helpRequested);
+    QSignalSpy closed(&tool, &TMetricTool::closed);
+    QTest::keyClick(tool.findChild<QPushButton*>(), Qt::Key_F1);
+    QTest::keyClick(choiceOf(tool, "RBDistance"), Qt::Key_F1);
+    QCOMPARE(help.count(), 2);
+    QCOMPARE(help.at(0).at(0).toInt(), 126);
+    QCOMPARE(help.at(1).at(0).toInt(), 126);
+
+    QTest::keyClick(&tool, Qt::Key_Escape);
+    QVERIFY(!tool.isVisible());
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(e.layer.editorMode(), EditorMode::Drawing);
   }
 
   void closingTheMainWindowWhileTheToolShows()
