@@ -8,6 +8,7 @@
 #include "document/file_format.h"
 #include "document/symbol.h"
 #include "document/undo.h"
+#include "mechanics/force_field.h"
 #include "mechanics/stop_tool.h"
 #include "model/defaults.h"
 #include "model/link.h"
@@ -234,6 +235,9 @@ void CommandLayer::enableUndo()
 
 void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
 {
+  // The measurement tool's terms and held distance atom name atoms the edit may have removed.
+  m_measureTerms.reset();
+  m_drawing->m1 = m_drawing->m2 = nullptr;
   if (replaced)
     tell([](CommandObserver& o) { o.documentReplaced(); });
   else
