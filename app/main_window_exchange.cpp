@@ -71,9 +71,26 @@ std::optional<ExchangeFormat> structureFormatOf(const std::string& path)
   return format;
 }
 
-std::string unknownFormat(const std::string& path)
+struct ChosenFile
 {
-  return path + ": not a structure file (.smi, .mol, .sdf, .xyz or .pdb)";
+  std::string path;
+  ExchangeFormat format;
+};
+
+/// The chosen file's path and format; nothing when no file was chosen, or (after saying so) when
+/// its extension names no structure format.
+std::optional<ChosenFile> structureFile(const std::optional<QString>& name)
+{
+  if (!name)
+    return std::nullopt;
+  std::string path = name->toStdString();
+  const std::optional<ExchangeFormat> format = structureFormatOf(path);
+  if (!format) {
+    showMessage(
+      path + ": not a structure file (.smi, .mol, .sdf, .xyz or .pdb)", "", MessageIcon::Error);
+    return std::nullopt;
+  }
+  return ChosenFile{ std::move(path), *format };
 }
 
 /// The 3D draw mode asks for 3D models of molecules that come without coordinates (SMILES).
@@ -98,16 +115,11 @@ void TTrelvix3D::importStructureFile()
       return std::nullopt;
     return chosen;
   });
-  if (!name)
+  const std::optional<ChosenFile> file = structureFile(name);
+  if (!file)
     return;
-  const std::string path = name->toStdString();
-  const std::optional<ExchangeFormat> format = structureFormatOf(path);
-  if (!format) {
-    showMessage(unknownFormat(path), "", MessageIcon::Error);
-    return;
-  }
   // Read whole before the document is touched: a fault anywhere in the file changes nothing.
-  ImportResult read = importFile(path, *format, drawModeOptions());
+  ImportResult read = importFile(file->path, file->format, drawModeOptions());
   if (!read.drawing) {
     showMessage(read.message, "", MessageIcon::Error);
     return;
@@ -143,22 +155,17 @@ void TTrelvix3D::exportStructureFile()
       return std::nullopt;
     return dialog.selectedFiles().constFirst();
   });
-  if (!name)
+  const std::optional<ChosenFile> file = structureFile(name);
+  if (!file)
     return;
-  const std::string path = name->toStdString();
-  const std::optional<ExchangeFormat> format = structureFormatOf(path);
-  if (!format) {
-    showMessage(unknownFormat(path), "", MessageIcon::Error);
-    return;
-  }
-  const std::string text = exportDrawing(drawing, *format);
+  const std::string text = exportDrawing(drawing, file->format);
   // Written to a temporary file and renamed: a failed write keeps the old file whole.
   std::string reason;
-  if (saveFile(path,
+  if (saveFile(file->path,
                { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() },
                &reason) != IoResult::Ok)
     showMessage(
-      "Cannot write " + path + (reason.empty() ? "" : ": " + reason), "", MessageIcon::Error);
+      "Cannot write " + file->path + (reason.empty() ? "" : ": " + reason), "", MessageIcon::Error);
 }
 
 void TTrelvix3D::addFromSmiles()
