@@ -225,14 +225,16 @@ private slots:
     QVERIFY(tool);
     const int atoms = atomCount(*window);
     window->layer().drawing().frame();
-    const int drawingBottom = window->layer().drawing().frameRect.bottom;
+    const Rect drawn = window->layer().drawing().frameRect;
     click<QPushButton>(*tool, "Report");
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied && copied->hasImage());
     QVERIFY(copied->hasFormat(QStringLiteral("image/png")));
-    // The report's lines stand under the drawing, two line heights and more below its atoms.
+    // The picture is the frame with a margin of half a bond (14 pixels), its top the atoms'
+    // topmost; the report's lines stand under the drawing, two line heights and more below its
+    // atoms.
     const QImage picture = qvariant_cast<QImage>(copied->imageData());
-    QVERIFY(inkBelow(picture, drawingBottom + 24));
+    QVERIFY(inkBelow(picture, drawn.bottom - drawn.top + 14 + 24));
     QCOMPARE(text(*tool, "ReactionMsg"), QStringLiteral("Report copied to clipboard"));
     QVERIFY(!window->layer().drawing().hasReport());
     QCOMPARE(atomCount(*window), atoms);
