@@ -2,6 +2,7 @@
 
 #include "app/bond_pictures.h"
 #include "app/spring_slider.h"
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "model/link.h"
 
@@ -146,7 +147,7 @@ TBondEditor::TBondEditor(CommandLayer& layer, QWidget* parent)
 void TBondEditor::open()
 {
   showBondValues();
-  show();
+  showBesideOwner(this);
 }
 
 void TBondEditor::showBondValues()

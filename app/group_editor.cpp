@@ -2,6 +2,7 @@
 
 #include "app/group_pictures.h"
 #include "app/spring_slider.h"
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 
 #include <QButtonGroup>
@@ -233,7 +234,7 @@ void TGroupEditor::open()
     m_mode->button(startMode)->setChecked(true);
     arrangeSliders();
   }
-  show();
+  showBesideOwner(this);
 }
 
 void TGroupEditor::arrangeSliders()

@@ -236,6 +236,11 @@ void TTrelvix3D::keyReleased(int key, Qt::KeyboardModifiers keys)
 {
   if (m_layer->busy() || m_animator->running())
     return;
+  // Escape takes back a molecule armed by Add from SMILES.
+  if (key == Qt::Key_Escape && m_layer->placementArmed()) {
+    m_layer->Reset();
+    return;
+  }
   int dx = 0, dy = 0;
   if (jumpOf(key, keys.testFlag(Qt::ShiftModifier), dx, dy)) {
     // With the group editor open only its group moves.

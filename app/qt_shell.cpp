@@ -56,6 +56,18 @@ MessageAnswer answerOf(int button)
   }
 }
 
+/// The next scripted answer of a dialog: nothing (cancelled) when none is queued or it is null.
+std::optional<QString> takeScripted(std::deque<QString>& queue)
+{
+  if (queue.empty())
+    return std::nullopt;
+  const QString answer = queue.front();
+  queue.pop_front();
+  if (answer.isNull())
+    return std::nullopt;
+  return answer;
+}
+
 } // namespace
 
 QtShell::QtShell() = default;
@@ -173,15 +185,12 @@ void QtShell::setCursorPos(Point pos)
 std::optional<QString> QtShell::chooseFile(const std::function<std::optional<QString>()>& run)
 {
   ++m_fileDialogs;
-  if (!m_scripted)
-    return run();
-  if (m_files.empty())
-    return std::nullopt;
-  const QString name = m_files.front();
-  m_files.pop_front();
-  if (name.isNull())
-    return std::nullopt;
-  return name;
+  return m_scripted ? takeScripted(m_files) : run();
+}
+
+std::optional<QString> QtShell::askText(const std::function<std::optional<QString>()>& run)
+{
+  return m_scripted ? takeScripted(m_texts) : run();
 }
 
 } // namespace trelvix

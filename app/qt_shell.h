@@ -57,6 +57,10 @@ public:
   /// taken from the queue. run shows the real dialog.
   std::optional<QString> chooseFile(const std::function<std::optional<QString>()>& run);
 
+  /// A line of text from the window's input dialogs, or nothing when cancelled; in scripted mode
+  /// taken from the queue of texts. run shows the real dialog.
+  std::optional<QString> askText(const std::function<std::optional<QString>()>& run);
+
   // ---- Test hook
   void setScripted(bool on) { m_scripted = on; }
   bool scripted() const { return m_scripted; }
@@ -72,6 +76,8 @@ public:
   };
   const std::vector<Shown>& shown() const { return m_shown; }
   void clearShown() { m_shown.clear(); }
+  /// Queues the text the next input dialog returns (a null string: the dialog is cancelled).
+  void queueText(const QString& text) { m_texts.push_back(text); }
   /// How many file dialogs were asked for.
   int fileDialogs() const { return m_fileDialogs; }
 
@@ -86,6 +92,7 @@ private:
   bool m_scripted = false;
   std::deque<MessageAnswer> m_answers;
   std::deque<QString> m_files;
+  std::deque<QString> m_texts;
   std::vector<Shown> m_shown;
   int m_fileDialogs = 0;
 };

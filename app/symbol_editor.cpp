@@ -1,5 +1,6 @@
 #include "app/symbol_editor.h"
 
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
@@ -122,8 +123,7 @@ void TSymbolEditor::open()
     hide();
     return;
   }
-  show();
-  raise();
+  showBesideOwner(this);
 }
 
 void TSymbolEditor::centreScrollBar()

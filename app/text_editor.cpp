@@ -1,6 +1,7 @@
 #include "app/text_editor.h"
 
 #include "app/editor_text.h"
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "model/atom.h"
 
@@ -79,8 +80,7 @@ void TTextEditor::open()
   setWindowTitle(text->textFlag == tFormula::formulaKind ? QStringLiteral("Formula Formula")
                                                          : QStringLiteral("Text Editor"));
   showText();
-  show();
-  raise();
+  showBesideOwner(this);
   m_edit1->setFocus();
 }
 

@@ -18,6 +18,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   spring_slider.cpp
   symbol_editor.cpp
   text_editor.cpp
+  tool_placement.cpp
 )
 
 # The help viewer falls back on the source tree's pages when the program runs uninstalled

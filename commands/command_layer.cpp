@@ -580,18 +580,30 @@ CommandResult CommandLayer::ImportDocument(const std::string& path)
   std::unique_ptr<tDrawing> loaded = load(path, result);
   if (!loaded)
     return result;
-  CommandResult edit = perform([&] {
+  CommandResult edit = AppendDrawing(std::move(loaded));
+  edit.message = result.message.empty() ? edit.message : result.message;
+  return edit;
+}
+
+CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
+{
+  if (m_busy)
+    return refused();
+  if (!drawing) {
+    CommandResult result;
+    result.known = false;
+    return result;
+  }
+  return perform([&] {
     // Its bonds take the length of this document's (or the default one in an empty
     // document); a document without bonds keeps its size.
-    const double theirs = meanBondLength(*loaded);
+    const double theirs = meanBondLength(*drawing);
     const double ours = meanBondLength(*m_drawing);
     const double wanted = ours > 0 ? ours : bondScale();
     if (theirs > 0 && std::isfinite(wanted / theirs))
-      loaded->Zoom(wanted / theirs);
-    m_drawing->Append(*loaded);
+      drawing->Zoom(wanted / theirs);
+    m_drawing->Append(*drawing);
   });
-  edit.message = result.message.empty() ? edit.message : result.message;
-  return edit;
 }
 
 CommandResult CommandLayer::SaveDocument(const std::string& path)
@@ -611,6 +623,29 @@ CommandResult CommandLayer::SaveDocument(const std::string& path)
       tell([](CommandObserver& o) { o.savedChanged(true); });
   }
   return result;
+}
+
+CommandResult CommandLayer::pressAt(double x, double y)
+{
+  if (m_busy)
+    return refused();
+  if (!placementArmed())
+    return BuildAt(x, y, m_pending);
+  // A molecule is placed once: a second press should not drop another copy unasked.
+  const std::function<std::string(double, double)> place = std::move(m_armedPlacement);
+  m_armedPlacement = nullptr;
+  m_pending = 0;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+  return Place([&] { return place(x, y); });
+}
+
+void CommandLayer::armPlacement(std::function<std::string(double x, double y)> place)
+{
+  if (m_busy)
+    return;
+  m_armedPlacement = std::move(place);
+  m_pending = m_armedPlacement ? placementCode : 0;
+  tell([](CommandObserver& o) { o.modeChanged(); });
 }
 
 CommandResult CommandLayer::Place(const std::function<std::string()>& place)

@@ -157,8 +157,14 @@ public:
   /// the document back as it was and says "Arithmetic overflow". Codes without a procedure do
   /// nothing but the copy and the repaint (`result.known` is false for them).
   CommandResult BuildAt(double x, double y, int code);
-  /// A left press in drawing mode: BuildAt with the pending code.
-  CommandResult pressAt(double x, double y) { return BuildAt(x, y, m_pending); }
+  /// A left press in drawing mode: the armed placement, else BuildAt with the pending code.
+  CommandResult pressAt(double x, double y);
+  /// Arms what a library above the core places (a molecule read from SMILES): the next left
+  /// press in drawing mode runs place with the press's position through Place, once. It counts
+  /// as the pending code, so whatever disarms a build code (another code, Reset, back to
+  /// drawing, Undo, Optimize) disarms it too.
+  void armPlacement(std::function<std::string(double x, double y)> place);
+  bool placementArmed() const { return m_pending == placementCode && m_armedPlacement; }
   /// The label (607) or formula (608) at (x, y) with its text, as placed and then typed into the
   /// text editor.
   CommandResult AddText(int code, const std::string& text, double x, double y);
@@ -235,6 +241,10 @@ public:
   /// returns an empty text when it placed its piece, else why not (shown as the message; the
   /// piece must then have left the document unchanged).
   CommandResult Place(const std::function<std::string()>& place);
+  /// The second half of Import for a document read by a library above the core (another
+  /// program's file): drawing, its bonds scaled as Import scales them, appended beside the
+  /// drawing as one edit.
+  CommandResult AppendDrawing(std::unique_ptr<tDrawing> drawing);
   /// Replaces the document with drawing (an imported or converted one).
   CommandResult ReplaceDocument(std::unique_ptr<tDrawing> drawing);
 
@@ -379,6 +389,9 @@ private:
   std::unique_ptr<tDrawing> m_redo;
   std::vector<CommandObserver*> m_observers;
   std::uint16_t m_pending = 0;
+  /// The pending code of an armed placement: no build code has it.
+  static constexpr std::uint16_t placementCode = 0xFFFF;
+  std::function<std::string(double, double)> m_armedPlacement;
   EditorMode m_mode = EditorMode::Drawing;
   bool m_busy = false;
   bool m_undoCopies = true;

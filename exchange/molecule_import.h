@@ -46,6 +46,10 @@ ImportResult importFile(const std::string& path,
                         ExchangeFormat format,
                         const ImportOptions& options = {});
 
+/// Whether smiles reads as one molecule placeSmiles can place with options: an empty string,
+/// else the one-line reason (the parser's error).
+std::string checkSmiles(std::string_view smiles, const ImportOptions& options);
+
 /// Places the molecule of a SMILES as a new piece of the current document, centred on (x, y)
 /// in drawing units: flat from a 2D depiction, or a 3D embedding with options.embed3D. Returns
 /// an empty string when placed, else the one-line reason (the document is then unchanged).

@@ -22,6 +22,7 @@
 #include <RDGeneral/FileParseException.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -257,6 +258,21 @@ std::string message(const std::string& source, const InputError& e)
   return text;
 }
 
+/// The one-line reason work failed; empty when it did not.
+std::string failureOf(const std::function<void()>& work)
+{
+  try {
+    work();
+  } catch (const InputError& e) {
+    return firstLine(e.what);
+  } catch (const OverflowError&) {
+    return "Arithmetic overflow";
+  } catch (const std::exception& e) {
+    return firstLine(e.what());
+  }
+  return {};
+}
+
 } // namespace
 
 ImportResult readMolecules(std::string_view text,
@@ -309,15 +325,20 @@ ImportResult importFile(const std::string& path,
   return result;
 }
 
+std::string checkSmiles(std::string_view smiles, const ImportOptions& options)
+{
+  silenceRDKit();
+  return failureOf([&] { smilesRecord(std::string(smiles), 0, options); });
+}
+
 std::string placeSmiles(std::string_view smiles, double x, double y, const ImportOptions& options)
 {
   silenceRDKit();
   tDrawing* target = CurrentDrawing;
   if (!target)
     return "No document";
-  const std::string text(smiles);
-  try {
-    MoleculeRecord m = smilesRecord(text, 0, options);
+  return failureOf([&] {
+    MoleculeRecord m = smilesRecord(std::string(smiles), 0, options);
     toDrawingUnits(m);
     double cx = 0, cy = 0, cz = 0;
     for (const AtomRecord& a : m.atoms) {
@@ -335,14 +356,7 @@ std::string placeSmiles(std::string_view smiles, double x, double y, const Impor
     for (tXY* a : built->Atoms)
       a->SetFont(messageFont()); // the font new atoms of the current document take
     mergeDrawing(*target, *built);
-  } catch (const InputError& e) {
-    return firstLine(e.what);
-  } catch (const OverflowError&) {
-    return "Arithmetic overflow";
-  } catch (const std::exception& e) {
-    return firstLine(e.what());
-  }
-  return {};
+  });
 }
 
 } // namespace trelvix

@@ -8,6 +8,7 @@
 #include "app/menu_bars.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
+#include "exchange/exchange_init.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,9 +18,11 @@
 
 namespace trelvix::testing {
 
-/// A main window in scripted mode (no dialog ever shows), shown offscreen at its start size.
+/// A main window in scripted mode (no dialog ever shows), shown offscreen at its start size,
+/// with the exchange library connected as the program's start connects it.
 inline std::unique_ptr<TTrelvix3D> openWindow(const QStringList& arguments = { "trelvix3d" })
 {
+  initialiseExchange();
   auto window = std::make_unique<TTrelvix3D>(arguments, true);
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get()))

@@ -297,12 +297,18 @@ private slots:
     auto window = trelvix::testing::openWindow();
     modelDefaults() = ModelDefaults{};
     window->layer().BuildAt(200, 200, 501);
+    const QRect screen = window->screen()->availableGeometry();
+    window->setGeometry(screen.left(), screen.top(), 380, 400);
     const tLink* bond = window->layer().drawing().Bonds.At(0);
     const QPoint middle((bond->Atm1->screenX + bond->Atm2->screenX) / 2,
                         (bond->Atm1->screenY + bond->Atm2->screenY) / 2);
     QTest::mouseClick(&window->surface(), Qt::RightButton, Qt::ShiftModifier, middle);
     TBondEditor& editor = window->bondEditor();
     QVERIFY(editor.isVisible());
+    // Beside the main window (the screen has room on its right), so it hides none of the
+    // drawing.
+    QVERIFY(!editor.frameGeometry().intersects(window->frameGeometry()));
+    QVERIFY(window->screen()->availableGeometry().contains(editor.frameGeometry()));
     QCOMPARE(editor.findChild<QLabel*>(QStringLiteral("LengthLabel"))->text(),
              QStringLiteral("  1.53Å"));
     for (QPushButton* b : editor.findChildren<QPushButton*>())

@@ -63,6 +63,15 @@ QRectF boxOfCarbonAndOneHydrogen(const tDrawing& drawing)
   return {};
 }
 
+/// The last message box of the window: caption and text.
+std::pair<std::string, std::string> lastMessage(TTrelvix3D& window)
+{
+  const auto& shown = window.shell().shown();
+  if (shown.empty())
+    return {};
+  return { shown.back().caption, shown.back().text };
+}
+
 QStringList moments(TMolecularData& window)
 {
   return field(window, "MomentsOfInertia").split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -173,6 +182,54 @@ private slots:
     QCOMPARE(field(*data, "DipoleMoment"), dipole);
     QCOMPARE(field(*data, "StrainEnergyLabel"), strain);
     QCOMPARE(field(*data, "MomentsOfInertia"), moments);
+  }
+
+  void theValueCommandsShowOneNumberEach()
+  {
+    auto window = openWindow();
+    buildWithHydrogens(*window, methaneCode);
+
+    QVERIFY(choose(*window, "C&hemistry", "Di&pole Moment"));
+    QCOMPARE(lastMessage(*window),
+             std::make_pair(std::string("Dipole Moment"), std::string("0.00D")));
+
+    QVERIFY(choose(*window, "C&hemistry", "Principal Mome&nts"));
+    const auto [momentsCaption, momentsText] = lastMessage(*window);
+    QCOMPARE(momentsCaption, std::string("Principal Inertial Moments"));
+    // Methane is a spherical top: three equal whole numbers, each followed by its unit.
+    const QRegularExpression threeWhole(
+      QStringLiteral("^ *(\\d+)amu-Å² +(\\d+)amu-Å² +(\\d+)amu-Å²$"));
+    const auto m = threeWhole.match(QString::fromStdString(momentsText));
+    QVERIFY2(m.hasMatch(), momentsText.c_str());
+    QCOMPARE(m.captured(2), m.captured(1));
+    QCOMPARE(m.captured(3), m.captured(1));
+    QVERIFY(m.captured(1).toInt() > 1);
+
+    QVERIFY(choose(*window, "C&hemistry", "&Strain Energy"));
+    const auto [strainCaption, strainText] = lastMessage(*window);
+    QCOMPARE(strainCaption, std::string("Strain Energy"));
+    const QRegularExpression kcal(QStringLiteral("^ *-?\\d+\\.\\d{3} Kcal$"));
+    QVERIFY2(kcal.match(QString::fromStdString(strainText)).hasMatch(), strainText.c_str());
+  }
+
+  void labelsAndSymbolsAreNoMolecule()
+  {
+    auto window = openWindow();
+    QVERIFY(window->layer().AddText(607, "Step 1", 100, 200).changed);
+    QVERIFY(window->layer().drawing().Atoms.Count() > 0);
+    const std::pair<const char*, const char*> items[] = {
+      { "C&hemistry", "Molecular &Data ..." },
+      { "C&hemistry", "Di&pole Moment" },
+      { "C&hemistry", "Principal Mome&nts" },
+      { "C&hemistry", "&Strain Energy" },
+    };
+    for (const auto& [path, caption] : items) {
+      const auto before = window->shell().shown().size();
+      QVERIFY2(choose(*window, path, caption), caption);
+      QCOMPARE(window->shell().shown().size(), before + 1);
+      QCOMPARE(lastMessage(*window).second, std::string("No Molecule"));
+    }
+    QVERIFY(!window->findChild<TMolecularData*>());
   }
 };
 

@@ -280,5 +280,26 @@ TEST_F(FileImport, PlaceSmilesCentresTheMoleculeOnThePoint)
   EXPECT_EQ(doc.Groups.Count(), 1);
 }
 
+TEST_F(FileImport, CheckSmilesAnswersAsPlaceSmilesWouldWithoutPlacing)
+{
+  tDrawing doc;
+  setCurrentDrawing(&doc);
+  const std::pair<const char*, const char*> cases[] = {
+    { "c1ccccc1", "" },
+    { "[NH4+]", "" },
+    { "C1CC", "not a valid SMILES: \"C1CC\"" },
+    { "", "not a valid SMILES: \"\"" },
+    { "CCO ethanol", "not a valid SMILES: \"CCO ethanol\"" },
+  };
+  for (const auto& [smiles, reason] : cases) {
+    SCOPED_TRACE(smiles);
+    EXPECT_EQ(checkSmiles(smiles, {}), reason);
+    ImportOptions model;
+    model.embed3D = true;
+    EXPECT_EQ(checkSmiles(smiles, model), reason);
+  }
+  EXPECT_EQ(doc.Atoms.Count(), 0);
+}
+
 } // namespace
 } // namespace trelvix
