@@ -176,6 +176,13 @@ TEST_F(RenderTest, AFramedPictureHoldsTheWholeTextOfItsLabels)
   EXPECT_GT(ink, 0);
 }
 
+TEST_F(RenderTest, WithoutAtomsThereIsNoFrameToDraw)
+{
+  const tDrawing empty;
+  for (const RenderFormat format : { RenderFormat::Png, RenderFormat::Svg, RenderFormat::Pdf })
+    EXPECT_EQ(makePicture(empty, { .format = format }).message, "Nothing to draw");
+}
+
 /// A shell whose main canvas is an image, as the window's back buffer is.
 class ImageShell : public ScriptedShell
 {
