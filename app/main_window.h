@@ -166,6 +166,8 @@ private:
 
   // main_window_measure.cpp
   void openMetricTool();
+  /// A left press in measurement mode: the measurement tool's choice measured at point.
+  void measurePress(QPointF point);
 
   // main_window_picture.cpp
   void exportPicture();

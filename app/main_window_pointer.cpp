@@ -136,6 +136,9 @@ void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::Keybo
     case EditorMode::TextEditor:
       m_layer->startDrag(point.x(), point.y());
       break;
+    case EditorMode::Measurement:
+      measurePress(point);
+      break;
     default:
       break;
   }
@@ -195,7 +198,10 @@ void TTrelvix3D::pointerReleased(QPointF point, Qt::MouseButton button, Qt::Keyb
       showModeEditor();
   }
   m_dragEnd = at;
-  scheduleRepaint();
+  // What a measurement press drew stays in view until the next redraw; repainting at its
+  // release would wipe the value before it could be read.
+  if (mode != EditorMode::Measurement)
+    scheduleRepaint();
 }
 
 void TTrelvix3D::showModeEditor()

@@ -11,6 +11,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   group_pictures.cpp
   help_viewer.cpp
   import_dialog.cpp
+  metric_tool.cpp
   molecular_data.cpp
   periodic_table.cpp
   reaction_tool.cpp

@@ -8,6 +8,7 @@
 #include "document/file_format.h"
 #include "document/symbol.h"
 #include "document/undo.h"
+#include "mechanics/force_field.h"
 #include "mechanics/stop_tool.h"
 #include "model/defaults.h"
 #include "model/link.h"
@@ -234,6 +235,9 @@ void CommandLayer::enableUndo()
 
 void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
 {
+  // The measurement tool's terms and held distance atom name atoms the edit may have removed.
+  m_measureTerms.reset();
+  m_drawing->m1 = m_drawing->m2 = nullptr;
   if (replaced)
     tell([](CommandObserver& o) { o.documentReplaced(); });
   else
@@ -650,11 +654,30 @@ void CommandLayer::armPlacement(std::function<std::string(double x, double y)> p
 
 CommandResult CommandLayer::Place(const std::function<std::string()>& place)
 {
-  return perform([&] {
-    const std::string failure = place();
-    if (!failure.empty())
-      showMessage(failure, "", MessageIcon::Error);
-  });
+  if (m_busy)
+    return refused();
+  // A placement that fails has left the document as it was, so it must not cost the user the
+  // undo copy, enable Undo or mark the document changed: those are put back as they were.
+  std::unique_ptr<tDrawing> undoBefore = std::move(m_undo);
+  const bool undoEnabledBefore = m_undoEnabled;
+  const int undoTagBefore = m_undoTag;
+  const std::uint8_t savedBefore = m_drawing->savedFlag;
+  std::string failure;
+  CommandResult result = perform([&] { failure = place(); }, { .enableUndo = false });
+  if (failure.empty()) {
+    enableUndo();
+    return result;
+  }
+  m_undo = std::move(undoBefore);
+  m_undoEnabled = undoEnabledBefore;
+  m_undoTag = undoTagBefore;
+  m_drawing->savedFlag = savedBefore;
+  if (savedBefore)
+    tell([](CommandObserver& o) { o.savedChanged(true); });
+  result.changed = false;
+  const MessageCapture capture(result);
+  showMessage(failure, "", MessageIcon::Error);
+  return result;
 }
 
 CommandResult CommandLayer::ReplaceDocument(std::unique_ptr<tDrawing> drawing)

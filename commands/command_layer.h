@@ -14,6 +14,7 @@
 namespace trelvix {
 
 class CommandObserver;
+class ForceField;
 struct FontRecord;
 class StopTool;
 class tDrawing;
@@ -35,6 +36,28 @@ enum class EditorMode : std::uint8_t
   TextEditor = 5,
   Measurement = 7,
   AddAtom = 8
+};
+
+/// What a press of the measurement tool measures.
+enum class MeasureKind : std::uint8_t
+{
+  BondLength,
+  BondAngle,
+  TorsionAngle,
+  Distance
+};
+
+/// The measurements the document offers: bond lengths when it has chemical bonds, bond and
+/// torsion angles when its force field has angle and torsion terms, distances when it has more
+/// than one element atom.
+struct MetricKinds
+{
+  bool bondLength = false;
+  bool bondAngle = false;
+  bool torsionAngle = false;
+  bool distance = false;
+
+  bool has(MeasureKind kind) const;
 };
 
 /// The keys held with a pointer event that choose what a right click opens.
@@ -336,6 +359,22 @@ public:
   /// it was: it is not marked changed.
   CommandResult Report(double T, double P, const std::function<void(tDrawing&)>& copy);
 
+  // ---- Measurement tool
+  /// The tool opened: editor mode 7, the document's force-field terms built, no distance atom
+  /// held.
+  void openMeasurements();
+  /// The tool closed: the terms freed, the distance atoms forgotten, back to drawing.
+  void closeMeasurements();
+  /// Which measurements the document offers now (the terms are built when missing).
+  MetricKinds availableMeasurements();
+  /// A press at (x, y) in drawing units measuring kind: the object there is drawn highlighted
+  /// with its value beside it until the next redraw, and the value is in `result.measurement`
+  /// (empty when nothing was measured). A kind the document does not offer measures nothing.
+  /// Distances take two presses: the first holds an atom (`drawing().m1`), the second measures
+  /// from it (`drawing().m2`); the same atom twice, or any edit between, lets both go. Nothing in
+  /// the document changes (`result.changed` is false).
+  CommandResult measureAt(MeasureKind kind, double x, double y);
+
 private:
   /// How perform runs an edit.
   struct Perform
@@ -419,6 +458,9 @@ private:
   /// A slider or scroll bar is being moved: its first step took the undo copy.
   bool m_gesture = false;
   std::optional<DragState> m_drag;
+  /// The document's force-field terms while the measurement tool needs them; dropped by every
+  /// edit (they name the document's atoms) and built again when missing.
+  std::unique_ptr<ForceField> m_measureTerms;
 };
 
 } // namespace trelvix

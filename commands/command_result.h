@@ -24,6 +24,8 @@ struct CommandResult
   std::string reason;
   std::string question;
   MessageAnswer answer = MessageAnswer::Ok;
+  /// The value a measurement drew ("1.53 Å", "109.5°"); empty when it measured nothing.
+  std::string measurement;
 
   /// The command acted: it was not refused and showed no message except a question answered Yes.
   bool acted() const

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace trelvix {
@@ -104,6 +105,19 @@ public:
   void CreateReport(double T, double P);
   void DestroyReport();
   bool hasReport() const { return stateFlags[reportFlag] != 0; }
+  // Measurements (measurements.cpp). Each draws its object highlighted and its value beside it
+  // on the main canvas, then gives the objects their colours back; the next redraw removes the
+  // drawing. Each returns the value drawn, empty when it measured nothing.
+  /// The length of the chemical bond whose midpoint is nearest (x, y) (kept in `bond`).
+  std::string showbonddata(double x, double y);
+  /// The distance measured by two presses: the first press takes the element atom at (x, y)
+  /// into a1, the second into a2 and shows their distance; the same atom twice forgets both. A
+  /// press on no atom changes nothing.
+  std::string ShowAtomicDistance(tXY*& a1, tXY*& a2, double x, double y);
+  /// A redraw in which the atoms and the bonds joining neighbours in the list show in the
+  /// measurement colour, then text (when not empty) beside at (screen pixels).
+  void showMeasurement(std::span<tXY* const> atoms, const std::string& text, Point at);
+
   void distributeprotons();
   void protonate3d() override;
   void Deprotonate();

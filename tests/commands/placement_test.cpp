@@ -52,6 +52,22 @@ TEST_F(PlacementTest, AFailedPlacementSaysWhy)
   const CommandResult result = layer.pressAt(10, 10);
   EXPECT_EQ(result.message, "no room here");
   EXPECT_FALSE(result.acted());
+  EXPECT_FALSE(result.changed);
+  EXPECT_FALSE(layer.canUndo());
+}
+
+TEST_F(PlacementTest, AFailedPlacementKeepsTheUndoCopyAndTheSavedState)
+{
+  layer.BuildAt(100, 100, 501); // a bond: Undo would take it away
+  ASSERT_TRUE(layer.canUndo());
+  layer.drawing().savedFlag = 1;
+  arm("no room here");
+  layer.pressAt(10, 10);
+  EXPECT_TRUE(layer.canUndo());
+  EXPECT_EQ(std::string(layer.undoCaption()), "Undo");
+  EXPECT_EQ(layer.drawing().savedFlag, 1);
+  layer.Undo();
+  EXPECT_EQ(layer.drawing().Atoms.Count(), 0);
 }
 
 TEST_F(PlacementTest, WhateverDisarmsABuildCodeDisarmsIt)
