@@ -1,4 +1,5 @@
 // Pictures of the drawing that leave the program: the clipboard and the printer.
+#include "app/frame_clipboard.h"
 #include "app/main_window.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
@@ -7,22 +8,14 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/render_file.h"
 
-#include <QBuffer>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
-#include <memory>
 
 namespace trelvix {
 
 namespace {
-
-/// A drawing pixel is 0.254 mm on paper: 100 to the inch.
-constexpr double drawingPixelsPerInch = 100;
 
 bool hasSomethingToCopy(const tDrawing& drawing)
 {
@@ -38,21 +31,7 @@ void TTrelvix3D::copyToClipboard()
     m_shell.message("Nothing to Copy", "", MessageIcon::Information, MessageButtons::Ok);
     return;
   }
-  const FramePictures pictures = renderFrame(drawing);
-  if (pictures.image.isNull())
-    return;
-  // One entry with both pictures: office programs take the vector one, image editors the
-  // bitmap.
-  auto data = std::make_unique<QMimeData>();
-  data->setData(QStringLiteral("image/svg+xml"), pictures.svg);
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  pictures.image.save(&buffer, "PNG");
-  data->setData(QStringLiteral("image/png"), png);
-  data->setImageData(pictures.image);
-  if (QClipboard* clipboard = QGuiApplication::clipboard())
-    clipboard->setMimeData(data.release());
+  copyFrameToClipboard(drawing);
 }
 
 void TTrelvix3D::printDocument()
@@ -84,7 +63,7 @@ void TTrelvix3D::printDocument()
     }
     // 0.254 mm per drawing pixel, shrunk to fit the page when larger.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    double scale = printer.resolution() / drawingPixelsPerInch;
+    double scale = static_cast<double>(printer.resolution()) / drawingPixelsPerInch;
     scale = std::min({ scale, page.width() / width, page.height() / height });
     painter.scale(scale, scale);
     QtCanvas canvas(painter);

@@ -1,22 +1,18 @@
 #include "app/reaction_tool.h"
 
+#include "app/frame_clipboard.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "mechanics/reaction.h"
 #include "mechanics/thermochemistry.h"
 #include "platform/fixed_text.h"
-#include "platform/qt/render_file.h"
 #include "platform/shell.h"
 
-#include <QBuffer>
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -83,33 +79,6 @@ QLabel* valueLabel(QWidget* owner, const char* name)
 QString text(const std::string& s)
 {
   return QString::fromStdString(s);
-}
-
-// Room beyond the drawing's frame for the report lines' text, which starts at its left end, and
-// the largest side the clipboard picture gets.
-constexpr int reportTextRoom = 240;
-constexpr int pictureMargin = 16;
-constexpr int largestSide = 4096;
-
-/// The drawing as the window shows it, from the page's origin past its far corner, on the
-/// clipboard as a bitmap and a PNG. False when it could not be drawn.
-bool copyPicture(tDrawing& drawing)
-{
-  drawing.frame();
-  const int width = std::clamp(drawing.frameRect.right + reportTextRoom, 1, largestSide);
-  const int height = std::clamp(drawing.frameRect.bottom + pictureMargin, 1, largestSide);
-  const QImage image = renderImage(drawing, width, height);
-  if (image.isNull())
-    return false;
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  auto* data = new QMimeData;
-  data->setImageData(image);
-  data->setData(QStringLiteral("image/png"), png);
-  QGuiApplication::clipboard()->setMimeData(data);
-  return true;
 }
 
 } // namespace
@@ -340,7 +309,9 @@ void TReactionTool::report()
     return;
   }
   bool copied = false;
-  m_layer.Report(m_T, m_P, [&copied](tDrawing& d) { copied = copyPicture(d); });
+  // The report's lines are text labels of the document while it is copied: the frame takes them
+  // in.
+  m_layer.Report(m_T, m_P, [&copied](tDrawing& d) { copied = copyFrameToClipboard(d); });
   // The report is drawn in black: the current reactant is highlighted again.
   m_layer.HighlightReactant(currentReactant());
   if (copied)

@@ -132,15 +132,24 @@ int main(int argc, char** argv)
   optimize->add_flag(
     "--save-on-stop", optimizeSaveOnStop, "On Ctrl+C save the geometry reached (default: nothing)");
 
-  std::string renderFile;
-  std::string renderOutput;
-  std::optional<int> renderView;
-  std::string renderSize;
-  CLI::App* render = app.add_subcommand("render", "Draw a document to a PNG or SVG file");
-  render->add_option("FILE", renderFile, "The .tvx document")->required();
-  render->add_option("-o,--output", renderOutput, "OUT.png or OUT.svg")->required();
-  render->add_option("--view", renderView, "View code 0..19, or 100..119 for the stereo pair");
-  render->add_option("--size", renderSize, "Page size WIDTHxHEIGHT in pixels (default 640x480)");
+  trelvix::RenderRequest renderRequest;
+  CLI::App* render =
+    app.add_subcommand("render", "Draw a document's frame (or page) to a PNG, SVG or PDF file");
+  render->add_option("FILE", renderRequest.file, "The .tvx document")->required();
+  render->add_option("-o,--output", renderRequest.output, "OUT.png, OUT.svg or OUT.pdf")
+    ->required();
+  render->add_option(
+    "--view", renderRequest.view, "View code 0..19, or 100..119 for the stereo pair");
+  render->add_flag("--page",
+                   renderRequest.page,
+                   "Draw the window's page instead of the drawing with a margin of half a bond");
+  render->add_option("--size",
+                     renderRequest.size,
+                     "Page size WIDTHxHEIGHT in pixels (draws the page; default 640x480)");
+  render->add_option(
+    "--dpi", renderRequest.dpi, "PNG pixels per inch, 10..1200 (default 100: 0.254 mm a pixel)");
+  render->add_flag(
+    "--transparent", renderRequest.transparent, "PNG on a transparent background, not white");
 
   std::string convertInput;
   std::string convertOutput;
@@ -175,7 +184,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = trelvix::runAnalysisCommand(session, analysis))
       return *status;
     if (render->parsed())
-      return trelvix::runRender(session, renderFile, renderOutput, renderView, renderSize);
+      return trelvix::runRender(session, renderRequest);
     if (optimize->parsed()) {
       const std::optional<std::uint64_t> seed =
         optimizeSeedText.empty() ? std::nullopt : trelvix::parseUnsigned(optimizeSeedText);

@@ -18,6 +18,9 @@ namespace {
 
 constexpr int userError = 1;
 constexpr int usageError = 2;
+// PNG resolutions: from a thumbnail to a photo-setter's.
+constexpr int minimumDpi = 10;
+constexpr int maximumDpi = 1200;
 
 bool endsWith(const std::string& text, const std::string& suffix)
 {
@@ -27,40 +30,57 @@ bool endsWith(const std::string& text, const std::string& suffix)
 
 } // namespace
 
-int runRender(CliSession& session,
-              const std::string& file,
-              const std::string& output,
-              std::optional<int> view,
-              const std::string& size)
+int runRender(CliSession& session, const RenderRequest& request)
 {
-  int width = 640;
-  int height = 480;
-  if (!size.empty()) {
+  PictureOptions options;
+  // A size names a page: given alone it draws that page.
+  options.page = request.page || !request.size.empty();
+  if (!request.size.empty()) {
     static const std::regex pattern(R"(^(\d{1,5})x(\d{1,5})$)");
     std::smatch m;
-    if (!std::regex_match(size, m, pattern)) {
+    if (!std::regex_match(request.size, m, pattern)) {
       std::cerr << "--size takes WIDTHxHEIGHT in pixels, such as 800x600\n";
       return usageError;
     }
-    width = std::atoi(m[1].str().c_str());
-    height = std::atoi(m[2].str().c_str());
-    if (width < 1 || height < 1 || width > 20000 || height > 20000) {
+    options.pageWidth = std::atoi(m[1].str().c_str());
+    options.pageHeight = std::atoi(m[2].str().c_str());
+    if (options.pageWidth < 1 || options.pageHeight < 1 || options.pageWidth > 20000 ||
+        options.pageHeight > 20000) {
       std::cerr << "--size must lie between 1x1 and 20000x20000\n";
       return usageError;
     }
   }
+  const std::optional<int> view = request.view;
   if (view && !((*view >= 0 && *view <= 19) || (*view >= 100 && *view <= 119))) {
     std::cerr << "--view takes a view code 0..19 or 100..119\n";
     return usageError;
   }
-  const bool png = endsWith(output, ".png") || endsWith(output, ".PNG");
-  const bool svg = endsWith(output, ".svg") || endsWith(output, ".SVG");
-  if (!png && !svg) {
-    std::cerr << "The output must end in .png or .svg\n";
+  const std::string& output = request.output;
+  if (endsWith(output, ".png") || endsWith(output, ".PNG"))
+    options.format = RenderFormat::Png;
+  else if (endsWith(output, ".svg") || endsWith(output, ".SVG"))
+    options.format = RenderFormat::Svg;
+  else if (endsWith(output, ".pdf") || endsWith(output, ".PDF"))
+    options.format = RenderFormat::Pdf;
+  else {
+    std::cerr << "The output must end in .png, .svg or .pdf\n";
     return usageError;
   }
+  const bool png = options.format == RenderFormat::Png;
+  if ((request.dpi || request.transparent) && !png) {
+    std::cerr << "--dpi and --transparent are for PNG output\n";
+    return usageError;
+  }
+  if (request.dpi) {
+    if (*request.dpi < minimumDpi || *request.dpi > maximumDpi) {
+      std::cerr << "--dpi must lie between " << minimumDpi << " and " << maximumDpi << '\n';
+      return usageError;
+    }
+    options.dpi = *request.dpi;
+  }
+  options.transparent = request.transparent;
 
-  std::unique_ptr<tDrawing> drawing = session.load(file);
+  std::unique_ptr<tDrawing> drawing = session.load(request.file);
   if (!drawing)
     return userError;
   if (view)
@@ -80,8 +100,7 @@ int runRender(CliSession& session,
   char* argv[] = { name, nullptr };
   QGuiApplication app(argc, argv);
 
-  const std::string failure =
-    renderFile(*drawing, output, png ? RenderFormat::Png : RenderFormat::Svg, width, height);
+  const std::string failure = writePicture(*drawing, output, options);
   session.flushMessages();
   if (!failure.empty()) {
     std::cerr << failure << '\n';

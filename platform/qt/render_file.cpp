@@ -1,14 +1,23 @@
-// Drawing a document into an image or a file: the render command, previews and the tests.
+// Drawing a document into an image or a picture file: the render command, the window's
+// pictures, previews and the tests.
 #include "platform/qt/render_file.h"
 
 #include "document/drawing.h"
+#include "model/atom.h"
 #include "model/defaults.h"
 #include "platform/binary_io.h"
 #include "platform/checked.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/svg_canvas.h"
 
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <span>
@@ -17,35 +26,116 @@ namespace trelvix {
 
 namespace {
 
+// The largest PNG made, in pixels (a gigabyte of image memory): beyond it --dpi asks too much.
+constexpr qint64 largestImagePixels = qint64(1) << 28;
+
 std::span<const std::uint8_t> bytesOf(const QByteArray& data)
 {
   return { reinterpret_cast<const std::uint8_t*>(data.constData()),
            static_cast<std::size_t>(data.size()) };
 }
 
-// The picture's bytes, or the message that says why there are none.
-struct Picture
+/// The box of a text atom's characters: a label's text hangs from its point, a formula's first
+/// character is centred on it and the rest run forwards or backwards by its direction, with
+/// superscripts up to most of a line above and subscripts below.
+Rect textBox(QtCanvas& probe, const tXY& atom)
 {
-  QByteArray bytes;
-  std::string message;
-};
+  const std::string text(atom.symbol.str());
+  probe.setFont(atom.font);
+  const TextExtent extent = probe.textExtent(text);
+  const int x = atom.px();
+  const int y = atom.py();
+  if (atom.textFlag == tLAtm::labelKind)
+    return Rect{ x, y, x + extent.width, y + extent.height };
+  const int half = probe.textExtent(text.substr(0, 1)).width / 2;
+  const int left = atom.textDirection < 0 ? x - half - extent.width : x - half;
+  return Rect{ left, y - extent.height, left + extent.width + 2 * half, y + extent.height };
+}
 
-Picture draw(tDrawing& drawing, RenderFormat format, int width, int height)
+/// The frame of the drawing's atoms and symbols widened to the text of its labels and formulas.
+Rect frameWithTexts(tDrawing& drawing)
 {
-  try {
-    if (format == RenderFormat::Png) {
-      ImageCanvas canvas(width, height);
-      drawing.print(canvas);
-      return { canvas.png(), {} };
-    }
-    SvgCanvas canvas(width, height, drawing.title);
-    drawing.print(canvas);
-    if (!canvas.finish())
-      return { {}, "Cannot draw the picture" };
-    return { canvas.svg(), {} };
-  } catch (const OverflowError& e) {
-    return { {}, e.what() };
+  drawing.frame();
+  Rect box = drawing.frameRect;
+  ImageCanvas probe(1, 1);
+  for (const tXY* a : drawing.Atoms) {
+    if (a->textFlag != tLAtm::labelKind && a->textFlag != tFormula::formulaKind)
+      continue;
+    const Rect text = textBox(probe, *a);
+    box.left = std::min(box.left, text.left);
+    box.top = std::min(box.top, text.top);
+    box.right = std::max(box.right, text.right);
+    box.bottom = std::max(box.bottom, text.bottom);
   }
+  return box;
+}
+
+QByteArray svgOf(tDrawing& drawing, int width, int height)
+{
+  SvgCanvas canvas(width, height, drawing.title, drawingPixelsPerInch);
+  drawing.print(canvas);
+  if (!canvas.finish())
+    return {};
+  return canvas.svg();
+}
+
+Picture pngOf(tDrawing& drawing, int width, int height, const PictureOptions& options)
+{
+  const double scale = static_cast<double>(options.dpi) / drawingPixelsPerInch;
+  const qint64 w = std::max<qint64>(std::llround(width * scale), 1);
+  const qint64 h = std::max<qint64>(std::llround(height * scale), 1);
+  if (w * h > largestImagePixels)
+    return { {}, "The picture is too large" };
+  QImage image(static_cast<int>(w), static_cast<int>(h), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull())
+    return { {}, "The picture is too large" };
+  image.fill(options.transparent ? Qt::transparent : Qt::white);
+  QPainter painter(&image);
+  painter.scale(scale, scale);
+  QtCanvas canvas(painter);
+  canvas.setAntialiased(true);
+  drawing.print(canvas);
+  painter.end();
+  // Dots per metre: dpi / 0.0254 m.
+  const int dotsPerMetre = static_cast<int>(std::lround(options.dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG"))
+    return { {}, "Cannot draw the picture" };
+  return { data, {} };
+}
+
+QByteArray pdfOf(tDrawing& drawing, int width, int height)
+{
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    // One device unit per drawing pixel, on a page just the picture's size.
+    writer.setResolution(drawingPixelsPerInch);
+    writer.setTitle(QtCanvas::qText(drawing.title));
+    writer.setCreator(QStringLiteral("Trelvix3D"));
+    constexpr double millimetresPerPixel = 25.4 / drawingPixelsPerInch;
+    const QPageSize size(QSizeF(width * millimetresPerPixel, height * millimetresPerPixel),
+                         QPageSize::Millimeter,
+                         QString(),
+                         QPageSize::ExactMatch);
+    if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
+      return {};
+    QPainter painter;
+    if (!painter.begin(&writer))
+      return {};
+    QtCanvas canvas(painter);
+    canvas.setAntialiased(true);
+    drawing.print(canvas);
+    if (!painter.end())
+      return {};
+  }
+  return data;
 }
 
 } // namespace
@@ -68,8 +158,7 @@ FramedCopy framedCopy(const tDrawing& drawing)
     return framed;
   framed.drawing = drawing.clone();
   tDrawing& copy = *framed.drawing;
-  copy.frame();
-  const Rect box = copy.frameRect;
+  const Rect box = frameWithTexts(copy);
   // The frame runs through the outermost atoms' centres: a margin of half a bond keeps their
   // symbols and the arrow heads whole.
   const int margin = static_cast<int>(bondScale() / 2);
@@ -81,35 +170,53 @@ FramedCopy framedCopy(const tDrawing& drawing)
 
 FramePictures renderFrame(const tDrawing& drawing)
 {
-  // 0.254 mm per drawing pixel is 100 pixels to the inch.
-  constexpr int framePixelsPerInch = 100;
   try {
     const FramedCopy framed = framedCopy(drawing);
     if (!framed.drawing)
       return {};
     ImageCanvas image(framed.width, framed.height);
     framed.drawing->print(image);
-    SvgCanvas svg(framed.width, framed.height, framed.drawing->title, framePixelsPerInch);
-    framed.drawing->print(svg);
-    if (!svg.finish())
+    QByteArray svg = svgOf(*framed.drawing, framed.width, framed.height);
+    if (svg.isEmpty())
       return {};
-    return { image.image().copy(), svg.svg() };
+    return { image.image().copy(), std::move(svg) };
   } catch (const OverflowError&) {
     return {};
   }
 }
 
-std::string renderFile(tDrawing& drawing,
-                       const std::filesystem::path& path,
-                       RenderFormat format,
-                       int width,
-                       int height)
+Picture makePicture(const tDrawing& drawing, const PictureOptions& options)
 {
-  const Picture picture = draw(drawing, format, width, height);
+  try {
+    FramedCopy picture;
+    if (options.page) {
+      picture = { drawing.clone(), options.pageWidth, options.pageHeight };
+    } else {
+      picture = framedCopy(drawing);
+      if (!picture.drawing)
+        return { {}, "Nothing to draw" };
+    }
+    tDrawing& copy = *picture.drawing;
+    if (options.format == RenderFormat::Png)
+      return pngOf(copy, picture.width, picture.height, options);
+    QByteArray bytes = options.format == RenderFormat::Svg
+                         ? svgOf(copy, picture.width, picture.height)
+                         : pdfOf(copy, picture.width, picture.height);
+    if (bytes.isEmpty())
+      return { {}, "Cannot draw the picture" };
+    return { std::move(bytes), {} };
+  } catch (const OverflowError& e) {
+    return { {}, e.what() };
+  }
+}
+
+std::string writePicture(const tDrawing& drawing,
+                         const std::filesystem::path& path,
+                         const PictureOptions& options)
+{
+  const Picture picture = makePicture(drawing, options);
   if (!picture.message.empty())
     return picture.message;
-  if (picture.bytes.isEmpty())
-    return "Cannot draw the picture";
   errno = 0;
   if (saveFile(path.string(), bytesOf(picture.bytes)) != IoResult::Ok) {
     const int reason = errno;

@@ -90,6 +90,21 @@ bool inkBelow(const QImage& picture, int top)
   return false;
 }
 
+/// Whether a pixel of the picture's outermost rows and columns is not white: something cut off.
+bool inkOnTheEdge(const QImage& picture)
+{
+  const int right = picture.width() - 1;
+  const int bottom = picture.height() - 1;
+  for (int y = 0; y <= bottom; ++y) {
+    for (int x = 0; x <= right; ++x) {
+      const bool edge = x == 0 || y == 0 || x == right || y == bottom;
+      if (edge && picture.pixelColor(x, y) != Qt::white)
+        return true;
+    }
+  }
+  return false;
+}
+
 bool highlighted(const tStructure* piece)
 {
   return piece && !piece->Atoms.empty() && piece->Atoms.At(0)->colour != black;
@@ -225,14 +240,18 @@ private slots:
     QVERIFY(tool);
     const int atoms = atomCount(*window);
     window->layer().drawing().frame();
-    const int drawingBottom = window->layer().drawing().frameRect.bottom;
+    const Rect drawn = window->layer().drawing().frameRect;
     click<QPushButton>(*tool, "Report");
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied && copied->hasImage());
     QVERIFY(copied->hasFormat(QStringLiteral("image/png")));
-    // The report's lines stand under the drawing, two line heights and more below its atoms.
+    // The picture is the frame with a margin of half a bond (14 pixels), its top the atoms'
+    // topmost; the report's lines stand under the drawing, two line heights and more below its
+    // atoms.
     const QImage picture = qvariant_cast<QImage>(copied->imageData());
-    QVERIFY(inkBelow(picture, drawingBottom + 24));
+    QVERIFY(inkBelow(picture, drawn.bottom - drawn.top + 14 + 24));
+    // The lines are whole: the frame takes in their text, the margin stays white.
+    QVERIFY(!inkOnTheEdge(picture));
     QCOMPARE(text(*tool, "ReactionMsg"), QStringLiteral("Report copied to clipboard"));
     QVERIFY(!window->layer().drawing().hasReport());
     QCOMPARE(atomCount(*window), atoms);

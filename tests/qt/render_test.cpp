@@ -19,6 +19,12 @@
 namespace trelvix {
 namespace {
 
+/// The window's page of width × height pixels in the format.
+PictureOptions pageOptions(RenderFormat format, int width, int height)
+{
+  return { .format = format, .page = true, .pageWidth = width, .pageHeight = height };
+}
+
 /// An oxygen at (100, 80) and an arrow from (110, 30) to its tip at (150, 30), in a current
 /// document drawn in Color Spheres.
 class RenderTest : public ::testing::Test
@@ -53,7 +59,7 @@ protected:
 TEST_F(RenderTest, PngShowsTheOxygenSphereAtFullShadeInItsCentre)
 {
   ASSERT_TRUE(dir.isValid());
-  ASSERT_EQ(renderFile(doc, path("o.png"), RenderFormat::Png, 200, 160), "");
+  ASSERT_EQ(writePicture(doc, path("o.png"), pageOptions(RenderFormat::Png, 200, 160)), "");
   const QImage image(QString::fromStdString(path("o.png")));
   ASSERT_EQ(image.size(), QSize(200, 160));
   // Oxygen is 0x0000FF: the innermost disc, in the full colour, covers the atom's centre.
@@ -75,7 +81,7 @@ TEST_F(RenderTest, FormulaCharactersAreSpacedByTheirDrawnWidths)
   auto* formula = new tFormula(40, 40, "WW");
   page.Atoms.Add(formula);
   page.Labels.Add(formula);
-  ASSERT_EQ(renderFile(page, path("w.png"), RenderFormat::Png, 120, 80), "");
+  ASSERT_EQ(writePicture(page, path("w.png"), pageOptions(RenderFormat::Png, 120, 80)), "");
   const QImage image(QString::fromStdString(path("w.png")));
   int left = image.width(), right = -1;
   for (int y = 0; y < image.height(); ++y) {
@@ -96,7 +102,7 @@ TEST_F(RenderTest, FormulaCharactersAreSpacedByTheirDrawnWidths)
 TEST_F(RenderTest, SvgParsesAndDrawsSpheresAsShapes)
 {
   ASSERT_TRUE(dir.isValid());
-  ASSERT_EQ(renderFile(doc, path("o.svg"), RenderFormat::Svg, 200, 160), "");
+  ASSERT_EQ(writePicture(doc, path("o.svg"), pageOptions(RenderFormat::Svg, 200, 160)), "");
   QFile file(QString::fromStdString(path("o.svg")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray text = file.readAll();
@@ -115,7 +121,7 @@ TEST_F(RenderTest, AFileThatCannotBeWrittenSaysWhyAndLeavesNoFile)
 {
   ASSERT_TRUE(dir.isValid());
   const std::string missing = path("no/such/dir/o.png");
-  EXPECT_EQ(renderFile(doc, missing, RenderFormat::Png, 200, 160),
+  EXPECT_EQ(writePicture(doc, missing, pageOptions(RenderFormat::Png, 200, 160)),
             "Cannot write " + missing + ": No such file or directory");
   EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
 }
@@ -132,10 +138,49 @@ TEST_F(RenderTest, AnOverflowWhileDrawingWritesNothingOverTheOldFile)
   old.write("old");
   old.close();
   for (const RenderFormat format : { RenderFormat::Png, RenderFormat::Svg })
-    EXPECT_EQ(renderFile(doc, path("o.png"), format, 200, 160), "Arithmetic overflow");
+    EXPECT_EQ(writePicture(doc, path("o.png"), pageOptions(format, 200, 160)),
+              "Arithmetic overflow");
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("old"));
   EXPECT_TRUE(renderImage(doc, 200, 160).isNull());
+}
+
+TEST_F(RenderTest, AFramedPictureHoldsTheWholeTextOfItsLabels)
+{
+  // Labels hang right and down from their points and formulas spread from theirs: the frame of
+  // the points alone would cut the texts off. The picture's outermost pixels stay white (the
+  // margin) while the texts leave ink inside.
+  doc.viewMode = 0;
+  auto* label = new tLAtm(120, 140, "WWWWWW label");
+  doc.Atoms.Add(label);
+  doc.Labels.Add(label);
+  auto* formula = new tFormula(40, 20, "SO4-2");
+  formula->textDirection = -1;
+  doc.Atoms.Add(formula);
+  doc.Labels.Add(formula);
+  const Picture picture = makePicture(doc, PictureOptions{});
+  ASSERT_EQ(picture.message, "");
+  QImage image;
+  ASSERT_TRUE(image.loadFromData(picture.bytes, "PNG"));
+  const auto inked = [&](int x, int y) { return qGray(image.pixel(x, y)) < 224; };
+  int ink = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const bool edge = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
+      if (inked(x, y)) {
+        ++ink;
+        EXPECT_FALSE(edge) << x << ", " << y;
+      }
+    }
+  }
+  EXPECT_GT(ink, 0);
+}
+
+TEST_F(RenderTest, WithoutAtomsThereIsNoFrameToDraw)
+{
+  const tDrawing empty;
+  for (const RenderFormat format : { RenderFormat::Png, RenderFormat::Svg, RenderFormat::Pdf })
+    EXPECT_EQ(makePicture(empty, { .format = format }).message, "Nothing to draw");
 }
 
 /// A shell whose main canvas is an image, as the window's back buffer is.
