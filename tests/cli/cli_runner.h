@@ -9,11 +9,13 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 namespace trelvix {
 
 /// Runs the real command-line binary in a fresh folder of its own (with an empty configuration
-/// folder), keeping its standard output and standard error.
+/// folder), keeping its standard output and standard error. The folder's name carries the test's
+/// process, so that two build trees running their tests at once never share one.
 class CliRunTest : public ::testing::Test
 {
 protected:
@@ -23,7 +25,8 @@ protected:
     dir = std::filesystem::temp_directory_path() /
           ("trelvix-cli-" +
            std::string(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+           std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "config");
   }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <unistd.h>
 
 namespace trelvix {
 namespace {
@@ -310,9 +311,9 @@ class SaveTest : public FileFormatTest
 protected:
   SaveTest()
   {
-    dir = fs::temp_directory_path() /
-          ("trelvix-save-" +
-           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir =
+      fs::temp_directory_path() / ("trelvix-save-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
