@@ -130,6 +130,9 @@ public:
   /// The passes of one view code, then the labels; a stereo code draws the pair and puts the
   /// model back.
   void printView(Canvas& canvas, int view);
+  /// The atom style of the balls, discs or spheres that view code draws (a stereo code as its
+  /// single view), 0 when it draws none.
+  static std::uint8_t figureStyleOfView(int view);
   /// A full redraw of the window: the main canvas (the window's back buffer) is filled white, the
   /// document printed on it, and the shell copies it to the window.
   void Repaint();

@@ -6,6 +6,7 @@
 #include "platform/checked.h"
 #include "platform/shell.h"
 
+#include <array>
 #include <vector>
 
 namespace trelvix {
@@ -16,6 +17,15 @@ constexpr Colour rodGrey = 0x777777;
 
 } // namespace
 
+std::uint8_t tDrawing::figureStyleOfView(int view)
+{
+  // view code -> atom style, for the views that draw their atoms as figures
+  static constexpr std::array<std::uint8_t, 20> styles{ 0,  0, 0, 0,  0,  4, 6,  0,  8,  9,
+                                                        10, 7, 0, 11, 14, 6, 18, 17, 18, 18 };
+  const int single = view % 100;
+  return single >= 0 && single < static_cast<int>(styles.size()) ? styles[single] : 0;
+}
+
 void tDrawing::printPasses(Canvas& canvas, int view)
 {
   switch (view) {
@@ -24,11 +34,11 @@ void tDrawing::printPasses(Canvas& canvas, int view)
       printAtoms(Atoms, canvas);
       break;
     case 5:
-      printAtoms3d(Atoms, canvas, 4);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 6:
     case 15:
-      printAtoms3d(Atoms, canvas, 6);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       printBonds(Bonds, canvas);
       break;
     case 7:
@@ -40,39 +50,39 @@ void tDrawing::printPasses(Canvas& canvas, int view)
     case 8:
       printBondRods(Bonds, canvas, rodGrey, 2);
       Atoms.Color(Atoms.colour);
-      printAtoms3d(Atoms, canvas, 8);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 9:
     case 10:
-      printAtoms3d(Atoms, canvas, static_cast<std::uint8_t>(view));
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 11:
-      printAtoms3d(Atoms, canvas, 7);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       printBonds3d(Bonds, canvas, 2);
       break;
     case 12:
       printBondRods(Bonds, canvas, black, 0);
       break;
     case 13:
-      printAtoms3d(Atoms, canvas, 11);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 14:
-      printAtoms3d(Atoms, canvas, 14);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 16:
-      printAtoms3d(Atoms, canvas, 18);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       printBonds3d(Bonds, canvas, 2);
       break;
     case 17:
-      printAtoms3d(Atoms, canvas, 17);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     case 18:
-      printAtoms3d(Atoms, canvas, 18);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       printBonds(Bonds, canvas);
       printAtomsNoHC(Atoms, canvas);
       break;
     case 19:
-      printAtoms3d(Atoms, canvas, 18);
+      printAtoms3d(Atoms, canvas, figureStyleOfView(view));
       break;
     default:
       break; // 1 to 4: the labels alone

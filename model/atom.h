@@ -145,6 +145,9 @@ public:
   /// Drawn radius of balls and spheres in pixels, grown with z3 for perspective:
   /// round((iRadius + iRadius * 0.03 * z3 / S) * factor); hydrogen always uses factor 1.3.
   int perspectiveRadius(double factor) const;
+  /// The radius of the ball, disc or sphere that the atom style figureStyle draws for this atom;
+  /// 0 for the styles that draw text or nothing.
+  int figureRadius(std::uint8_t figureStyle) const;
   /// Flat disc of radius r: solid brush of fill, pen of width 0 in outline.
   void drawellipse(Canvas& canvas, int r, Colour fill, Colour outline) const;
   /// drawellipse in colour with half of each channel of it as the outline.

@@ -91,6 +91,12 @@ int tXY::perspectiveRadius(double factor) const
   return static_cast<int>(std::lround((r + r * 0.03 * z3 / bondScale()) * f));
 }
 
+int tXY::figureRadius(std::uint8_t figureStyle) const
+{
+  const FigureStyle* figure = figureStyleOf(figureStyle);
+  return figure ? perspectiveRadius(figure->factor) : 0;
+}
+
 void tXY::drawellipse(Canvas& canvas, int r, Colour fill, Colour outline) const
 {
   drawDisc(canvas, Point{ screenX, screenY }, r, fill, outline);

@@ -52,13 +52,22 @@ Rect textBox(QtCanvas& probe, const tXY& atom)
   return Rect{ left, y - extent.height, left + extent.width + 2 * half, y + extent.height };
 }
 
-/// The frame of the drawing's atoms and symbols widened to the text of its labels and formulas.
+/// The frame of the drawing's atoms and symbols widened to the text of its labels and formulas
+/// and to the balls or spheres its view draws.
 Rect frameWithTexts(tDrawing& drawing)
 {
   drawing.frame();
   Rect box = drawing.frameRect;
   ImageCanvas probe(1, 1);
+  const std::uint8_t figureStyle = tDrawing::figureStyleOfView(drawing.viewMode);
   for (const tXY* a : drawing.Atoms) {
+    // A sphere or ball reaches its radius beyond the atom's centre.
+    if (const int r = a->isatom() ? a->figureRadius(figureStyle) : 0; r > 0) {
+      box.left = std::min(box.left, a->screenX - r);
+      box.top = std::min(box.top, a->screenY - r);
+      box.right = std::max(box.right, a->screenX + r);
+      box.bottom = std::max(box.bottom, a->screenY + r);
+    }
     if (a->textFlag != tLAtm::labelKind && a->textFlag != tFormula::formulaKind)
       continue;
     const Rect text = textBox(probe, *a);

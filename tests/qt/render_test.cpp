@@ -145,11 +145,35 @@ TEST_F(RenderTest, AnOverflowWhileDrawingWritesNothingOverTheOldFile)
   EXPECT_TRUE(renderImage(doc, 200, 160).isNull());
 }
 
+/// The inked pixels of a framed PNG: inside, and on its outermost rows and columns (the margin,
+/// which must stay white).
+struct Ink
+{
+  int inside = 0;
+  int onEdge = 0;
+};
+
+Ink inkOf(const Picture& picture)
+{
+  QImage image;
+  Ink ink;
+  if (!image.loadFromData(picture.bytes, "PNG"))
+    return ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) >= 224)
+        continue;
+      const bool edge = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
+      ++(edge ? ink.onEdge : ink.inside);
+    }
+  }
+  return ink;
+}
+
 TEST_F(RenderTest, AFramedPictureHoldsTheWholeTextOfItsLabels)
 {
   // Labels hang right and down from their points and formulas spread from theirs: the frame of
-  // the points alone would cut the texts off. The picture's outermost pixels stay white (the
-  // margin) while the texts leave ink inside.
+  // the points alone would cut the texts off.
   doc.viewMode = 0;
   auto* label = new tLAtm(120, 140, "WWWWWW label");
   doc.Atoms.Add(label);
@@ -160,20 +184,23 @@ TEST_F(RenderTest, AFramedPictureHoldsTheWholeTextOfItsLabels)
   doc.Labels.Add(formula);
   const Picture picture = makePicture(doc, PictureOptions{});
   ASSERT_EQ(picture.message, "");
-  QImage image;
-  ASSERT_TRUE(image.loadFromData(picture.bytes, "PNG"));
-  const auto inked = [&](int x, int y) { return qGray(image.pixel(x, y)) < 224; };
-  int ink = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const bool edge = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
-      if (inked(x, y)) {
-        ++ink;
-        EXPECT_FALSE(edge) << x << ", " << y;
-      }
-    }
-  }
-  EXPECT_GT(ink, 0);
+  const Ink ink = inkOf(picture);
+  EXPECT_GT(ink.inside, 0);
+  EXPECT_EQ(ink.onEdge, 0);
+}
+
+TEST_F(RenderTest, AFramedPictureHoldsTheWholeSphereOfItsOutermostAtom)
+{
+  // An iodine below the oxygen is the lowest point; in Color Spheres its sphere (radius
+  // round(round(1.33 × 28 / 1.53) × 1.1) = 26 pixels) reaches further than the half-bond margin
+  // of 14.
+  ASSERT_EQ(doc.viewMode, 10);
+  doc.Atoms.Add(new tAtm(53, 100, 130, 0));
+  const Picture picture = makePicture(doc, PictureOptions{});
+  ASSERT_EQ(picture.message, "");
+  const Ink ink = inkOf(picture);
+  EXPECT_GT(ink.inside, 0);
+  EXPECT_EQ(ink.onEdge, 0);
 }
 
 TEST_F(RenderTest, WithoutAtomsThereIsNoFrameToDraw)
