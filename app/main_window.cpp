@@ -186,6 +186,10 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::Undo:
       undo();
       break;
+    case Command::Redo:
+      m_layer->Redo();
+      undoStateChanged();
+      break;
     case Command::AddProtons2D:
       showResult(m_layer->AddProtons2D());
       break;
@@ -303,6 +307,12 @@ void TTrelvix3D::undoStateChanged()
     item->setText(QString::fromUtf8(m_layer->undoCaption()));
     item->setData(m_layer->undoCaption()[0] == 'U' ? -1 : 1);
     item->setEnabled(m_layer->canUndo());
+  }
+  // The one-level Undo redoes by itself: the Redo item is for the longer history.
+  const bool history = m_layer->undoLevels() > 1;
+  for (QAction* item : m_menus->actions(Command::Redo)) {
+    item->setVisible(history);
+    item->setEnabled(history && m_layer->canRedo());
   }
   for (QAction* item : m_menus->actions(Command::Reset))
     item->setEnabled(m_layer->canReset());

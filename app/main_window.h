@@ -89,6 +89,8 @@ private:
   // main_window.cpp
   void scheduleRepaint();
   void undo();
+  /// The one-level Undo item or the history of many steps, as Settings chose.
+  void applyUndoChoice(bool oneLevel);
   void toggleDrawMode3D();
   void refreshBuildCodeItems();
   void notYetAvailable(Command command);

@@ -44,6 +44,7 @@ void TTrelvix3D::createToolWindows()
   actions.setLineWidth = [this](std::uint8_t) { repaintDocument(); };
   actions.setFont = [this](const FontRecord& font) { m_layer->SetFont(font); };
   actions.changeFont = [this](FontRecord& font) { return chooseFont(font); };
+  actions.setOneLevelUndo = [this](bool on) { applyUndoChoice(on); };
   m_settings = new TSettingsForm(m_defaults, defaultsPath(), std::move(actions), this);
 }
 
@@ -78,6 +79,7 @@ void TTrelvix3D::loadStartDefaults()
   const StartDefaults start =
     startDefaults(defaultsPath(), QDir::currentPath().toStdString(), logicalDpiY());
   m_defaults = start.record;
+  applyUndoChoice(oneLevelUndo(m_defaults));
   if (!start.written.ok) {
     // The program goes on with the defaults in memory.
     m_shell.message("Cannot write the defaults file " + defaultsPath() + ": " +
@@ -86,6 +88,12 @@ void TTrelvix3D::loadStartDefaults()
                     MessageIcon::Error,
                     MessageButtons::Ok);
   }
+}
+
+void TTrelvix3D::applyUndoChoice(bool oneLevel)
+{
+  m_layer->setUndoLevels(oneLevel ? 1 : UndoHistory::defaultLevels);
+  undoStateChanged();
 }
 
 void TTrelvix3D::showHelp(int context)

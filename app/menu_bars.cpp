@@ -42,7 +42,7 @@ MenuBars::MenuBars(QWidget* parent)
         QAction* item =
           addItem(e.bar, path, QString::fromUtf8(e.caption), e.command, e.tag, e.separatorBefore);
         if (e.shortcut)
-          item->setShortcut(QKeySequence(QString::fromUtf8(e.shortcut)));
+          item->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(e.shortcut)));
         item->setCheckable(e.checkable);
       }
     }

@@ -61,6 +61,7 @@ constexpr MenuEntry entries[] = {
   { M, "&3D Functions", "Exit", C::Exit, 0, true, "Ctrl+Q" },
   { M, "", "Reset", C::Reset },
   { M, "", "Undo", C::Undo, -1, false, "Ctrl+Z" },
+  { M, "", "Redo", C::Redo, 0, false, "Ctrl+Shift+Z; Ctrl+Y" },
   { M, "&Atom", "&Add Atom ...", C::AddAtom },
   { M, "&Atom", "&Branch Atom ...", C::BranchAtom },
   { M, "&Atom", "Add from S&MILES ...", C::AddFromSmiles },

@@ -50,6 +50,7 @@ enum class Command : std::uint8_t
   Exit,
   Reset,
   Undo,
+  Redo,
   AddAtom,
   BranchAtom,
   AddFromSmiles,
@@ -99,7 +100,7 @@ struct MenuEntry
   int tag = 0;
   bool separatorBefore = false;
   /// A standard shortcut beside the access key (never a single letter: the drawing surface
-  /// owns those).
+  /// owns those); several are separated by "; ".
   const char* shortcut = nullptr;
   bool checkable = false;
 };

@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -72,10 +73,15 @@ TSettingsForm::TSettingsForm(DefaultsRecord& record,
   m_jump = radioGroup(this, groups, QStringLiteral("Jump"), jumpCaptions);
   m_line = radioGroup(this, groups, QStringLiteral("Line"), lineCaptions);
 
+  // Today's editors undo many steps with a Redo beside Undo; the classic item undoes one step
+  // and then redoes it. The choice stands on the buttons' row, so the window grows no taller.
+  m_oneLevelUndo = new QCheckBox(QStringLiteral("One-level Undo"), this);
+  m_oneLevelUndo->setToolTip(QStringLiteral("A second Undo redoes; there is no Redo item"));
   auto* done = new QPushButton(QStringLiteral("Done"), this);
   auto* font = new QPushButton(QStringLiteral("Font"), this);
   done->setDefault(true);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(m_oneLevelUndo);
   buttons->addStretch();
   buttons->addWidget(font);
   buttons->addWidget(done);
@@ -88,6 +94,14 @@ TSettingsForm::TSettingsForm(DefaultsRecord& record,
   connect(m_jump, &QButtonGroup::idClicked, this, &TSettingsForm::chooseJump);
   connect(m_line, &QButtonGroup::idClicked, this, &TSettingsForm::chooseLine);
   connect(font, &QPushButton::clicked, this, &TSettingsForm::chooseFont);
+  connect(m_oneLevelUndo, &QCheckBox::toggled, this, [this](bool on) {
+    if (on == oneLevelUndo(m_record))
+      return;
+    setOneLevelUndo(m_record, on);
+    if (m_actions.setOneLevelUndo)
+      m_actions.setOneLevelUndo(on);
+    writeDefaults();
+  });
   connect(done, &QPushButton::clicked, this, [this] {
     writeDefaults();
     accept();
@@ -106,6 +120,7 @@ void TSettingsForm::showEvent(QShowEvent* event)
       jump = static_cast<int>(i);
   }
   checkOnly(m_jump, jump);
+  m_oneLevelUndo->setChecked(oneLevelUndo(m_record));
   QDialog::showEvent(event);
 }
 

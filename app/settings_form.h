@@ -10,6 +10,7 @@
 #include <string>
 
 class QButtonGroup;
+class QCheckBox;
 class QPushButton;
 
 namespace trelvix {
@@ -26,12 +27,14 @@ struct SettingsActions
   std::function<void(const FontRecord& font)> setFont;
   /// The font dialog preset to font; true (font changed) on OK, false on Cancel.
   std::function<bool(FontRecord& font)> changeFont;
+  /// Undo as the classic one-level item (true) or the history of many steps.
+  std::function<void(bool oneLevel)> setOneLevelUndo;
 };
 
 /// The defaults window "Settings" (modal): the bond-length scale, the arrow-key step, the line
-/// width and the default font. It edits the model's defaults and writes them to the defaults
-/// file on every scale change, after a font change and on Done. A file that cannot be written
-/// is reported and the settings stay in force in memory.
+/// width, the default font and how Undo works. It edits the model's defaults and writes them to the
+/// defaults file on every scale change, after a font change and on Done. A file that cannot be
+/// written is reported and the settings stay in force in memory.
 class TSettingsForm : public QDialog
 {
   Q_OBJECT
@@ -63,6 +66,7 @@ private:
   QButtonGroup* m_scale;
   QButtonGroup* m_jump;
   QButtonGroup* m_line;
+  QCheckBox* m_oneLevelUndo;
 };
 
 } // namespace trelvix

@@ -78,8 +78,6 @@ CommandLayer::CommandLayer(std::unique_ptr<tDrawing> drawing)
 {
   initialiseCore();
   setCurrentDrawing(m_drawing.get());
-  m_undo = m_drawing->clone();
-  m_redo = m_drawing->clone();
 }
 
 CommandLayer::~CommandLayer()
@@ -110,6 +108,13 @@ void CommandLayer::tell(const std::function<void(CommandObserver&)>& call)
 void CommandLayer::setUndoCopies(bool on)
 {
   m_undoCopies = on;
+}
+
+void CommandLayer::setUndoLevels(std::size_t levels)
+{
+  m_history.setLevels(levels);
+  // The window shows a Redo item for the longer history only: it hears of every change.
+  tell([](CommandObserver& o) { o.undoStateChanged(); });
 }
 
 // ---- The editor state
@@ -224,13 +229,19 @@ CommandResult CommandLayer::refused() const
   return result;
 }
 
-void CommandLayer::enableUndo()
+void CommandLayer::undoStateMayHaveChanged(bool resetBefore, bool undoBefore, bool redoBefore)
 {
-  const bool was = m_undoEnabled && m_undoTag < 0;
-  m_undoEnabled = true;
-  m_undoTag = -1;
-  if (!was)
+  if (resetBefore != m_resetEnabled || undoBefore != canUndo() || redoBefore != canRedo())
     tell([](CommandObserver& o) { o.undoStateChanged(); });
+}
+
+void CommandLayer::recordStep()
+{
+  if (m_undoCopies)
+    m_history.record(undoSnapshot(*m_drawing));
+  else if (!m_rollback)
+    m_rollback = m_drawing->clone(); // the one copy a failed step of a batch rolls back to
+  m_resetEnabled = true;
 }
 
 void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
@@ -249,6 +260,16 @@ void CommandLayer::notifyEdited(bool replaced, bool savedBefore)
 
 CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform how)
 {
+  return performChecked(
+    [&] {
+      edit();
+      return true;
+    },
+    how);
+}
+
+CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Perform how)
+{
   if (m_busy)
     return refused();
   CommandResult result;
@@ -257,39 +278,59 @@ CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform h
   if (!how.keepLinkAtoms)
     m_link1 = m_link2 = nullptr;
   m_text = nullptr;
-  const bool savedBefore = m_drawing->savedFlag != 0;
-  if (how.snapshot && m_undoCopies)
-    undoSnapshot(*m_drawing, m_undo);
-  else if (how.snapshot && !m_undo)
-    m_undo = m_drawing->clone(); // the one copy a failed step of a batch rolls back to
+  const bool resetBefore = m_resetEnabled, undoBefore = canUndo(), redoBefore = canRedo();
+  const std::uint8_t savedBefore = m_drawing->savedFlag;
+  std::unique_ptr<tDrawing> before;
+  if (how.undo == UndoPolicy::Step && m_undoCopies)
+    before = undoSnapshot(*m_drawing);
+  else if (how.undo == UndoPolicy::Step && !m_rollback)
+    m_rollback = m_drawing->clone(); // the one copy a failed step of a batch rolls back to
   m_drawing->savedFlag = 0;
   bool replaced = false;
+  bool changed = true;
   try {
     if (how.longRun) {
       const BusyScope busy(
         m_busy, [this](bool on) { tell([on](CommandObserver& o) { o.busyChanged(on); }); });
-      edit();
+      changed = edit();
     } else {
-      edit();
+      changed = edit();
     }
   } catch (const OverflowError& e) {
-    // The document may be half changed: the copy taken just before is the document again.
-    if (m_undo) {
-      m_drawing = std::move(m_undo);
+    // The document may be half changed: the copy taken just before is the document again (or,
+    // for an edit without a copy of its own, the one before the last step).
+    const tDrawing* newest = m_history.newest();
+    std::unique_ptr<tDrawing> restored = before       ? std::move(before)
+                                         : newest     ? newest->clone()
+                                         : m_rollback ? m_rollback->clone()
+                                                      : nullptr;
+    if (restored) {
+      m_drawing = std::move(restored);
       setCurrentDrawing(m_drawing.get());
-      m_undo = m_drawing->clone();
       replaced = true;
     }
+    changed = false;
     showMessage(e.what(), "", MessageIcon::Error);
   }
-  if (how.enableUndo)
-    enableUndo();
+  if (!changed && !replaced) {
+    // Nothing changed after all: no step, and the saved state stays.
+    m_drawing->savedFlag = savedBefore;
+  } else if (before) {
+    m_history.record(std::move(before));
+    m_resetEnabled = true;
+  } else if (how.undo == UndoPolicy::Merged) {
+    m_history.forgetRedo();
+    m_resetEnabled = true;
+  } else if (how.undo == UndoPolicy::Untracked && !classicUndo()) {
+    m_history.forgetRedo();
+  }
   if (how.update)
     m_drawing->update();
   forgetMissingObjects();
   currentShell().requestRepaint();
-  result.changed = true;
-  notifyEdited(replaced, savedBefore);
+  result.changed = changed || replaced;
+  undoStateMayHaveChanged(resetBefore, undoBefore, redoBefore);
+  notifyEdited(replaced, savedBefore != 0);
   return result;
 }
 
@@ -322,7 +363,8 @@ CommandResult CommandLayer::BuildAt(double x, double y, int code)
       else
         buildProcedure(code, x, y);
     },
-    { .keepLinkAtoms = code == linkAtomsCode, .enableUndo = code != 0 });
+    { .keepLinkAtoms = code == linkAtomsCode,
+      .undo = code != 0 ? UndoPolicy::Step : UndoPolicy::View });
   // The text editor opens on the label just placed.
   if (m_placedText && holds(m_drawing->Atoms, m_placedText))
     m_text = m_placedText;
@@ -369,7 +411,7 @@ CommandResult CommandLayer::SetText(tLAtm* text, const std::string& value)
   }
   tLAtm* keep = text;
   CommandResult result =
-    perform([&] { text->SetSymbol(value); }, { .snapshot = false, .enableUndo = false });
+    perform([&] { text->SetSymbol(value); }, { .undo = UndoPolicy::Untracked });
   m_text = keep; // the text editor goes on editing it
   return result;
 }
@@ -414,12 +456,12 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
     result.refused = m_busy;
     return result;
   }
-  const bool snapshot = undo == KeyUndo::Snapshot;
-  bool hit = false;
-  CommandResult result = perform([&] { hit = applyKey(*m_drawing, key, x, y); },
-                                 { .snapshot = snapshot, .enableUndo = snapshot });
-  result.changed = result.changed && hit;
-  return result;
+  // The charge keys take no copy of their own in the one-level Undo; a longer history makes
+  // every key a step, as users of today's editors expect.
+  const bool step = undo == KeyUndo::Snapshot || !classicUndo();
+  // A key with nothing under the pointer changes nothing: it costs no step.
+  return performChecked([&] { return applyKey(*m_drawing, key, x, y); },
+                        { .undo = step ? UndoPolicy::Step : UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::Nudge(double dx, double dy)
@@ -431,7 +473,7 @@ CommandResult CommandLayer::Nudge(double dx, double dy)
       else
         m_drawing->Move(dx, dy, 0);
     },
-    { .snapshot = false, .enableUndo = false });
+    { .undo = UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::SetComments(const std::string& title,
@@ -446,12 +488,12 @@ CommandResult CommandLayer::SetComments(const std::string& title,
       m_drawing->author = author.substr(0, titleLength);
       m_drawing->notes = notes.substr(0, notesLength);
     },
-    { .snapshot = false, .enableUndo = false });
+    { .undo = UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::SetFont(const FontRecord& font)
 {
-  return perform([&] { m_drawing->ChangeFont(font); }, { .snapshot = false, .enableUndo = false });
+  return perform([&] { m_drawing->ChangeFont(font); }, { .undo = UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::Zoom(double factor)
@@ -461,7 +503,7 @@ CommandResult CommandLayer::Zoom(double factor)
     result.known = false;
     return result;
   }
-  return perform([&] { m_drawing->Zoom(factor); }, { .snapshot = false, .enableUndo = false });
+  return perform([&] { m_drawing->Zoom(factor); }, { .undo = UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::SetView(int code)
@@ -496,29 +538,44 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
     return result;
   }
   return perform([&] { optimizeGeometry(measuredObject(), command, stop, progress); },
-                 { .enableUndo = true, .longRun = true });
+                 { .longRun = true });
 }
 
 // ---- Undo
 
+bool CommandLayer::canUndo() const
+{
+  return m_history.canUndo() || (classicUndo() && m_history.canRedo());
+}
+
+const char* CommandLayer::undoCaption() const
+{
+  return classicUndo() && !m_history.canUndo() && m_history.canRedo() ? "Redo" : "Undo";
+}
+
 CommandResult CommandLayer::Undo()
+{
+  // The one-level item takes turns: after a step back it goes forward again.
+  return travel(!(classicUndo() && !m_history.canUndo()));
+}
+
+CommandResult CommandLayer::Redo()
+{
+  return travel(false);
+}
+
+CommandResult CommandLayer::travel(bool back)
 {
   if (m_busy)
     return refused();
   CommandResult result;
-  if (!m_undoEnabled)
+  if (back ? !m_history.canUndo() : !m_history.canRedo())
     return result;
   const bool savedBefore = m_drawing->savedFlag != 0;
   m_pending = 0;
-  std::unique_ptr<tDrawing>& from = m_undoTag < 0 ? m_undo : m_redo;
-  std::unique_ptr<tDrawing>& keep = m_undoTag < 0 ? m_redo : m_undo;
-  if (!from)
-    return result;
   m_drawing->Color(false);
-  keep = std::move(m_drawing);
-  m_drawing = std::move(from);
+  m_drawing = back ? m_history.undo(std::move(m_drawing)) : m_history.redo(std::move(m_drawing));
   setCurrentDrawing(m_drawing.get());
-  m_undoTag = -m_undoTag;
   forgetEditorObjects();
   m_drawing->update();
   currentShell().requestRepaint();
@@ -550,6 +607,8 @@ CommandResult CommandLayer::NewDocument()
   result.changed = true;
   replace(std::make_unique<tDrawing>());
   m_path.clear();
+  m_history.clear();
+  tell([](CommandObserver& o) { o.undoStateChanged(); });
   return result;
 }
 
@@ -570,9 +629,9 @@ CommandResult CommandLayer::OpenDocument(const std::string& path)
   result.changed = true;
   replace(std::move(loaded));
   m_path = path;
-  // A fresh document: undo and redo give it back as it was read.
-  m_undo = m_drawing->clone();
-  m_redo = m_drawing->clone();
+  // A fresh document starts a history of its own.
+  m_history.clear();
+  tell([](CommandObserver& o) { o.undoStateChanged(); });
   return result;
 }
 
@@ -656,43 +715,19 @@ CommandResult CommandLayer::Place(const std::function<std::string()>& place)
 {
   if (m_busy)
     return refused();
-  // A placement that fails has left the document as it was, so it must not cost the user the
-  // undo copy, enable Undo or mark the document changed: those are put back as they were.
-  std::unique_ptr<tDrawing> undoBefore = std::move(m_undo);
-  const bool undoEnabledBefore = m_undoEnabled;
-  const int undoTagBefore = m_undoTag;
-  const std::uint8_t savedBefore = m_drawing->savedFlag;
+  // A placement that fails has left the document as it was, so it must not cost the user a
+  // step, enable Undo or mark the document changed.
   std::string failure;
-  CommandResult result = perform([&] { failure = place(); }, { .enableUndo = false });
-  if (failure.empty()) {
-    enableUndo();
+  CommandResult result = performChecked(
+    [&] {
+      failure = place();
+      return failure.empty();
+    },
+    Perform{});
+  if (failure.empty())
     return result;
-  }
-  m_undo = std::move(undoBefore);
-  m_undoEnabled = undoEnabledBefore;
-  m_undoTag = undoTagBefore;
-  m_drawing->savedFlag = savedBefore;
-  if (savedBefore)
-    tell([](CommandObserver& o) { o.savedChanged(true); });
-  result.changed = false;
   const MessageCapture capture(result);
   showMessage(failure, "", MessageIcon::Error);
-  return result;
-}
-
-CommandResult CommandLayer::ReplaceDocument(std::unique_ptr<tDrawing> drawing)
-{
-  if (m_busy)
-    return refused();
-  CommandResult result;
-  if (!drawing) {
-    result.known = false;
-    return result;
-  }
-  undoSnapshot(*m_drawing, m_undo);
-  result.changed = true;
-  replace(std::move(drawing));
-  enableUndo();
   return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/command_result.h"
+#include "commands/undo_history.h"
 #include "mechanics/optimiser.h"
 
 #include <cstdint>
@@ -167,6 +168,12 @@ public:
   /// undo them (the command line's build) turns them off: one copy taken at the first edit is
   /// what an arithmetic overflow rolls back to.
   void setUndoCopies(bool on);
+  /// How many steps Undo can go back: UndoHistory::defaultLevels unless set. One level is the
+  /// classic Undo item, which takes turns undoing and redoing its one step ("Undo"/"Redo").
+  void setUndoLevels(std::size_t levels);
+  std::size_t undoLevels() const { return m_history.levels(); }
+  /// The history itself, for what it holds (steps and their memory).
+  const UndoHistory& undoHistory() const { return m_history; }
 
   // ---- Build codes and the pending code
   /// What the next left press in drawing mode places; 0 for nothing.
@@ -235,19 +242,25 @@ public:
                          const OptimiseProgress& progress = {});
 
   // ---- Undo
-  /// Undo and Redo in turn (one level): true when the item is enabled.
-  bool canUndo() const { return m_undoEnabled; }
-  /// "Undo" or "Redo": what the next Undo call does.
-  const char* undoCaption() const { return m_undoTag < 0 ? "Undo" : "Redo"; }
+  /// Whether the Undo item is enabled: a step to go back to (with one level: a step to undo or
+  /// to redo, the item taking turns).
+  bool canUndo() const;
+  bool canRedo() const { return m_history.canRedo(); }
+  /// "Undo", or with one level "Redo" when the next Undo call redoes.
+  const char* undoCaption() const;
   /// Whether the Reset item is enabled (it is once an edit has been made).
-  bool canReset() const { return m_undoEnabled; }
+  bool canReset() const { return m_resetEnabled; }
+  /// One step back (with one level: back, or forward again after a step back).
   CommandResult Undo();
+  /// One step forward again after Undo; any new step forgets what could be redone.
+  CommandResult Redo();
 
   // ---- Documents
-  /// New: replaces the document with an empty one ("untitled.tvx"); the undo copies stay.
+  /// New: replaces the document with an empty one ("untitled.tvx") and starts a new history.
   CommandResult NewDocument();
-  /// Open: replaces the document with the one read from path (name cut to 255 characters); on
-  /// failure the current document stays and the loader's message is in the result.
+  /// Open: replaces the document with the one read from path (name cut to 255 characters) and
+  /// starts a new history; on failure the current document stays and the loader's message is
+  /// in the result.
   CommandResult OpenDocument(const std::string& path);
   /// Import: the document read from path, its bonds scaled to this document's mean bond length
   /// (the default length in a document without bonds; a document without bonds keeps its
@@ -268,8 +281,6 @@ public:
   /// program's file): drawing, its bonds scaled as Import scales them, appended beside the
   /// drawing as one edit.
   CommandResult AppendDrawing(std::unique_ptr<tDrawing> drawing);
-  /// Replaces the document with drawing (an imported or converted one).
-  CommandResult ReplaceDocument(std::unique_ptr<tDrawing> drawing);
 
   // ---- Editors
   EditorMode editorMode() const { return m_mode; }
@@ -376,22 +387,37 @@ public:
   CommandResult measureAt(MeasureKind kind, double x, double y);
 
 private:
+  /// What an edit does to the undo history.
+  enum class UndoPolicy
+  {
+    Step,      ///< a step of its own: the document before it goes into the history
+    Merged,    ///< undone with the step before it (an editor's work after its first step)
+    Untracked, ///< no step (typing, comments, fonts, scale, amounts); a longer history forgets
+               ///< what Redo would bring back, which would drop this edit
+    View       ///< shows the document differently: the history is not touched
+  };
   /// How perform runs an edit.
   struct Perform
   {
     bool keepLinkAtoms = false; ///< the atoms held by Link Atoms stay held
-    bool snapshot = true;       ///< an undo copy is taken first
-    bool enableUndo = true;     ///< the Undo item is enabled (caption "Undo")
-    bool longRun = false;       ///< the layer is busy while the edit runs
+    UndoPolicy undo = UndoPolicy::Step;
+    bool longRun = false; ///< the layer is busy while the edit runs
     /// The document is updated afterwards (its positions become the reference). A slider's
     /// steps leave it out, so that each starts from where the slider was taken.
     bool update = true;
   };
   /// Every edit: refused while busy; the undo copy, then the edit; an arithmetic overflow puts
   /// the document back and says "Arithmetic overflow"; then the editor references are checked,
-  /// a repaint asked for and the observers told.
+  /// a repaint asked for and the observers told. An edit that returns false changed nothing
+  /// after all (a placement that failed): it makes no step and leaves the saved flag.
+  CommandResult performChecked(const std::function<bool()>& edit, Perform how);
   CommandResult perform(const std::function<void()>& edit, Perform how);
   CommandResult perform(const std::function<void()>& edit) { return perform(edit, Perform{}); }
+  /// The undo copy of the document as it is now (the step a drag or an edit starts).
+  void recordStep();
+  /// Undo or Redo: the history's neighbour state becomes the document.
+  CommandResult travel(bool back);
+  bool classicUndo() const { return m_history.levels() == 1; }
   CommandResult refused() const;
   /// One press of Link Atoms at (x, y).
   void linkAtoms(double x, double y);
@@ -404,7 +430,8 @@ private:
   /// The document's own record of the edited group, which the model asks about.
   void syncEditorState();
   void notifyEdited(bool replaced, bool savedBefore);
-  void enableUndo();
+  /// The Reset item enabled and, when the Undo or Redo item changed, the observers told.
+  void undoStateMayHaveChanged(bool resetBefore, bool undoBefore, bool redoBefore);
   void tell(const std::function<void(CommandObserver&)>& call);
   /// A drag under way: the pointer's last position and, for a symbol, the point dragged
   /// (nullptr when the whole symbol moves).
@@ -424,8 +451,9 @@ private:
   bool applyEdit(EditorEdit edit, double value);
 
   std::unique_ptr<tDrawing> m_drawing;
-  std::unique_ptr<tDrawing> m_undo;
-  std::unique_ptr<tDrawing> m_redo;
+  UndoHistory m_history;
+  /// Without undo copies: the document before the batch's first edit, for an overflow.
+  std::unique_ptr<tDrawing> m_rollback;
   std::vector<CommandObserver*> m_observers;
   std::uint16_t m_pending = 0;
   /// The pending code of an armed placement: no build code has it.
@@ -435,8 +463,7 @@ private:
   bool m_busy = false;
   bool m_undoCopies = true;
   std::string m_path;
-  bool m_undoEnabled = false;
-  int m_undoTag = -1;
+  bool m_resetEnabled = false;
   tXY* m_link1 = nullptr;
   tXY* m_link2 = nullptr;
   tLAtm* m_text = nullptr;

@@ -81,9 +81,9 @@ CommandResult CommandLayer::startDrag(double x, double y)
     }
   }
   // Undo puts the object back where the drag found it.
-  if (m_undoCopies)
-    undoSnapshot(*m_drawing, m_undo);
-  enableUndo();
+  const bool undoBefore = canUndo(), redoBefore = canRedo(), resetBefore = m_resetEnabled;
+  recordStep();
+  undoStateMayHaveChanged(resetBefore, undoBefore, redoBefore);
   const bool savedBefore = m_drawing->savedFlag != 0;
   m_drawing->savedFlag = 0;
   m_drag = drag;

@@ -307,7 +307,7 @@ CommandResult CommandLayer::SetAtomText(const std::string& text)
   }
   tXY* atom = m_editedAtom;
   return perform([&] { atom->SetSymbol(std::string_view(text).substr(0, 64)); },
-                 { .keepLinkAtoms = true, .snapshot = false, .enableUndo = false });
+                 { .keepLinkAtoms = true, .undo = UndoPolicy::Untracked });
 }
 
 } // namespace trelvix

@@ -189,8 +189,9 @@ CommandResult CommandLayer::Edit(EditorEdit edit, double value)
   bool closes = false;
   // The side of a bond's second line is what the update would recompute: it is left out there.
   const bool update = !row.step && edit != EditorEdit::BondSide;
-  CommandResult result = perform([&] { closes = applyEdit(edit, value); },
-                                 { .snapshot = snapshot, .enableUndo = true, .update = update });
+  CommandResult result =
+    perform([&] { closes = applyEdit(edit, value); },
+            { .undo = snapshot ? UndoPolicy::Step : UndoPolicy::Merged, .update = update });
   if (closes || endsEditor(edit))
     setEditorMode(EditorMode::Drawing);
   return result;

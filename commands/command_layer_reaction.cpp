@@ -71,7 +71,7 @@ CommandResult CommandLayer::SetAmount(tStructure* group, double moles)
     return unknown();
   // An amount moves no atom: the positions stay as they were taken.
   return perform([&] { group->amount = moles; },
-                 { .snapshot = false, .enableUndo = false, .update = false });
+                 { .undo = UndoPolicy::Untracked, .update = false });
 }
 
 CommandResult CommandLayer::SetPhase(tStructure* group, int phase)
@@ -80,7 +80,7 @@ CommandResult CommandLayer::SetPhase(tStructure* group, int phase)
       phase > tbasefragment::Solvent)
     return unknown();
   return perform([&] { group->setstate(static_cast<std::uint8_t>(phase)); },
-                 { .snapshot = false, .enableUndo = false, .update = false });
+                 { .undo = UndoPolicy::Untracked, .update = false });
 }
 
 CommandResult CommandLayer::Report(double T, double P, const std::function<void(tDrawing&)>& copy)
@@ -94,7 +94,7 @@ CommandResult CommandLayer::Report(double T, double P, const std::function<void(
       // The report came and went: the document is as it was.
       m_drawing->savedFlag = saved;
     },
-    { .snapshot = false, .enableUndo = false, .update = false });
+    { .undo = UndoPolicy::View, .update = false });
 }
 
 } // namespace trelvix

@@ -14,6 +14,7 @@ namespace trelvix {
 
 namespace {
 
+constexpr std::size_t offUndoChoice = 2;
 constexpr std::size_t offScale = 3;
 constexpr std::size_t offLineWidth = 5;
 constexpr std::size_t offFont = 6;
@@ -175,6 +176,16 @@ StartDefaults startDefaults(const std::string& path,
   }
   applyDefaults(start.record);
   return start;
+}
+
+bool oneLevelUndo(const DefaultsRecord& record)
+{
+  return record[offUndoChoice] == 1;
+}
+
+void setOneLevelUndo(DefaultsRecord& record, bool on)
+{
+  record[offUndoChoice] = on ? 1 : 0;
 }
 
 } // namespace trelvix

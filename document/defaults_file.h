@@ -55,6 +55,11 @@ std::optional<DefaultsRecord> readDefaultsRecord(const std::string& path);
 /// the reserved fields among them, stays as it was.
 void storeDefaults(DefaultsRecord& record);
 
+/// Undo as the classic one-level item that takes turns undoing and redoing, instead of the
+/// history of many steps (kept in the record's reserved byte 2; 0, the history, at reset).
+bool oneLevelUndo(const DefaultsRecord& record);
+void setOneLevelUndo(DefaultsRecord& record, bool on);
+
 /// The defaults at program start.
 struct StartDefaults
 {

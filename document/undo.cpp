@@ -4,15 +4,15 @@
 
 namespace trelvix {
 
-void undoSnapshot(tDrawing& drawing, std::unique_ptr<tDrawing>& undo)
+std::unique_ptr<tDrawing> undoSnapshot(tDrawing& drawing)
 {
-  undo.reset();
-  undo = drawing.clone();
+  std::unique_ptr<tDrawing> undo = drawing.clone();
   undo->update();
   drawing.Color(black);
   drawing.savedFlag = 0;
   drawing.stateFlags[0] = 0;
   drawing.stateFlags[1] = 0;
+  return undo;
 }
 
 } // namespace trelvix

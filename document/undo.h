@@ -6,9 +6,8 @@ namespace trelvix {
 
 class tDrawing;
 
-/// Takes the one-level undo copy before an edit: undo becomes an independent copy of drawing
-/// (any older copy is freed); drawing loses its highlight colours, its saved flag and its
-/// computed-state flags.
-void undoSnapshot(tDrawing& drawing, std::unique_ptr<tDrawing>& undo);
+/// Takes the undo copy before an edit: an independent, updated copy of drawing; drawing loses
+/// its highlight colours, its saved flag and its computed-state flags.
+std::unique_ptr<tDrawing> undoSnapshot(tDrawing& drawing);
 
 } // namespace trelvix

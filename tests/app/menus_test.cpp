@@ -65,6 +65,7 @@ private slots:
                            "&3D Functions",
                            "Reset",
                            "Undo",
+                           "Redo",
                            "&Atom",
                            "&Branch",
                            "Al&kane",

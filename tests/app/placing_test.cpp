@@ -35,9 +35,10 @@ private slots:
     QCOMPARE(atomCount(*window), 18);
   }
 
-  void undoTwiceRestoresAndTheCaptionAlternates()
+  void theOneLevelUndoTwiceRestoresAndTheCaptionAlternates()
   {
     auto window = openWindow();
+    window->layer().setUndoLevels(1);
     window->menus().action(MenuBarId::MainMenu1, Command::BuildCode, 154)->trigger();
     pressAt(*window, { 120, 150 });
     pressAt(*window, { 320, 150 });

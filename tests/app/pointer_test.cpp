@@ -136,6 +136,7 @@ private slots:
   {
     auto window = openWindow();
     CommandLayer& layer = window->layer();
+    layer.setUndoLevels(1); // the classic Undo, in which charges take no copy of their own
     layer.AddAtom(7, 200, 200);
     tXY* nitrogen = layer.drawing().Atoms.At(0);
     keyOver(window->surface(), at(nitrogen), Qt::Key_C);

@@ -64,6 +64,8 @@ TEST_F(CommandLayerTest, ResultsSayWhatHappenedWithoutReadingALog)
 
 TEST_F(CommandLayerTest, ObserversHearEditsReplacementsUndoAndMode)
 {
+  layer.setUndoLevels(1); // the classic Undo item, whose caption takes turns
+  heard.undo = 0;
   layer.armBuildCode(154);
   EXPECT_EQ(heard.mode, 1);
   layer.pressAt(100, 100);
@@ -80,8 +82,9 @@ TEST_F(CommandLayerTest, ObserversHearEditsReplacementsUndoAndMode)
   EXPECT_EQ(heard.replaced, 2);
 }
 
-TEST_F(CommandLayerTest, UndoTwiceRedoesAndTheCaptionAlternates)
+TEST_F(CommandLayerTest, TheOneLevelUndoTwiceRedoesAndTheCaptionAlternates)
 {
+  layer.setUndoLevels(1);
   layer.BuildAt(100, 100, 154);
   layer.BuildAt(300, 100, 505);
   ASSERT_EQ(doc().Atoms.Count(), 12);

@@ -87,8 +87,9 @@ TEST_F(KeyEditTest, ElementKeysChangeTheAtomUnderThePointer)
   EXPECT_FALSE(layer.KeyUp("W", 100, 100).known); // not an edit key
 }
 
-TEST_F(KeyEditTest, ChargeKeysAddUpAndAreNotUndone)
+TEST_F(KeyEditTest, ChargeKeysAddUpAndAreNotUndoneByTheOneLevelUndo)
 {
+  layer.setUndoLevels(1);
   layer.AddAtom(7, 100, 100);
   ASSERT_TRUE(layer.KeyUp("U", 100, 100).known); // one more hydrogen; takes the undo copy
   EXPECT_EQ(doc().Atoms.At(0)->mult(), 4);
