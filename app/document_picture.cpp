@@ -2,7 +2,7 @@
 
 #include "document/drawing.h"
 #include "document/file_format.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 #include "platform/scripted_shell.h"
 
 namespace trelvix {

@@ -1,6 +1,6 @@
 #include "app/frame_clipboard.h"
 
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include <QBuffer>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 #include "document/symbol.h"
 #include "platform/checked.h"
 #include "platform/qt/qt_canvas.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include <QPainter>
 #include <QPrintDialog>

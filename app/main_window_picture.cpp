@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 
 #include "cli/cli_session.h"
 #include "document/drawing.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include <QGuiApplication>
 #include <cerrno>

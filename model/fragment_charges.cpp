@@ -2,8 +2,7 @@
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/fragment.h"
-// Upward include: the fragment uses the 3×3 Jacobi diagonaliser for its principal moments.
-#include "mechanics/matrix.h"
+#include "model/matrix.h"
 
 #include <algorithm>
 #include <cmath>

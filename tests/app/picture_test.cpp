@@ -1,7 +1,7 @@
 // File > Export Picture: the drawing's frame written as PNG, SVG or PDF by the chosen name.
 #include "app_fixture.h"
 #include "model/defaults.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include <QFile>
 #include <QImage>

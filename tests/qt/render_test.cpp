@@ -5,7 +5,7 @@
 #include "model/structure_atom.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_font.h"
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 #include "platform/scripted_shell.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "mechanics/matrix.h"
+#include "model/matrix.h"
 #include "platform/scripted_shell.h"
 
 #include <algorithm>

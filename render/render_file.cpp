@@ -1,6 +1,6 @@
 // Drawing a document into an image or a picture file: the render command, the window's
 // pictures, previews and the tests.
-#include "platform/qt/render_file.h"
+#include "render/render_file.h"
 
 #include "document/drawing.h"
 #include "model/atom.h"
