@@ -2,8 +2,8 @@
 // built document, one atom relaxation, and a whole Optimize Geometry run; and the time and heap
 // memory of the strain energy and of one optimisation pass on chains of 1 000 to 12 000 atoms.
 #include "allocation_counter.h"
+#include "document/code_table.h"
 #include "document/drawing.h"
-#include "document/edit_actions.h"
 #include "mechanics/force_field.h"
 #include "mechanics/optimiser.h"
 #include "mechanics/stop_tool.h"

@@ -2,7 +2,6 @@
 #include "commands/command_layer.h"
 #include "commands/message_capture.h"
 #include "document/drawing.h"
-#include "document/edit_actions.h"
 #include "document/symbol.h"
 #include "model/bond.h"
 #include "model/defaults.h"

@@ -3,9 +3,8 @@
 // BuildAt dispatches through it.
 #include "document/code_table.h"
 
+#include "document/building_procedures.h"
 #include "document/drawing.h"
-#include "document/edit_actions.h"
-#include "document/menu_procedures.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"
 #include "document/substituents.h"

@@ -34,4 +34,8 @@ const BuildCodeItem* findBuildCode(int code);
 /// formula codes (607, 608) and an element of the atom editor (800 + element number).
 bool isBuildCode(int code);
 
+/// Runs the building procedure of code at (x, y) on the current document (no undo copy, no
+/// repaint); false for a code without one (nothing happens).
+bool buildProcedure(int code, double x, double y);
+
 } // namespace trelvix

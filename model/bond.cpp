@@ -3,7 +3,7 @@
 #include "model/atom.h"
 #include "model/atom_host.h"
 #include "model/atom_list.h"
-#include "model/ring_test.h"
+#include "model/ring_membership.h"
 #include "model/rotation.h"
 #include "model/structure_atom.h"
 #include "model/vector3.h"

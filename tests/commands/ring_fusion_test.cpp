@@ -2,7 +2,6 @@
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "document/edit_actions.h"
 #include "document/templates.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"

@@ -1,6 +1,6 @@
 // The term lists of a structure, its energy sums, and the optimiser's commands end to end.
 #include "../document/document_fixture.h"
-#include "document/edit_actions.h"
+#include "document/code_table.h"
 #include "mechanics/force_field.h"
 #include "mechanics/optimiser.h"
 #include "mechanics/stop_tool.h"

@@ -1,5 +1,5 @@
 #include "model/bond.h"
-#include "model/ring_test.h"
+#include "model/ring_membership.h"
 #include "model_fixture.h"
 #include "test_host.h"
 

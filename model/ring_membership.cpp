@@ -1,4 +1,4 @@
-#include "model/ring_test.h"
+#include "model/ring_membership.h"
 
 #include "model/bond_list.h"
 #include "model/link.h"

@@ -2,6 +2,11 @@
 
 namespace trelvix {
 
+class tDrawing;
+class tLAtm;
+class tLink;
+class tXY;
+
 // The building procedures the build-code table dispatches to. Each takes the code it was armed
 // with and the press point (drawing units) and acts on the current document; true when the code
 // is theirs.
@@ -22,5 +27,22 @@ bool placeOneAtomGroup(int code, double x, double y);
 bool placeBenzene(int code, double x, double y);
 /// 720..729: the arrows, the arcs and the triangle of the symbol palette.
 bool placeSymbol(int code, double x, double y);
+
+/// A new empty label (code 607) or formula (608) at (x, y) in the current document, its text
+/// to be typed in the text editor; nullptr for any other code.
+tLAtm* addTextAtom(int code, double x, double y);
+/// The chemical bond (both ends element atoms) of the current document whose midpoint is
+/// nearest (x, y); nullptr when there is none.
+tLink* bondUnder(double x, double y);
+
+/// A new piece holding one atom of element z at (x, y), its symbol shown.
+void addLoneAtom(int z, double x, double y);
+/// An atom of element z linked to the atom under (x, y) at its ideal bond length.
+void linkElementAt(int z, double x, double y);
+
+/// Bonds two element atoms of drawing by a single bond; their pieces become one. Nothing when
+/// they are the same atom or already bonded (a second bond between two atoms would corrupt the
+/// molecule: a bond's type says how many it is). True when a bond was made.
+bool linkAtomPair(tDrawing& drawing, tXY* first, tXY* second);
 
 } // namespace trelvix

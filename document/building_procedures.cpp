@@ -1,10 +1,9 @@
 // The building procedures behind the menus: each places a piece at the click point or attaches it
 // to the atom under the pointer, on the current document.
-#include "document/menu_procedures.h"
+#include "document/building_procedures.h"
 
 #include "document/arrows.h"
 #include "document/drawing.h"
-#include "document/edit_actions.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"
 #include "document/substituents.h"
