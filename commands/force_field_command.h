@@ -21,8 +21,10 @@ enum class ForceFieldChoice : std::uint8_t
   Automatic
 };
 
-/// Called after every chunk of iterations: iterations so far and the energy, kcal/mol.
-using ForceFieldProgress = std::function<void(int iterations, double energy)>;
+struct ForceFieldRun;
+
+/// Called after every chunk of iterations with the run so far (force field, iterations, energy).
+using ForceFieldProgress = std::function<void(const ForceFieldRun& soFar)>;
 
 /// What one optimisation with a force field did.
 struct ForceFieldRun

@@ -70,7 +70,7 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     writePositions(keyed, conformerPositions(conformer).data());
     stop.showEnergy(run.energy * 1000);
     if (progress)
-      progress(run.iterations, run.energy);
+      progress(run);
     shell.requestRepaint();
     shell.processEvents();
     if (shell.stopRequested() || stop.stopFlag())

@@ -70,7 +70,7 @@ BuiltForceField buildUFF(RDKit::ROMol& mol)
   }
   built.field.reset(RDKit::UFF::constructForceField(mol, params));
   built.name = "UFF";
-  std::vector<double> charges;
+  std::vector<double> charges(mol.getNumAtoms());
   RDKit::computeGasteigerCharges(mol, charges);
   built.charges = std::move(charges);
   return built;
@@ -80,23 +80,33 @@ BuiltForceField buildUFF(RDKit::ROMol& mol)
 
 BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice)
 {
-  BuiltForceField built = choice == ForceFieldChoice::UFF ? buildUFF(mol) : buildMMFF(mol);
-  if (!built.field && choice == ForceFieldChoice::Automatic)
-    built = buildUFF(mol);
-  if (built.field)
-    built.field->initialize();
+  BuiltForceField built;
+  try {
+    built = choice == ForceFieldChoice::UFF ? buildUFF(mol) : buildMMFF(mol);
+    if (!built.field && choice == ForceFieldChoice::Automatic)
+      built = buildUFF(mol);
+    if (built.field)
+      built.field->initialize();
+  } catch (const std::exception& e) {
+    built = BuiltForceField{};
+    built.failure = std::string("The force field cannot be set up for this structure: ") + e.what();
+  }
   return built;
 }
 
 std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice)
 {
   std::string failure;
-  if (choice != ForceFieldChoice::UFF && typeMMFF(mol, failure))
-    return {};
-  if (choice == ForceFieldChoice::MMFF94)
-    return failure;
-  const auto [params, complete] = RDKit::UFF::getAtomTypes(mol);
-  return complete ? std::string() : uffFailure(mol, params);
+  try {
+    if (choice != ForceFieldChoice::UFF && typeMMFF(mol, failure))
+      return {};
+    if (choice == ForceFieldChoice::MMFF94)
+      return failure;
+    const auto [params, complete] = RDKit::UFF::getAtomTypes(mol);
+    return complete ? std::string() : uffFailure(mol, params);
+  } catch (const std::exception& e) {
+    return std::string("The force field cannot be set up for this structure: ") + e.what();
+  }
 }
 
 } // namespace trelvix
