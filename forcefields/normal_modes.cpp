@@ -20,9 +20,10 @@ const double intensityFactor =
   6.02214076e23 * 1.602176634e-19 * 1.602176634e-19 /
   (12 * 8.8541878128e-12 * 2.99792458e8 * 2.99792458e8 * 1.66053906660e-27) / 1000;
 
-// A vector shorter than this after Gram-Schmidt is a motion the molecule does not have (the
-// rotation about the axis of a linear molecule).
-constexpr double vanishing = 1e-6;
+// A unit motion left shorter than this after Gram-Schmidt is one the molecule does not have: the
+// rotation about the axis of a linear molecule, which an optimised model holds only to within
+// about a milliradian.
+constexpr double vanishing = 1e-3;
 
 // An orthonormal basis of the mass-weighted translations and rotations about the centre of mass.
 Eigen::MatrixXd externalBasis(const Eigen::VectorXd& rootMass, const Eigen::MatrixX3d& r)

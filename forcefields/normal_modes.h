@@ -14,8 +14,9 @@ struct NormalMode
 {
   /// Wavenumber in cm⁻¹; an imaginary one (negative curvature: not a minimum) is negative.
   double wavenumber = 0;
-  /// Reduced mass in atomic mass units: 1 / Σ |dᵢ|² of the Cartesian displacements d of the
-  /// mass-weighted unit mode.
+  /// Reduced mass in atomic mass units as quantum-chemistry programs report it: 1 / Σ |dᵢ|² of
+  /// the Cartesian displacements d of the mass-weighted unit mode (for a diatomic
+  /// m₁m₂(m₁ + m₂) / (m₁² + m₂²), not the spectroscopic m₁m₂ / (m₁ + m₂)).
   double reducedMass = 0;
   /// IR intensity in km/mol from the dipole derivative of the fixed partial charges; 0 when no
   /// charges were given.
