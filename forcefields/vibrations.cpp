@@ -7,13 +7,18 @@
 #include "model/atom.h"
 #include "model/defaults.h"
 
+#include <ForceField/Contrib.h>
 #include <GraphMol/PartialCharges/GasteigerCharges.h>
+#include <algorithm>
 
 namespace trelvix {
 
 namespace {
 
 constexpr double calPerKcal = 1000;
+// Å: small enough that the differences' third-derivative error leaves the rotations' residue
+// below 1 cm⁻¹, large enough that the gradient's rounding stays far below it.
+constexpr double gradientStep = 3e-5;
 
 std::string stoppedMessage()
 {
@@ -53,10 +58,16 @@ bool rdkitHessian(KeyedMolecule& keyed,
   std::optional<std::vector<double>> h = hessianFromGradients(
     [&ff](std::span<const double> x, std::span<double> gradient) {
       std::vector<double> at(x.begin(), x.end());
-      ff.calcGrad(at.data(), gradient.data());
+      // The terms' own gradients, summed: ForceField::calcGrad rescales the whole gradient for
+      // its minimiser's sake. The energy first: it refreshes the distances the terms share.
+      // Each term adds to what the buffer holds.
+      ff.calcEnergy(at.data());
+      std::fill(gradient.begin(), gradient.end(), 0.0);
+      for (const ForceFields::ContribPtr& term : ff.contribs())
+        term->getGrad(at.data(), gradient.data());
     },
     result.coordinates,
-    1e-3,
+    gradientStep,
     progress);
   if (!h) {
     result.failure = stoppedMessage();
