@@ -74,7 +74,7 @@ void drawSpectrum(Canvas& canvas,
 {
   const std::vector<SpectrumPoint> spectrum = broadenedSpectrum(modes, options);
   const int captionHeight = canvas.textExtent("0").height;
-  const Rect plot{ box.left + 8, box.top + 8, box.right - 8, box.bottom - 2 * captionHeight - 8 };
+  const Rect plot{ box.left + 24, box.top + 8, box.right - 24, box.bottom - 2 * captionHeight - 8 };
   if (plot.right <= plot.left || plot.bottom <= plot.top || spectrum.empty())
     return;
   // The axis decreases to the right: the highest wavenumber sits at the left edge.
