@@ -26,6 +26,12 @@ struct AnalysisOptions
   std::string reportOutput;
   /// "best": each species from the best source that knows it; "estimate": the force field alone.
   std::string model = "best";
+  /// frequencies: "levels" (the classic vibrational levels) or "normal-modes".
+  std::string method = "levels";
+  /// frequencies --method normal-modes: mmff94, uff, auto or classic.
+  std::string forceField = "mmff94";
+  /// frequencies --method normal-modes: the spectrum written here (.svg, .png or .csv).
+  std::string spectrum;
 };
 
 /// Adds the three commands to app; their options land in options.

@@ -1,0 +1,46 @@
+// Optimize with the force fields a library above the core brings: the layer runs the optimiser
+// it was given as one long edit and keeps a refusal from costing the user anything.
+#include "commands/command_layer.h"
+#include "commands/message_capture.h"
+#include "document/drawing.h"
+#include "platform/shell.h"
+
+namespace trelvix {
+
+void CommandLayer::setForceFieldOptimiser(ForceFieldOptimiser optimiser)
+{
+  m_forceFieldOptimiser = std::move(optimiser);
+}
+
+CommandResult CommandLayer::OptimizeWith(ForceFieldChoice choice,
+                                         StopTool& stop,
+                                         const ForceFieldProgress& progress,
+                                         ForceFieldRun* run)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  if (!m_forceFieldOptimiser) {
+    result.known = false;
+    return result;
+  }
+  m_pending = 0;
+  tell([](CommandObserver& o) { o.modeChanged(); });
+  // A refusal has left the document as it was: it makes no step and leaves the saved flag.
+  ForceFieldRun outcome;
+  result = performChecked(
+    [&] {
+      outcome = m_forceFieldOptimiser(measuredObject(), choice, stop, progress);
+      return outcome.failure.empty();
+    },
+    { .longRun = true });
+  if (run)
+    *run = outcome;
+  if (outcome.failure.empty())
+    return result;
+  const MessageCapture capture(result);
+  showMessage(outcome.failure, "", MessageIcon::Error);
+  return result;
+}
+
+} // namespace trelvix
