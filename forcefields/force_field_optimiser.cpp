@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 #include "forcefields/keyed_molecule.h"
+#include "forcefields/lbfgs.h"
 #include "forcefields/rdkit_force_field.h"
 #include "mechanics/stop_tool.h"
 #include "platform/shell.h"
@@ -13,10 +14,11 @@ namespace trelvix {
 
 namespace {
 
-// RDKit's BFGS stops when the largest gradient component, relative to the energy's size, falls
-// below this; tight enough that normal modes of the result show no spurious imaginary mode.
-constexpr double gradientTolerance = 1e-6;
-constexpr double energyTolerance = 1e-9;
+// Converged when no gradient component exceeds this (kcal mol⁻¹ Å⁻¹): tight enough that the
+// translations and rotations of the result's normal modes stay below 1 cm⁻¹.
+constexpr double gradientTolerance = 1e-5;
+// Å: no atom moves further in one iteration.
+constexpr double maxStep = 0.3;
 
 std::vector<double> conformerPositions(const RDKit::Conformer& conformer)
 {
@@ -61,13 +63,19 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
   run.forceField = built.name;
   Shell& shell = currentShell();
   stop.FormShow();
-  const RDKit::Conformer& conformer = keyed.mol->getConformer();
-  bool more = true;
-  while (more && run.iterations < forceFieldIterationLimit) {
-    more = built.field->minimize(forceFieldChunk, gradientTolerance, energyTolerance) != 0;
-    run.iterations += forceFieldChunk;
-    run.energy = built.field->calcEnergy();
-    writePositions(keyed, conformerPositions(conformer).data());
+  ForceFields::ForceField& field = *built.field;
+  LimitedMemoryBfgs minimiser(
+    [&field](std::span<const double> x, std::span<double> gradient) {
+      return energyAndGradient(field, x, gradient);
+    },
+    conformerPositions(keyed.mol->getConformer()),
+    gradientTolerance,
+    maxStep);
+  while (!minimiser.converged() && minimiser.iterations() < forceFieldIterationLimit) {
+    minimiser.iterate(forceFieldChunk);
+    run.iterations = minimiser.iterations();
+    run.energy = minimiser.energy();
+    writePositions(keyed, minimiser.x().data());
     stop.showEnergy(run.energy * 1000);
     if (progress)
       progress(run);
@@ -76,7 +84,9 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     if (shell.stopRequested() || stop.stopFlag())
       break;
   }
-  run.converged = !more;
+  run.iterations = minimiser.iterations();
+  run.energy = minimiser.energy();
+  run.converged = minimiser.converged();
   stop.hide();
   target.Atoms.update();
   if (CurrentDrawing)

@@ -1,11 +1,13 @@
 #include "forcefields/rdkit_force_field.h"
 
+#include <ForceField/Contrib.h>
 #include <GraphMol/ForceFieldHelpers/MMFF/AtomTyper.h>
 #include <GraphMol/ForceFieldHelpers/MMFF/Builder.h>
 #include <GraphMol/ForceFieldHelpers/UFF/AtomTyper.h>
 #include <GraphMol/ForceFieldHelpers/UFF/Builder.h>
 #include <GraphMol/PartialCharges/GasteigerCharges.h>
 #include <GraphMol/ROMol.h>
+#include <algorithm>
 
 namespace trelvix {
 
@@ -92,6 +94,20 @@ BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice)
     built.failure = std::string("The force field cannot be set up for this structure: ") + e.what();
   }
   return built;
+}
+
+double energyAndGradient(ForceFields::ForceField& field,
+                         std::span<const double> x,
+                         std::span<double> gradient)
+{
+  std::vector<double> at(x.begin(), x.end());
+  // The energy first: it refreshes the distances the terms share. Each term adds its gradient
+  // to what the buffer holds.
+  const double energy = field.calcEnergy(at.data());
+  std::fill(gradient.begin(), gradient.end(), 0.0);
+  for (const ForceFields::ContribPtr& term : field.contribs())
+    term->getGrad(at.data(), gradient.data());
+  return energy;
 }
 
 std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice)

@@ -6,6 +6,7 @@
 
 #include <ForceField/ForceField.h>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,13 @@ struct BuiltForceField
 /// The chosen force field on mol (sanitised, explicit hydrogens), initialised. Automatic takes
 /// MMFF94 and falls back on UFF when MMFF94 cannot type an atom.
 BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice);
+
+/// The energy (kcal/mol) of field at x (Å, 3N values) and its gradient (kcal mol⁻¹ Å⁻¹) summed
+/// from the terms themselves: ForceField::calcGrad rescales the gradient for RDKit's own
+/// minimiser.
+double energyAndGradient(ForceFields::ForceField& field,
+                         std::span<const double> x,
+                         std::span<double> gradient);
 
 /// Whether the choice can be built on mol: the failure buildForceField would give, or empty.
 std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice);

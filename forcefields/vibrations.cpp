@@ -7,7 +7,6 @@
 #include "model/atom.h"
 #include "model/defaults.h"
 
-#include <ForceField/Contrib.h>
 #include <GraphMol/PartialCharges/GasteigerCharges.h>
 #include <algorithm>
 
@@ -55,20 +54,12 @@ bool rdkitHessian(KeyedMolecule& keyed,
   result.forceField = built.name;
   charges = built.charges;
   ForceFields::ForceField& ff = *built.field;
-  std::optional<std::vector<double>> h = hessianFromGradients(
-    [&ff](std::span<const double> x, std::span<double> gradient) {
-      std::vector<double> at(x.begin(), x.end());
-      // The terms' own gradients, summed: ForceField::calcGrad rescales the whole gradient for
-      // its minimiser's sake. The energy first: it refreshes the distances the terms share.
-      // Each term adds to what the buffer holds.
-      ff.calcEnergy(at.data());
-      std::fill(gradient.begin(), gradient.end(), 0.0);
-      for (const ForceFields::ContribPtr& term : ff.contribs())
-        term->getGrad(at.data(), gradient.data());
-    },
-    result.coordinates,
-    gradientStep,
-    progress);
+  std::optional<std::vector<double>> h =
+    hessianFromGradients([&ff](std::span<const double> x,
+                               std::span<double> gradient) { energyAndGradient(ff, x, gradient); },
+                         result.coordinates,
+                         gradientStep,
+                         progress);
   if (!h) {
     result.failure = stoppedMessage();
     return false;
