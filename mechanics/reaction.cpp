@@ -330,6 +330,14 @@ double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
   return standard + classicH - T * classicEntropies + classicPressure;
 }
 
+double deltaCp(const tArrow& arrow, ReactionThermo& thermo, double T)
+{
+  return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    const SpeciesThermo* s = sp.standardAt(T);
+    return s ? sp.structure->amount * s->heatCapacity(T) : noNumber;
+  });
+}
+
 std::optional<double> logK(double dG, double T)
 {
   if (!(T > 0))

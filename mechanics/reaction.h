@@ -108,6 +108,9 @@ double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaA(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaH(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
 double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P);
+/// The change of heat capacity, cal/(mol K), from the species' standard numbers; NaN when a
+/// species has none (the classic estimate holds every heat capacity at 3 R).
+double deltaCp(const tArrow& arrow, ReactionThermo& thermo, double T);
 
 /// Which sources the species use at T: "reference data for 4 of 4 species", or for mixed sources
 /// each source with its count, best first ("reference data for 2, estimate for 1 of 3 species").

@@ -7,6 +7,7 @@
 #include "mechanics/reaction.h"
 #include "mechanics/thermochemistry.h"
 #include "model/atom.h"
+#include "thermo/group_additivity.h"
 #include "thermo/molecule_thermo.h"
 
 #include <cmath>
@@ -219,6 +220,52 @@ TEST_F(ReactionFootingTest, DeltaSAndDeltaGAgreeAt10Atmospheres)
   // The pressure moves ΔG by Δn R T ln(P / 1 bar) from its standard value.
   const double dG1 = deltaG(arrow(), *thermo_, T, 1.0 / 1.01325 - 1e-05);
   EXPECT_NEAR(dG - dG1, -2 * 1.9872036 * T * std::log((10.0 + 1e-05) * 1.01325), 1e-6);
+}
+
+// Each path of the analysis is consistent in itself: dΔH/dT = ΔCp and T dΔS/dT = ΔCp to 0.1 %,
+// for a reaction through reference gases, the condensed table (liquid water), group additivity
+// (ethanol's groups standing in for one gas), the force-field estimate with statistical
+// mechanics (a lone carbon atom without its table entry) and the fluid model (liquid carbon
+// atoms with solute parameters).
+TEST_F(ReactionFootingTest, EveryPathObeysTheThermodynamicIdentity)
+{
+  for (const Term& t : std::vector<Term>{ { CH4, -1 },
+                                          { O2, -2 },
+                                          { CO2, 1 },
+                                          { H2O, 1, tbasefragment::Liquid },
+                                          { H2O, 1 },
+                                          { 0, 1, tbasefragment::Gas, 6 },
+                                          { 0, 1, tbasefragment::Liquid, 6 } })
+    place(t);
+  doc.Groups.At(6)->solute = {
+    2.253, 2.253, 2.253, 0.04278, 0.04278, 0.04278, 0, 0, 1, 1, 1, 1, 1
+  };
+  ReactionThermo thermo(doc);
+  prepareThermochemistry(thermo);
+  findBetterSources(thermo);
+  std::vector<ReactionSpecies>& species = thermo.species();
+  species[4].referenceThermo.reset();
+  species[4].groupThermo = groupAdditivity(*graphFromSmiles("CCO"));
+  species[5].referenceThermo.reset();
+  const std::vector<ThermoSource> expected{
+    ThermoSource::ReferenceData, ThermoSource::ReferenceData,   ThermoSource::ReferenceData,
+    ThermoSource::ReferenceData, ThermoSource::GroupAdditivity, ThermoSource::Estimate,
+    ThermoSource::FluidModel
+  };
+  for (std::size_t k = 0; k < species.size(); ++k)
+    EXPECT_EQ(species[k].sourceAt(T), expected[k]) << k;
+  for (double t : { 300.0, 350.0, 370.0 }) {
+    SCOPED_TRACE(t);
+    constexpr double h = 0.01;
+    const double cp = deltaCp(arrow(), thermo, t);
+    ASSERT_TRUE(std::isfinite(cp));
+    const double dH =
+      (deltaH(arrow(), thermo, t + h, 1.0) - deltaH(arrow(), thermo, t - h, 1.0)) / (2 * h);
+    const double dS =
+      t * (deltaS(arrow(), thermo, t + h, 1.0) - deltaS(arrow(), thermo, t - h, 1.0)) / (2 * h);
+    EXPECT_NEAR(dH, cp, 1e-3 * std::fabs(cp));
+    EXPECT_NEAR(dS, cp, 1e-3 * std::fabs(cp));
+  }
 }
 
 } // namespace
