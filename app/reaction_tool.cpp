@@ -95,6 +95,7 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   , logK(valueLabel(this, "logK"))
   , StatusMsg(valueLabel(this, "StatusMsg"))
   , ReactionMsg(valueLabel(this, "ReactionMsg"))
+  , SourcesMsg(valueLabel(this, "SourcesMsg"))
   , m_phase(new QButtonGroup(this))
 {
   setWindowTitle(QStringLiteral("Reaction Tool"));
@@ -106,7 +107,10 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   const std::array<const char*, 3> captions{ "T (K)", "P (atm)", "Moles" };
   for (std::size_t row = 0; row < valueLabels.size(); ++row) {
     const int r = static_cast<int>(row);
-    values->addWidget(caption(captions[row]), r, 0);
+    QLabel* name = caption(captions[row]);
+    if (valueLabels[row] == lblPressure)
+      name->setToolTip(QStringLiteral("Pressure in atmospheres; the standard state is 1 bar"));
+    values->addWidget(name, r, 0);
     values->addWidget(valueLabels[row], r, 1);
   }
   for (std::size_t i = 0; i < scrollSteps.size(); ++i) {
@@ -162,6 +166,8 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   layout->addLayout(results);
   layout->addWidget(StatusMsg);
   layout->addWidget(ReactionMsg);
+  SourcesMsg->setWordWrap(true);
+  layout->addWidget(SourcesMsg);
   layout->addLayout(buttons);
 
   connect(reactant, &QPushButton::clicked, this, &TReactionTool::nextReactant);
@@ -293,8 +299,15 @@ void TReactionTool::analyse()
   deltaS->setText(text(r.dSText));
   // At 0 K log K is undefined: the core writes "undefined" rather than a number.
   logK->setText(text(r.logKText));
+  // A species no source serves leaves the reaction without numbers: the message names it.
   for (QLabel* value : values)
-    value->setVisible(r.balanced);
+    value->setVisible(r.balanced && r.noData.empty());
+  std::string sources = r.sources;
+  for (const ReactionSpecies& sp : m_thermo->species()) {
+    if (sp.sourceAt(m_T) != ThermoSource::ReferenceData)
+      sources += "\n" + speciesSourceText(sp, m_T);
+  }
+  SourcesMsg->setText(text(sources));
   StatusMsg->setText(text(r.status));
   // A balanced reaction with ΔH or ΔG about 0 has no verdict: the previous text stays.
   if (!r.balanced || !r.message.empty())

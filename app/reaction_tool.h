@@ -82,6 +82,8 @@ private:
   QLabel* logK;
   QLabel* StatusMsg;
   QLabel* ReactionMsg;
+  /// Which source each species used, and how those not from reference data were had.
+  QLabel* SourcesMsg;
   QButtonGroup* m_phase;
 };
 

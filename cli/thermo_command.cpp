@@ -6,10 +6,7 @@
 #include "document/drawing.h"
 #include "mechanics/reaction.h"
 #include "mechanics/thermochemistry.h"
-#include "thermo/element_references.h"
-#include "thermo/reference_table.h"
-#include "thermo/statistical_thermo.h"
-#include "thermo/structure_graph.h"
+#include "thermo/molecule_thermo.h"
 
 #include <CLI/CLI.hpp>
 #include <cmath>
@@ -45,37 +42,26 @@ bool isGasState(std::uint8_t phase)
   return phase == tbasefragment::Gas || phase == tbasefragment::GasAmount;
 }
 
-Json rounded(double x, double unit)
+Json rounded(const std::optional<double>& x, double unit)
 {
-  return std::isfinite(x) ? Json(std::round(x * unit * 1000) / 1000) : Json(nullptr);
+  return x && std::isfinite(*x) ? Json(std::round(*x * unit * 1000) / 1000) : Json(nullptr);
 }
 
-// The functions of one species at one temperature, kJ and J; null where its source does not
+// The functions of one structure at one temperature, kJ and J; null where its source does not
 // cover T or the elements' reference states are missing.
-Json valuesAt(const ReactionSpecies& sp, double T)
+Json valuesAt(const SpeciesFigures& f, double T)
 {
   Json json;
   json["T"] = T;
-  const SpeciesThermo* thermo = sp.standardAt(T);
-  json["source"] = sourceText(sp.sourceAt(T));
-  if (!thermo) {
-    json["message"] = noDataText(sp, T);
-    return json;
-  }
-  // The enthalpy on the formation basis is H(T) with the elements at 298.15 K as zero: less its
-  // own value at 298.15 K it is the heat content.
-  const double h298 = thermo->covers(referenceT) ? thermo->enthalpy(referenceT) : std::nan("");
-  const std::optional<FormationValues> f =
-    formationValues(*thermo, structureGraph(*sp.structure), T);
-  const std::optional<FormationValues> f298 =
-    thermo->covers(referenceT) ? formationValues(*thermo, structureGraph(*sp.structure), referenceT)
-                               : std::nullopt;
-  json["dHf298_kJ"] = f298 ? rounded(f298->enthalpy, kJPerCal) : Json(nullptr);
-  json["dHf_kJ"] = f ? rounded(f->enthalpy, kJPerCal) : Json(nullptr);
-  json["S_J"] = rounded(thermo->entropy(T), JPerCal);
-  json["Cp_J"] = rounded(thermo->heatCapacity(T), JPerCal);
-  json["H_minus_H298_kJ"] = rounded(thermo->enthalpy(T) - h298, kJPerCal);
-  json["dGf_kJ"] = f ? rounded(f->gibbs, kJPerCal) : Json(nullptr);
+  json["source"] = f.source;
+  json["dHf298_kJ"] = rounded(f.dHf298, kJPerCal);
+  json["dHf_kJ"] = rounded(f.dHf, kJPerCal);
+  json["S_J"] = rounded(f.S, JPerCal);
+  json["Cp_J"] = rounded(f.Cp, JPerCal);
+  json["H_minus_H298_kJ"] = rounded(f.heatContent, kJPerCal);
+  json["dGf_kJ"] = rounded(f.dGf, kJPerCal);
+  if (f.source == sourceText(ThermoSource::None))
+    json["message"] = f.how;
   return json;
 }
 
@@ -127,20 +113,23 @@ int runThermoCommand(tDrawing& drawing, const ThermoOptions& options)
   }
   const std::vector<double> temperatures =
     options.temperatures.empty() ? std::vector<double>{ referenceT } : options.temperatures;
-  ReactionThermo thermo(drawing);
-  prepareThermochemistry(thermo);
-  findBetterSources(thermo);
+  // The structures the reaction analysis counts as species: molecules, not symbols or pieces of
+  // another molecule.
+  const ReactionThermo species(drawing);
   Json structures = Json::array();
-  for (const ReactionSpecies& sp : thermo.species()) {
+  for (const ReactionSpecies& sp : species.species()) {
     Json json;
     json["group"] = drawing.Groups.IndexOf(sp.structure);
-    json["formula"] = hillFormula(structureGraph(*sp.structure));
-    const ReferenceSpecies* identity = sp.condensedReference ? sp.condensedReference : sp.reference;
-    json["identity"] = identity ? Json(identity->name) : Json(nullptr);
-    json["how"] = speciesSourceText(sp, temperatures.front());
     Json values = Json::array();
-    for (double T : temperatures)
-      values.push_back(valuesAt(sp, T));
+    for (double T : temperatures) {
+      const SpeciesFigures f = speciesFigures(*sp.structure, T);
+      if (values.empty()) {
+        json["formula"] = f.formula;
+        json["identity"] = f.identity.empty() ? Json(nullptr) : Json(f.identity);
+        json["how"] = f.how;
+      }
+      values.push_back(valuesAt(f, T));
+    }
     json["values"] = values;
     structures.push_back(json);
   }

@@ -324,7 +324,13 @@ EstimateResult formationBasisEstimate(const ReactionSpecies& species)
 
 void findBetterSources(ReactionThermo& thermo)
 {
-  for (ReactionSpecies& sp : thermo.species()) {
+  for (ReactionSpecies& sp : thermo.species())
+    findSpeciesSources(sp);
+}
+
+void findSpeciesSources(ReactionSpecies& sp)
+{
+  {
     sp.bestSources = true;
     sp.reference = recogniseSpecies(*sp.structure);
     if (sp.reference)
@@ -335,7 +341,7 @@ void findBetterSources(ReactionThermo& thermo)
     sp.estimateRefusal = std::move(estimate.refusal);
     const PhaseKind kind = phaseKind(*sp.structure);
     if (kind == PhaseKind::Gas)
-      continue;
+      return;
     if (kind != PhaseKind::Solution) {
       const SpeciesPhase phase =
         kind == PhaseKind::Solid ? SpeciesPhase::Solid : SpeciesPhase::Liquid;

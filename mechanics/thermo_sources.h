@@ -24,6 +24,9 @@ enum class ThermoModel
 /// prepareThermochemistry (the estimate reads the formation energy and the levels).
 void findBetterSources(ReactionThermo& thermo);
 
+/// The same for one species whose formation energy and levels are filled.
+void findSpeciesSources(ReactionSpecies& species);
+
 /// The force-field estimate of one species on the formation basis, or empty with the reason.
 struct EstimateResult
 {
