@@ -5,11 +5,13 @@
 #include "document/arrows.h"
 #include "document/molecules.h"
 #include "mechanics/reaction.h"
+#include "mechanics/reaction_curve.h"
 #include "mechanics/thermochemistry.h"
 #include "model/atom.h"
 #include "thermo/group_additivity.h"
 #include "thermo/molecule_thermo.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trelvix {
@@ -266,6 +268,41 @@ TEST_F(ReactionFootingTest, EveryPathObeysTheThermodynamicIdentity)
     EXPECT_NEAR(dH, cp, 1e-3 * std::fabs(cp));
     EXPECT_NEAR(dS, cp, 1e-3 * std::fabs(cp));
   }
+}
+
+// N2 + 3 H2 -> 2 NH3: ΔG°(T) from NIST-JANAF crosses zero near 460 K (ΔH° -91.8 kJ, ΔS° -198.1
+// J/K give 463 K at constant ΔH and ΔS); the curve's data name it.
+TEST_F(ReactionFootingTest, AmmoniaSynthesisTurnsNear460KOnItsCurve)
+{
+  analyse({ { N2, -1 }, { H2, -3 }, { NH3, 2 } });
+  const ReactionCurve curve = reactionCurve(arrow(), *thermo_, 1.0 / 1.01325 - 1e-05);
+  ASSERT_TRUE(curve.signChangeT);
+  EXPECT_NEAR(*curve.signChangeT, 460, 15);
+  EXPECT_EQ(curve.summary,
+            "spontaneous below " + std::to_string(std::lround(*curve.signChangeT)) + " K");
+  ASSERT_EQ(curve.points.size(), 181u);
+  EXPECT_EQ(curve.points.front().T, 200);
+  EXPECT_EQ(curve.points.back().T, 2000);
+  // log K = −ΔG / (2.303 R T), the tool's constants rounded at the seventh figure.
+  for (const CurvePoint& p : curve.points)
+    EXPECT_NEAR(p.logK, -p.dG / (std::log(10.0) * 1.98717 * p.T), 1e-7 * (1 + std::fabs(p.logK)));
+  const std::string csv = curveCsv(curve);
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "T_K,dG_kcal,logK");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 182);
+}
+
+// A curve stops where a species' data stop: liquid water's table ends at 600 K.
+TEST_F(ReactionFootingTest, TheCurveCoversWhatTheDataCover)
+{
+  analyse({ { H2O, -1 }, { H2O, 1, tbasefragment::Liquid } });
+  const ReactionCurve curve = reactionCurve(arrow(), *thermo_, 1.0);
+  ASSERT_FALSE(curve.points.empty());
+  EXPECT_EQ(curve.points.front().T, 280);
+  EXPECT_EQ(curve.points.back().T, 600);
+  // Water boils near 373 K at 1 atm; the tables' condensation turns there within a few kelvin.
+  ASSERT_TRUE(curve.signChangeT);
+  EXPECT_NEAR(*curve.signChangeT, 373, 5);
+  EXPECT_EQ(curve.summary.substr(0, 19), "spontaneous below 3");
 }
 
 } // namespace
