@@ -1,10 +1,12 @@
 #include "app/reaction_tool.h"
 
 #include "app/frame_clipboard.h"
+#include "app/reaction_plot.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "mechanics/reaction.h"
+#include "mechanics/reaction_curve.h"
 #include "mechanics/thermochemistry.h"
 #include "platform/fixed_text.h"
 #include "platform/shell.h"
@@ -152,11 +154,13 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
     results->addWidget(resultLabels[row], static_cast<int>(row), 1);
   }
 
+  auto* plotButton = new QPushButton(QStringLiteral("Plot ..."), this);
   auto* reportButton = new QPushButton(QStringLiteral("Report"), this);
   auto* doneButton = new QPushButton(QStringLiteral("Done"), this);
   doneButton->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
+  buttons->addWidget(plotButton);
   buttons->addWidget(reportButton);
   buttons->addWidget(doneButton);
 
@@ -171,6 +175,7 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   layout->addLayout(buttons);
 
   connect(reactant, &QPushButton::clicked, this, &TReactionTool::nextReactant);
+  connect(plotButton, &QPushButton::clicked, this, &TReactionTool::plot);
   connect(m_phase, &QButtonGroup::idClicked, this, &TReactionTool::choosePhase);
   connect(reportButton, &QPushButton::clicked, this, &TReactionTool::report);
   connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -329,6 +334,17 @@ void TReactionTool::report()
   m_layer.HighlightReactant(currentReactant());
   if (copied)
     ReactionMsg->setText(QStringLiteral("Report copied to clipboard"));
+}
+
+void TReactionTool::plot()
+{
+  const tArrow* arrow = reactionArrow(m_layer.drawing());
+  if (!m_thermo || !arrow)
+    return;
+  if (!m_plot)
+    m_plot = new TReactionPlot(this);
+  m_plot->setCurve(reactionCurve(*arrow, *m_thermo, m_P));
+  m_plot->show();
 }
 
 void TReactionTool::finish()

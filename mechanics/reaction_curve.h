@@ -25,8 +25,8 @@ struct ReactionCurve
   /// The temperature where ΔG crosses zero (the first crossing), kelvin; empty when it does not.
   std::optional<double> signChangeT;
   /// "spontaneous below 463 K", "spontaneous above 981 K", or without a crossing "spontaneous
-  /// from 200 to 2000 K", "non-spontaneous from 200 to 2000 K"; "no data from 200 to 2000 K"
-  /// when no temperature has numbers.
+  /// from 200 K to 2000 K", "non-spontaneous from 200 K to 2000 K"; "no data from 200 K to
+  /// 2000 K" when no temperature has numbers.
   std::string summary;
 };
 
