@@ -7,6 +7,7 @@
 #include "commands/command_layer.h"
 #include "document/code_table.h"
 #include "document/drawing.h"
+#include "forcefields/force_field_optimiser.h"
 #include "model/defaults.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
 
   m_layer = std::make_unique<CommandLayer>(std::make_unique<tDrawing>());
   m_layer->addObserver(this);
+  m_layer->setForceFieldOptimiser(optimizeWithForceField);
   m_animator = new TAnimator(*m_layer, this);
   m_stopTool = new TStopTool(this);
   createToolWindows();
@@ -157,6 +159,12 @@ void TTrelvix3D::perform(Command command, int tag)
       break;
     case Command::Optimise:
       optimise(tag);
+      break;
+    case Command::OptimiseForceField:
+      optimiseWithForceField(tag);
+      break;
+    case Command::Vibrations:
+      openVibrations();
       break;
     case Command::NormalView:
       normalView();

@@ -142,6 +142,9 @@ private:
 
   // main_window_optimise.cpp
   void optimise(int method);
+  // main_window_forcefields.cpp: MMFF94 and UFF, the Vibrations tool
+  void optimiseWithForceField(int choice);
+  void openVibrations();
   void changeFont();
   /// The font dialog preset to record (sizes 6 to 72); true and record changed on OK.
   bool chooseFont(FontRecord& record);

@@ -1,5 +1,6 @@
 #include "app/menu_table.h"
 
+#include "commands/force_field_command.h"
 #include "mechanics/optimiser.h"
 
 #include <array>
@@ -9,6 +10,11 @@ namespace trelvix {
 namespace {
 
 constexpr int code(OptimiseCommand c)
+{
+  return static_cast<int>(c);
+}
+
+constexpr int code(ForceFieldChoice c)
 {
   return static_cast<int>(c);
 }
@@ -43,12 +49,15 @@ constexpr MenuEntry entries[] = {
   { M, "C&hemistry", "Principal Mome&nts", C::PrincipalMoments },
   { M, "C&hemistry", "&Strain Energy", C::StrainEnergy },
   { M, "C&hemistry", "&Reaction Tool ...", C::ReactionTool },
+  { M, "C&hemistry", "Vibrations ...", C::Vibrations },
   { M, "&3D Functions", "3&D Draw Mode", C::DrawMode3D, 0, false, nullptr, true },
   { M, "&3D Functions", "&Anneal Geometry", C::Optimise, code(OptimiseCommand::AnnealGeometry), true },
   { M, "&3D Functions", "&Optimize Geometry", C::Optimise, code(OptimiseCommand::OptimizeGeometry) },
   { M, "&3D Functions", "&Refine Geometry", C::Optimise, code(OptimiseCommand::RefineGeometry) },
   { M, "&3D Functions", "&Scramble And Optimize", C::Optimise, code(OptimiseCommand::ScrambleAndOptimize) },
   { M, "&3D Functions", "Optimize Protons", C::Optimise, code(OptimiseCommand::OptimizeProtons) },
+  { M, "&3D Functions", "Optimize (MMFF94)", C::OptimiseForceField, code(ForceFieldChoice::MMFF94) },
+  { M, "&3D Functions", "Optimize (UFF)", C::OptimiseForceField, code(ForceFieldChoice::UFF) },
   { M, "&3D Functions", "NormalView", C::NormalView, 0, true, nullptr, true },
   { M, "&3D Functions", "&Stereo View", C::StereoView, 0, false, nullptr, true },
   { M, "&3D Functions", "S&pin", C::Animate, 0, true },

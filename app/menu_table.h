@@ -40,7 +40,9 @@ enum class Command : std::uint8_t
   StrainEnergy,
   ReactionTool,
   DrawMode3D,
-  Optimise, ///< tag: the optimiser's method code
+  Optimise,           ///< tag: the optimiser's method code
+  OptimiseForceField, ///< tag: the ForceFieldChoice
+  Vibrations,
   NormalView,
   StereoView,
   Animate, ///< tag: the motion, 0 spin, 1 tumble, 2 rock, 3 wag

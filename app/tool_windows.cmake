@@ -21,6 +21,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   symbol_editor.cpp
   text_editor.cpp
   tool_placement.cpp
+  vibrations_tool.cpp
 )
 
 # The help viewer falls back on the source tree's pages when the program runs uninstalled

@@ -3,6 +3,7 @@
 #include "cli/analysis_commands.h"
 
 #include "cli/cli_session.h"
+#include "cli/normal_modes_command.h"
 #include "cli/strict_numbers.h"
 #include "document/drawing.h"
 #include "document/molecular_data.h"
@@ -187,6 +188,20 @@ void addAnalysisCommands(CLI::App& app, AnalysisOptions& options)
     app.add_subcommand("reaction", "The drawn reaction's balance, ΔH, ΔS, ΔG, log K and verdict");
   for (CLI::App* command : { options.properties, options.frequencies, options.reaction })
     command->add_option("FILE", options.file, "The .tvx document")->required();
+  options.frequencies
+    ->add_option("--method",
+                 options.method,
+                 "levels: the classic vibrational levels (default); normal-modes: the normal modes "
+                 "of a force field with IR intensities")
+    ->check(CLI::IsMember({ "levels", "normal-modes" }));
+  options.frequencies
+    ->add_option("--ff",
+                 options.forceField,
+                 "With normal-modes: mmff94 (default), uff, auto (UFF where MMFF94 cannot type an "
+                 "atom) or classic")
+    ->check(CLI::IsMember({ "mmff94", "uff", "auto", "classic" }));
+  options.frequencies->add_option(
+    "--spectrum", options.spectrum, "With normal-modes: write the IR spectrum to OUT.svg|png|csv");
   options.reaction->add_option("--T", options.T, "Temperature in kelvin (default 293)")
     ->check(CLI::Range(0.0, 1.0e6));
   options.reaction
@@ -225,6 +240,8 @@ std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions
     return runThermoCommand(*drawing, options.thermo);
   if (options.properties->parsed())
     return runProperties(*drawing);
+  if (options.frequencies->parsed() && options.method == "normal-modes")
+    return runNormalModes(*drawing, options.forceField, options.spectrum);
   if (options.frequencies->parsed())
     return runFrequencies(*drawing);
   return runReaction(session, *drawing, options);

@@ -30,6 +30,12 @@ struct AnalysisOptions
   std::string model = "best";
   std::vector<std::string> phases; ///< GROUP=gas|liquid|solid
   ThermoOptions thermo;
+  /// frequencies: "levels" (the classic vibrational levels) or "normal-modes".
+  std::string method = "levels";
+  /// frequencies --method normal-modes: mmff94, uff, auto or classic.
+  std::string forceField = "mmff94";
+  /// frequencies --method normal-modes: the spectrum written here (.svg, .png or .csv).
+  std::string spectrum;
 };
 
 /// Adds the three commands and thermo to app; their options land in options.

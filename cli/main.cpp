@@ -113,6 +113,7 @@ int main(int argc, char** argv)
   std::string optimizeSeedText;
   bool optimizeProgress = false;
   bool optimizeSaveOnStop = false;
+  std::string optimizeForceField = "classic";
   CLI::App* optimize = app.add_subcommand("optimize", "Optimise the geometry; print the strain");
   optimize->add_option("FILE", optimizeFile, "The .tvx document")->required();
   optimize->add_option("-o,--output", optimizeOutput, "The document to write")->required();
@@ -128,7 +129,15 @@ int main(int argc, char** argv)
                  : "--seed takes a whole number from 0 to 18446744073709551615: " + text;
       },
       "0..18446744073709551615");
-  optimize->add_flag("--progress", optimizeProgress, "Write PASS KCAL per pass to stderr");
+  optimize
+    ->add_option("--ff",
+                 optimizeForceField,
+                 "classic (default: the program's own), mmff94, uff, or auto (MMFF94, UFF where "
+                 "MMFF94 cannot type an atom)")
+    ->check(CLI::IsMember({ "classic", "mmff94", "uff", "auto" }));
+  optimize->add_flag("--progress",
+                     optimizeProgress,
+                     "Write PASS KCAL per pass (ITERATIONS KCAL FIELD with --ff) to stderr");
   optimize->add_flag(
     "--save-on-stop", optimizeSaveOnStop, "On Ctrl+C save the geometry reached (default: nothing)");
 
@@ -194,7 +203,8 @@ int main(int argc, char** argv)
                                   optimizeMethod,
                                   seed,
                                   optimizeProgress,
-                                  optimizeSaveOnStop);
+                                  optimizeSaveOnStop,
+                                  optimizeForceField);
     }
     if (convert->parsed())
       return trelvix::runConvert(session, convertInput, convertOutput, convertFormat);

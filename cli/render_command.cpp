@@ -86,15 +86,7 @@ int runRender(CliSession& session, const RenderRequest& request)
   if (view)
     drawing->viewMode = static_cast<std::uint8_t>(*view);
 
-  // Fonts need a GUI application; no display is needed for drawing into an image or a file.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  // Without a session (a batch job, a container) Qt would pick a runtime folder itself and warn
-  // about it on every run; a private folder of this user's in the temporary folder does quietly.
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    const std::string runtime = "/tmp/trelvix3d-runtime-" + std::to_string(getuid());
-    if (mkdir(runtime.c_str(), 0700) == 0 || errno == EEXIST)
-      setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
-  }
+  prepareOffscreenQt();
   int argc = 1;
   char name[] = "trelvix3d-cli";
   char* argv[] = { name, nullptr };
@@ -107,6 +99,19 @@ int runRender(CliSession& session, const RenderRequest& request)
     return userError;
   }
   return 0;
+}
+
+void prepareOffscreenQt()
+{
+  // Fonts need a GUI application; no display is needed for drawing into an image or a file.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Without a session (a batch job, a container) Qt would pick a runtime folder itself and warn
+  // about it on every run; a private folder of this user's in the temporary folder does quietly.
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    const std::string runtime = "/tmp/trelvix3d-runtime-" + std::to_string(getuid());
+    if (mkdir(runtime.c_str(), 0700) == 0 || errno == EEXIST)
+      setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+  }
 }
 
 } // namespace trelvix

@@ -27,4 +27,8 @@ struct RenderRequest
 /// main window's page of the given size (default 640 x 480). Returns the exit status.
 int runRender(CliSession& session, const RenderRequest& request);
 
+/// Readies Qt for drawing into images and files without a display (fonts need a GUI application,
+/// the offscreen platform and a quiet runtime folder); call before making the application.
+void prepareOffscreenQt();
+
 } // namespace trelvix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/command_result.h"
+#include "commands/force_field_command.h"
 #include "mechanics/optimiser.h"
 
 #include <cstdint>
@@ -233,6 +234,18 @@ public:
   CommandResult Optimize(OptimiseCommand command,
                          StopTool& stop,
                          const OptimiseProgress& progress = {});
+  /// The optimiser of MMFF94 and UFF, given by the program above the core at start-up.
+  void setForceFieldOptimiser(ForceFieldOptimiser optimiser);
+  bool hasForceFieldOptimiser() const { return static_cast<bool>(m_forceFieldOptimiser); }
+  /// Optimize with a force field beside the classic one, on the same target as Optimize, busy
+  /// meanwhile, one undo step (hydrogens it adds included). When the run refuses (an atom the
+  /// force field cannot type) its reason is the message and the document, Undo and the saved
+  /// flag stay as they were. What the run did lands in run when given. Without an optimiser
+  /// `result.known` is false.
+  CommandResult OptimizeWith(ForceFieldChoice choice,
+                             StopTool& stop,
+                             const ForceFieldProgress& progress = {},
+                             ForceFieldRun* run = nullptr);
 
   // ---- Undo
   /// Undo and Redo in turn (one level): true when the item is enabled.
@@ -461,6 +474,7 @@ private:
   /// The document's force-field terms while the measurement tool needs them; dropped by every
   /// edit (they name the document's atoms) and built again when missing.
   std::unique_ptr<ForceField> m_measureTerms;
+  ForceFieldOptimiser m_forceFieldOptimiser;
 };
 
 } // namespace trelvix

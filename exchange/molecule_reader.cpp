@@ -16,6 +16,8 @@
 #include <GraphMol/DistGeomHelpers/Embedder.h>
 #include <GraphMol/FileParsers/FileParsers.h>
 #include <GraphMol/FileParsers/MolFileStereochem.h>
+#include <GraphMol/ForceFieldHelpers/MMFF/MMFF.h>
+#include <GraphMol/ForceFieldHelpers/UFF/UFF.h>
 #include <GraphMol/MolOps.h>
 #include <GraphMol/SanitException.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
@@ -83,24 +85,67 @@ MoleculeRecord recordOf(RDKit::RWMol& mol, int line, const ImportOptions& option
   return m;
 }
 
-// 2D coordinates from RDKit's depiction (CoordGen), or a 3D embedding (ETKDG) made with every
-// hydrogen present and kept for the heavy atoms; a molecule that does not embed is depicted.
+// Beyond this many atoms (hydrogens included) a molecule is large: its embedding starts from
+// random coordinates (the eigenvectors of a long chain's distance bounds give a start that fails
+// every attempt), its heavy atoms are embedded first without the hydrogens (the embedding's
+// minimisers take time growing with the cube of the atom count), and its clean-up is short (each
+// iteration costs the square of the atom count).
+constexpr unsigned int largeMoleculeAtoms = 100;
+// Attempts of each embedding before the molecule is refused in 3D.
+constexpr unsigned int embedAttempts = 10;
+// Iterations of the force-field clean-up after the embedding, of a small and of a large molecule.
+constexpr int cleanUpIterations = 200;
+constexpr int largeCleanUpIterations = 30;
+
+// The embedded model relaxed with MMFF94, or UFF where MMFF94 cannot type an atom.
+void cleanUp(RDKit::RWMol& mol, int iterations)
+{
+  try {
+    if (RDKit::MMFF::MMFFOptimizeMolecule(mol, iterations).first < 0)
+      RDKit::UFF::UFFOptimizeMolecule(mol, iterations);
+  } catch (const std::exception&) {
+    // No force field for this molecule: the embedding stands as it is.
+  }
+}
+
+// 2D coordinates from RDKit's depiction (CoordGen), or a 3D embedding (ETKDG, seeded, a bounded
+// number of attempts; large molecules as said above) cleaned up with a force field with every
+// hydrogen present, and kept for the heavy atoms. A molecule that does not embed is refused: a
+// flat layout is never passed off as a 3D model.
 void giveCoordinates(RDKit::RWMol& mol, const ImportOptions& options)
 {
-  if (options.embed3D) {
-    RDKit::RWMol withHydrogens(mol);
-    RDKit::MolOps::addHs(withHydrogens);
-    RDKit::DGeomHelpers::EmbedParameters parameters = RDKit::DGeomHelpers::ETKDGv3;
-    parameters.randomSeed = static_cast<int>(options.seed & 0x7FFFFFFF);
-    if (RDKit::DGeomHelpers::EmbedMolecule(withHydrogens, parameters) >= 0) {
-      RDKit::MolOps::removeHs(withHydrogens);
-      auto* conformer = new RDKit::Conformer(withHydrogens.getConformer());
-      conformer->set3D(true);
-      mol.addConformer(conformer, true);
-      return;
-    }
+  if (!options.embed3D) {
+    depict(mol);
+    return;
   }
-  depict(mol);
+  RDKit::RWMol withHydrogens(mol);
+  RDKit::MolOps::addHs(withHydrogens);
+  const bool large = withHydrogens.getNumAtoms() > largeMoleculeAtoms;
+  RDKit::DGeomHelpers::EmbedParameters parameters = RDKit::DGeomHelpers::ETKDGv3;
+  parameters.randomSeed = static_cast<int>(options.seed & 0x7FFFFFFF);
+  parameters.useRandomCoords = large;
+  parameters.maxIterations = embedAttempts;
+  // A large molecule's heavy atoms alone, their hydrogens placed on them afterwards; where that
+  // fails (stereo centres checked without their hydrogens), the whole molecule.
+  RDKit::RWMol model(mol);
+  bool embedded = false;
+  if (large && RDKit::DGeomHelpers::EmbedMolecule(model, parameters) >= 0) {
+    RDKit::MolOps::addHs(model, false, true);
+    embedded = true;
+  }
+  if (!embedded) {
+    model = withHydrogens;
+    embedded = RDKit::DGeomHelpers::EmbedMolecule(model, parameters) >= 0;
+  }
+  if (!embedded)
+    throw InputError{ 0,
+                      "No 3D model could be built for this molecule (" +
+                        std::to_string(embedAttempts) + " embedding attempts failed)" };
+  cleanUp(model, large ? largeCleanUpIterations : cleanUpIterations);
+  RDKit::MolOps::removeHs(model);
+  auto* conformer = new RDKit::Conformer(model.getConformer());
+  conformer->set3D(true);
+  mol.addConformer(conformer, true);
 }
 
 MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOptions& options)

@@ -2,8 +2,12 @@
 // built by the command line itself.
 #include "cli_runner.h"
 
+#include <QImage>
+#include <QXmlStreamReader>
 #include <cmath>
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 namespace trelvix {
 namespace {
@@ -173,6 +177,48 @@ TEST_F(AnalysisCliTest, ASpeciesNoSourceKnowsGivesNoVerdictAndSaysWhy)
   // The classic estimate alone still serves it.
   ASSERT_EQ(run("reaction arsine.tvx --model estimate"), 0) << err;
   EXPECT_EQ(nlohmann::json::parse(out)["sources"][0]["source"], "estimate");
+}
+
+TEST_F(AnalysisCliTest, NormalModesOfWaterAndTheirSpectrum)
+{
+  ASSERT_EQ(run("build --3d -o water.tvx smiles:O@200,200"), 0) << err;
+  // MMFF94 needs the hydrogens as atoms: refused before Optimize adds them.
+  EXPECT_EQ(run("frequencies water.tvx --method normal-modes"), 1);
+  EXPECT_NE(err.find("add protons in 3D"), std::string::npos) << err;
+  ASSERT_EQ(run("optimize water.tvx -o opt.tvx --ff mmff94"), 0) << err;
+  ASSERT_EQ(run("frequencies opt.tvx --method normal-modes --spectrum ir.svg"), 0) << err;
+  const auto group = nlohmann::json::parse(out)["groups"][0];
+  EXPECT_EQ(group["force_field"], "MMFF94");
+  EXPECT_EQ(group["minimum"], true);
+  ASSERT_EQ(group["modes"].size(), 3u); // 3N - 6
+  // The bend below the two stretches (gas-phase water: 1595, 3657 and 3756 cm-1; Shimanouchi,
+  // Tables of Molecular Vibrational Frequencies, NSRDS-NBS 39, 1972), each within 10 %.
+  const double experiment[] = { 1595, 3657, 3756 };
+  for (std::size_t k = 0; k < 3; ++k) {
+    const auto& mode = group["modes"][k];
+    EXPECT_NEAR(mode["wavenumber"].get<double>(), experiment[k], 0.1 * experiment[k]);
+    EXPECT_GT(mode["intensity"].get<double>(), 0);
+    EXPECT_EQ(mode["displacement"].size(), 3u);
+  }
+  std::ifstream svgFile(dir / "ir.svg");
+  std::stringstream svg;
+  svg << svgFile.rdbuf();
+  QXmlStreamReader reader(QByteArray::fromStdString(svg.str()));
+  while (!reader.atEnd())
+    reader.readNext();
+  EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+  EXPECT_NE(svg.str().find("<svg"), std::string::npos);
+
+  ASSERT_EQ(run("frequencies opt.tvx --method normal-modes --spectrum ir.png"), 0) << err;
+  EXPECT_FALSE(QImage(QString::fromStdString((dir / "ir.png").string())).isNull());
+  ASSERT_EQ(run("frequencies opt.tvx --method normal-modes --ff uff --spectrum ir.csv"), 0) << err;
+  std::ifstream csv(dir / "ir.csv");
+  std::string header, first;
+  std::getline(csv, header);
+  std::getline(csv, first);
+  EXPECT_EQ(header, "wavenumber_cm-1,absorbance_km_mol-1_cm");
+  EXPECT_EQ(first.rfind("400.0,", 0), 0u) << first;
+  EXPECT_EQ(run("frequencies opt.tvx --method normal-modes --spectrum ir.bmp"), 2);
 }
 
 } // namespace

@@ -140,5 +140,24 @@ TEST_F(OptimizeCliTest, CtrlCEndsTheRunAndSavesOnlyWhenAsked)
   EXPECT_TRUE(std::filesystem::exists(dir / "out.tvx"));
 }
 
+TEST_F(OptimizeCliTest, ForceFieldsNameThemselvesAndTheirEnergy)
+{
+  ASSERT_EQ(run("build --3d -o ethanol.tvx smiles:CCO@200,200"), 0) << err;
+  ASSERT_EQ(run("optimize ethanol.tvx -o mmff.tvx --ff mmff94 --progress"), 0) << err;
+  EXPECT_TRUE(std::regex_match(out, std::regex("MMFF94 -?[0-9]+\\.[0-9]{4} kcal/mol\n"))) << out;
+  // Progress lines "ITERATIONS KCAL FIELD", then the note that hydrogens were added.
+  EXPECT_TRUE(std::regex_search(err, std::regex("^50 -?[0-9]+\\.[0-9]{4} MMFF94\n"))) << err;
+  EXPECT_NE(err.find("Hydrogens were added in 3D before the optimisation"), std::string::npos);
+
+  // Selenium has no MMFF94 type: refused with the atom named, nothing written; auto takes UFF.
+  ASSERT_EQ(run("build --3d -o se.tvx smiles:C[Se]C@200,200"), 0) << err;
+  EXPECT_EQ(run("optimize se.tvx -o refused.tvx --ff mmff94"), 1);
+  EXPECT_NE(err.find("atom 2 (Se)"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "refused.tvx"));
+  ASSERT_EQ(run("optimize se.tvx -o uff.tvx --ff auto"), 0) << err;
+  EXPECT_EQ(out.rfind("UFF ", 0), 0u) << out;
+  EXPECT_EQ(run("optimize se.tvx -o x.tvx --ff charmm"), 2);
+}
+
 } // namespace
 } // namespace trelvix

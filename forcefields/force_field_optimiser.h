@@ -1,0 +1,23 @@
+#pragma once
+
+#include "commands/force_field_command.h"
+
+namespace trelvix {
+
+/// Chunks of iterations between the repaints, energy reports and stop checks.
+inline constexpr int forceFieldChunk = 50;
+/// No run takes more iterations than this.
+inline constexpr int forceFieldIterationLimit = 10000;
+
+/// The ForceFieldOptimiser the program, the CLI and the tests give the command layer: target as a
+/// molecule keyed atom for atom, its implicit hydrogens first added in 3D (Add Protons 3D) when it
+/// has any, then minimised with the chosen force field (RDKit's BFGS) in chunks of iterations,
+/// each chunk's positions written back to the atoms (drawing units = Å / angstromsPerUnit()), the
+/// energy shown in the stop tool, the shell's events processed and its stop request heeded. An
+/// atom the choice cannot type refuses the run before anything changes.
+ForceFieldRun optimizeWithForceField(tStructure& target,
+                                     ForceFieldChoice choice,
+                                     StopTool& stop,
+                                     const ForceFieldProgress& progress);
+
+} // namespace trelvix

@@ -1,0 +1,38 @@
+#pragma once
+
+// MMFF94 and UFF on a keyed molecule, through RDKit's force-field builders. Only the force-field
+// library's own sources include this header: RDKit stays inside it.
+#include "commands/force_field_command.h"
+
+#include <ForceField/ForceField.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace RDKit {
+class ROMol;
+}
+
+namespace trelvix {
+
+/// A force field built on a molecule's first conformer (its positions point into it).
+struct BuiltForceField
+{
+  std::unique_ptr<ForceFields::ForceField> field;
+  /// "MMFF94" or "UFF".
+  std::string name;
+  /// Fixed partial charges, e: MMFF94's own, or Gasteiger's with UFF.
+  std::vector<double> charges;
+  /// Why no field was built, naming the atom it cannot type (1-based among the molecule's
+  /// atoms); empty when built.
+  std::string failure;
+};
+
+/// The chosen force field on mol (sanitised, explicit hydrogens), initialised. Automatic takes
+/// MMFF94 and falls back on UFF when MMFF94 cannot type an atom.
+BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice);
+
+/// Whether the choice can be built on mol: the failure buildForceField would give, or empty.
+std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice);
+
+} // namespace trelvix
