@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 
@@ -11,7 +12,8 @@ class CommandLayer;
 
 /// The property window "Molecular Data" (modal): formula, formula weight, composition, strain
 /// energy, dipole moment and principal moments of the measured object, which is the group
-/// editor's group while the group editor is open and the whole document otherwise. The window
+/// editor's group while the group editor is open and the whole document otherwise; and its
+/// standard thermochemistry at the chosen temperature with the source it came from. The window
 /// shows the core's texts; it changes nothing.
 class TMolecularData : public QDialog
 {
@@ -26,6 +28,9 @@ public:
   void measure();
 
 private:
+  /// The thermochemistry fields at the chosen temperature.
+  void showThermochemistry();
+
   // The fields carry their names as object names too.
   QLineEdit* ChemicalFormula;
   QLineEdit* FormulaWeight;
@@ -33,6 +38,14 @@ private:
   QLabel* StrainEnergyLabel;
   QLineEdit* DipoleMoment;
   QLineEdit* MomentsOfInertia;
+  QDoubleSpinBox* ThermoTemperature;
+  QLineEdit* ThermoIdentity;
+  QLineEdit* ThermoSource;
+  QLineEdit* FormationEnthalpy;
+  QLineEdit* StandardEntropy;
+  QLineEdit* HeatCapacity;
+  QLineEdit* HeatContent;
+  QLineEdit* FormationGibbs;
   CommandLayer& m_layer;
 };
 

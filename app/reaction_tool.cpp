@@ -1,10 +1,12 @@
 #include "app/reaction_tool.h"
 
 #include "app/frame_clipboard.h"
+#include "app/reaction_plot.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "mechanics/reaction.h"
+#include "mechanics/reaction_curve.h"
 #include "mechanics/thermochemistry.h"
 #include "platform/fixed_text.h"
 #include "platform/shell.h"
@@ -95,6 +97,7 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   , logK(valueLabel(this, "logK"))
   , StatusMsg(valueLabel(this, "StatusMsg"))
   , ReactionMsg(valueLabel(this, "ReactionMsg"))
+  , SourcesMsg(valueLabel(this, "SourcesMsg"))
   , m_phase(new QButtonGroup(this))
 {
   setWindowTitle(QStringLiteral("Reaction Tool"));
@@ -106,7 +109,10 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   const std::array<const char*, 3> captions{ "T (K)", "P (atm)", "Moles" };
   for (std::size_t row = 0; row < valueLabels.size(); ++row) {
     const int r = static_cast<int>(row);
-    values->addWidget(caption(captions[row]), r, 0);
+    QLabel* name = caption(captions[row]);
+    if (valueLabels[row] == lblPressure)
+      name->setToolTip(QStringLiteral("Pressure in atmospheres; the standard state is 1 bar"));
+    values->addWidget(name, r, 0);
     values->addWidget(valueLabels[row], r, 1);
   }
   for (std::size_t i = 0; i < scrollSteps.size(); ++i) {
@@ -148,11 +154,13 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
     results->addWidget(resultLabels[row], static_cast<int>(row), 1);
   }
 
+  auto* plotButton = new QPushButton(QStringLiteral("Plot ..."), this);
   auto* reportButton = new QPushButton(QStringLiteral("Report"), this);
   auto* doneButton = new QPushButton(QStringLiteral("Done"), this);
   doneButton->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
+  buttons->addWidget(plotButton);
   buttons->addWidget(reportButton);
   buttons->addWidget(doneButton);
 
@@ -162,9 +170,12 @@ TReactionTool::TReactionTool(CommandLayer& layer, QWidget* parent)
   layout->addLayout(results);
   layout->addWidget(StatusMsg);
   layout->addWidget(ReactionMsg);
+  SourcesMsg->setWordWrap(true);
+  layout->addWidget(SourcesMsg);
   layout->addLayout(buttons);
 
   connect(reactant, &QPushButton::clicked, this, &TReactionTool::nextReactant);
+  connect(plotButton, &QPushButton::clicked, this, &TReactionTool::plot);
   connect(m_phase, &QButtonGroup::idClicked, this, &TReactionTool::choosePhase);
   connect(reportButton, &QPushButton::clicked, this, &TReactionTool::report);
   connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -293,8 +304,15 @@ void TReactionTool::analyse()
   deltaS->setText(text(r.dSText));
   // At 0 K log K is undefined: the core writes "undefined" rather than a number.
   logK->setText(text(r.logKText));
+  // A species no source serves leaves the reaction without numbers: the message names it.
   for (QLabel* value : values)
-    value->setVisible(r.balanced);
+    value->setVisible(r.balanced && r.noData.empty());
+  std::string sources = r.sources;
+  for (const ReactionSpecies& sp : m_thermo->species()) {
+    if (sp.sourceAt(m_T) != ThermoSource::ReferenceData)
+      sources += "\n" + speciesSourceText(sp, m_T);
+  }
+  SourcesMsg->setText(text(sources));
   StatusMsg->setText(text(r.status));
   // A balanced reaction with ΔH or ΔG about 0 has no verdict: the previous text stays.
   if (!r.balanced || !r.message.empty())
@@ -316,6 +334,17 @@ void TReactionTool::report()
   m_layer.HighlightReactant(currentReactant());
   if (copied)
     ReactionMsg->setText(QStringLiteral("Report copied to clipboard"));
+}
+
+void TReactionTool::plot()
+{
+  const tArrow* arrow = reactionArrow(m_layer.drawing());
+  if (!m_thermo || !arrow)
+    return;
+  if (!m_plot)
+    m_plot = new TReactionPlot(this);
+  m_plot->setCurve(reactionCurve(*arrow, *m_thermo, m_P));
+  m_plot->show();
 }
 
 void TReactionTool::finish()

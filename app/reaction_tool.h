@@ -14,6 +14,7 @@ namespace trelvix {
 
 class CommandLayer;
 class ReactionThermo;
+class TReactionPlot;
 class tStructure;
 
 /// The "Reaction Tool" window (modal) on a document that draws a reaction: temperature,
@@ -55,6 +56,8 @@ private:
   void nextReactant();
   void choosePhase(int phase);
   void report();
+  /// The plot of ΔG and log K against temperature for the current amounts, phases and P.
+  void plot();
   /// Reads the layer's document: the species and their partition functions, the current
   /// reactant highlighted.
   void takeUpDocument();
@@ -82,7 +85,10 @@ private:
   QLabel* logK;
   QLabel* StatusMsg;
   QLabel* ReactionMsg;
+  /// Which source each species used, and how those not from reference data were had.
+  QLabel* SourcesMsg;
   QButtonGroup* m_phase;
+  TReactionPlot* m_plot = nullptr;
 };
 
 } // namespace trelvix

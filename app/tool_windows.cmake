@@ -14,6 +14,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   metric_tool.cpp
   molecular_data.cpp
   periodic_table.cpp
+  reaction_plot.cpp
   reaction_tool.cpp
   settings_form.cpp
   spring_slider.cpp

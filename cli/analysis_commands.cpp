@@ -113,15 +113,17 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
   return true;
 }
 
-// Per species: its group, the source its numbers came from at T, and the reference species it
-// was recognised as (null when none).
+// Per species: its group, the source its numbers came from at T, the reference species it was
+// recognised as (null when none), and how its numbers were had.
 Json speciesSources(const tDrawing& drawing, const ReactionThermo& thermo, double T)
 {
   Json sources = Json::array();
   for (const ReactionSpecies& sp : thermo.species()) {
+    const ReferenceSpecies* identity = sp.condensedReference ? sp.condensedReference : sp.reference;
     sources.push_back({ { "group", drawing.Groups.IndexOf(sp.structure) },
                         { "source", sourceText(sp.sourceAt(T)) },
-                        { "species", sp.reference ? Json(sp.reference->name) : Json(nullptr) } });
+                        { "species", identity ? Json(identity->name) : Json(nullptr) },
+                        { "how", speciesSourceText(sp, T) } });
   }
   return sources;
 }
@@ -134,6 +136,10 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   }
   for (const std::string& item : options.moles) {
     if (!applyMoles(drawing, item))
+      return usageError;
+  }
+  for (const std::string& item : options.phases) {
+    if (!applyPhase(drawing, item))
       return usageError;
   }
   const tArrow* arrow = reactionArrow(drawing);
@@ -150,8 +156,9 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   Json json;
   json["balanced"] = r.balanced;
   json["imbalance"] = trimmed(r.imbalance);
-  // An unbalanced reaction shows its imbalance instead of thermochemical values.
-  const bool shown = r.balanced;
+  // An unbalanced reaction shows its imbalance instead of thermochemical values, a reaction
+  // with a species no source serves its no-data text.
+  const bool shown = r.balanced && r.noData.empty();
   json["dH_kcal"] = shown ? numberOrNull(r.dH * 0.001) : Json(nullptr);
   json["dS"] = shown ? numberOrNull(r.dS) : Json(nullptr);
   json["dG_kcal"] = shown ? numberOrNull(r.dG * 0.001) : Json(nullptr);
@@ -160,6 +167,7 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   json["model"] = options.model;
   json["sources"] = speciesSources(drawing, thermo, options.T);
   json["sources_text"] = r.sources;
+  json["no_data"] = r.noData.empty() ? Json(nullptr) : Json(r.noData);
   print(json);
   if (options.reportOutput.empty())
     return 0;
@@ -196,7 +204,10 @@ void addAnalysisCommands(CLI::App& app, AnalysisOptions& options)
     "--spectrum", options.spectrum, "With normal-modes: write the IR spectrum to OUT.svg|png|csv");
   options.reaction->add_option("--T", options.T, "Temperature in kelvin (default 293)")
     ->check(CLI::Range(0.0, 1.0e6));
-  options.reaction->add_option("--P", options.P, "Pressure in atmospheres (default 1.0)")
+  options.reaction
+    ->add_option("--P",
+                 options.P,
+                 "Pressure in atmospheres (default 1.0; converted to the standard state of 1 bar)")
     ->check(CLI::Range(0.0, 1.0e6));
   options.reaction->add_option(
     "--moles", options.moles, "GROUP=N: the amount of the group at position GROUP (0-based)");
@@ -208,17 +219,25 @@ void addAnalysisCommands(CLI::App& app, AnalysisOptions& options)
                  "best: each species from reference data, else group additivity, else the "
                  "force-field estimate (default); estimate: the force-field estimate alone")
     ->check(CLI::IsMember({ "best", "estimate" }));
+  options.reaction->add_option("--phase",
+                               options.phases,
+                               "GROUP=gas|liquid|solid: the phase of the group at position GROUP, "
+                               "whose reference data then serve");
+  addThermoCommand(app, options.thermo);
 }
 
 std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions& options)
 {
-  const bool any =
-    options.properties->parsed() || options.frequencies->parsed() || options.reaction->parsed();
+  const bool any = options.properties->parsed() || options.frequencies->parsed() ||
+                   options.reaction->parsed() || options.thermo.command->parsed();
   if (!any)
     return std::nullopt;
-  std::unique_ptr<tDrawing> drawing = session.load(options.file);
+  const std::string& file = options.thermo.command->parsed() ? options.thermo.file : options.file;
+  std::unique_ptr<tDrawing> drawing = session.load(file);
   if (!drawing)
     return userError;
+  if (options.thermo.command->parsed())
+    return runThermoCommand(*drawing, options.thermo);
   if (options.properties->parsed())
     return runProperties(*drawing);
   if (options.frequencies->parsed() && options.method == "normal-modes")

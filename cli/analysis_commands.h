@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/thermo_command.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +28,8 @@ struct AnalysisOptions
   std::string reportOutput;
   /// "best": each species from the best source that knows it; "estimate": the force field alone.
   std::string model = "best";
+  std::vector<std::string> phases; ///< GROUP=gas|liquid|solid
+  ThermoOptions thermo;
   /// frequencies: "levels" (the classic vibrational levels) or "normal-modes".
   std::string method = "levels";
   /// frequencies --method normal-modes: mmff94, uff, auto or classic.
@@ -34,9 +38,9 @@ struct AnalysisOptions
   std::string spectrum;
 };
 
-/// Adds the three commands to app; their options land in options.
+/// Adds the three commands and thermo to app; their options land in options.
 void addAnalysisCommands(CLI::App& app, AnalysisOptions& options);
-/// Runs whichever of the three was given; nullopt when none was.
+/// Runs whichever of them was given; nullopt when none was.
 std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions& options);
 
 } // namespace trelvix

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <map>
 
 namespace trelvix {
@@ -175,41 +176,6 @@ std::string imbalanceText(const tArrow& arrow, const ReactionThermo& thermo)
   return text;
 }
 
-const char* sourceText(ThermoSource source)
-{
-  switch (source) {
-    case ThermoSource::ReferenceData:
-      return "reference data";
-    case ThermoSource::GroupAdditivity:
-      return "group additivity";
-    default:
-      return "estimate";
-  }
-}
-
-ThermoSource ReactionSpecies::sourceAt(double T) const
-{
-  if (!structure || !isGasState(*structure))
-    return ThermoSource::Estimate;
-  if (referenceThermo && referenceThermo->covers(T))
-    return ThermoSource::ReferenceData;
-  if (groupThermo && groupThermo->covers(T))
-    return ThermoSource::GroupAdditivity;
-  return ThermoSource::Estimate;
-}
-
-const SpeciesThermo* ReactionSpecies::standardAt(double T) const
-{
-  switch (sourceAt(T)) {
-    case ThermoSource::ReferenceData:
-      return referenceThermo.get();
-    case ThermoSource::GroupAdditivity:
-      return groupThermo.get();
-    default:
-      return nullptr;
-  }
-}
-
 namespace {
 
 std::map<ThermoSource, int> sourceCounts(const ReactionThermo& thermo, double T)
@@ -228,6 +194,11 @@ std::vector<std::string> sourcesLines(const ReactionThermo& thermo, double T)
   for (const auto& [source, count] : sourceCounts(thermo, T))
     lines.push_back(std::string(sourceText(source)) + ": " + std::to_string(count) + " of " +
                     std::to_string(thermo.species().size()));
+  // Reference data speaks for itself; every other way a species was had is named.
+  for (const ReactionSpecies& sp : thermo.species()) {
+    if (sp.bestSources && sp.sourceAt(T) != ThermoSource::ReferenceData)
+      lines.push_back(speciesSourceText(sp, T));
+  }
   return lines;
 }
 
@@ -241,22 +212,68 @@ std::string sourcesText(const ReactionThermo& thermo, double T)
   return text + " of " + std::to_string(thermo.species().size()) + " species";
 }
 
+namespace {
+
+// The standard pressure is 1 bar; the tool's pressures are atmospheres.
+constexpr double barPerAtm = 1.01325;
+// The shift keeps ln P finite when the pressure has been driven to zero.
+constexpr double pressureShift = 1e-05;
+
+double gasTerm(const ReactionSpecies& sp, double T)
+{
+  return isGasState(*sp.structure) ? R * T : 0.0;
+}
+
+// A species' standard-state entropy at T and P atmospheres: a gas's less R ln(P / 1 bar).
+double standardEntropy(const ReactionSpecies& sp, const SpeciesThermo& standard, double T, double P)
+{
+  const double pressure =
+    isGasState(*sp.structure) ? tableR * std::log((P + pressureShift) * barPerAtm) : 0.0;
+  return standard.entropy(T) - pressure;
+}
+
+// A reaction with a species no source serves has no numbers.
+constexpr double noNumber = std::numeric_limits<double>::quiet_NaN();
+
+// The no-data texts of the species no source serves at T, joined by "; ".
+std::string noDataOf(const ReactionThermo& thermo, double T)
+{
+  std::string text;
+  for (const ReactionSpecies& sp : thermo.species()) {
+    if (sp.sourceAt(T) == ThermoSource::None)
+      text += (text.empty() ? "" : "; ") + noDataText(sp, T);
+  }
+  return text;
+}
+
+// The classic estimate's entropy terms of a species.
+double classicEntropy(ReactionSpecies& sp, double T, double P)
+{
+  return sp.structure->SVDW(T, P) + sp.pf->Entropy(T) * sp.structure->amount;
+}
+
+} // namespace
+
 double deltaE(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
+  if (!noDataOf(thermo, T).empty())
+    return noNumber;
   return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
     const double moles = sp.structure->amount;
     if (const SpeciesThermo* standard = sp.standardAt(T))
-      return moles * (standard->enthalpy(T) - R * T);
+      return moles * (standard->enthalpy(T) - gasTerm(sp, T));
     return sp.formationEnergy * moles + sp.structure->Evdw(T, P) + sp.pf->Energy(T) * moles;
   });
 }
 
 double deltaS(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
+  if (!noDataOf(thermo, T).empty())
+    return noNumber;
   return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
     if (const SpeciesThermo* standard = sp.standardAt(T))
-      return sp.structure->amount * standard->entropy(T);
-    return sp.structure->SVDW(T, P) + sp.pf->Entropy(T) * sp.structure->amount;
+      return sp.structure->amount * standardEntropy(sp, *standard, T, P);
+    return classicEntropy(sp, T, P);
   });
 }
 
@@ -267,21 +284,58 @@ double deltaA(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 
 double deltaH(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
-  return deltaE(arrow, thermo, T, P) +
-         signedSum(arrow, thermo, Side::Left, [&](ReactionSpecies& sp) {
-           return isGasState(*sp.structure) ? R * sp.structure->amount * T : 0.0;
-         });
+  if (!noDataOf(thermo, T).empty())
+    return noNumber;
+  // A species with standard numbers gives its enthalpy whole; the classic estimate adds the gas
+  // term R T to the energy, a species on the arrow's line counting left there.
+  const double standard = signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    const SpeciesThermo* s = sp.standardAt(T);
+    return s ? sp.structure->amount * s->enthalpy(T) : 0.0;
+  });
+  const double classicEnergy = signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    return sp.standardAt(T) ? 0.0
+                            : sp.formationEnergy * sp.structure->amount + sp.structure->Evdw(T, P) +
+                                sp.pf->Energy(T) * sp.structure->amount;
+  });
+  const double classicGas = signedSum(arrow, thermo, Side::Left, [&](ReactionSpecies& sp) {
+    return sp.standardAt(T) ? 0.0 : gasTerm(sp, T) * sp.structure->amount;
+  });
+  return standard + classicEnergy + classicGas;
 }
 
 double deltaG(const tArrow& arrow, ReactionThermo& thermo, double T, double P)
 {
-  // The shift keeps ln P finite when the pressure has been driven to zero.
-  const double shiftedP = P + 1e-05;
-  return deltaH(arrow, thermo, T, shiftedP) - T * deltaS(arrow, thermo, T, shiftedP) +
-         signedSum(arrow, thermo, Side::Right, [&](ReactionSpecies& sp) {
-           return isGasState(*sp.structure) ? R * sp.structure->amount * T * std::log(shiftedP)
-                                            : 0.0;
-         });
+  if (!noDataOf(thermo, T).empty())
+    return noNumber;
+  // Standard numbers: ΔH − T ΔS with the ΔS printed, its pressure term included. The classic
+  // estimate: its ΔH and ΔS at the shifted pressure, plus R T ln P for each gas.
+  const double shiftedP = P + pressureShift;
+  const double standard = signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    const SpeciesThermo* s = sp.standardAt(T);
+    return s ? sp.structure->amount * (s->enthalpy(T) - T * standardEntropy(sp, *s, T, P)) : 0.0;
+  });
+  const double classicEntropies = signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    return sp.standardAt(T) ? 0.0 : classicEntropy(sp, T, shiftedP);
+  });
+  const double classicH = deltaH(arrow, thermo, T, shiftedP) -
+                          signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+                            const SpeciesThermo* s = sp.standardAt(T);
+                            return s ? sp.structure->amount * s->enthalpy(T) : 0.0;
+                          });
+  const double classicPressure = signedSum(arrow, thermo, Side::Right, [&](ReactionSpecies& sp) {
+    return !sp.standardAt(T) && isGasState(*sp.structure)
+             ? R * sp.structure->amount * T * std::log(shiftedP)
+             : 0.0;
+  });
+  return standard + classicH - T * classicEntropies + classicPressure;
+}
+
+double deltaCp(const tArrow& arrow, ReactionThermo& thermo, double T)
+{
+  return signedSum(arrow, thermo, std::nullopt, [&](ReactionSpecies& sp) {
+    const SpeciesThermo* s = sp.standardAt(T);
+    return s ? sp.structure->amount * s->heatCapacity(T) : noNumber;
+  });
 }
 
 std::optional<double> logK(double dG, double T)
@@ -309,6 +363,9 @@ ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, doub
 {
   ReactionResult r;
   r.balanced = checkbalance(arrow, thermo);
+  r.noData = noDataOf(thermo, T);
+  for (const ReactionSpecies& sp : thermo.species())
+    r.speciesSources.push_back(speciesSourceText(sp, T));
   r.dH = deltaH(arrow, thermo, T, P);
   r.dS = deltaS(arrow, thermo, T, P);
   r.dG = deltaG(arrow, thermo, T, P);
@@ -320,7 +377,8 @@ ReactionResult analyseReaction(const tArrow& arrow, ReactionThermo& thermo, doub
   r.sources = sourcesText(thermo, T);
   if (r.balanced) {
     r.status = "Balanced";
-    r.message = verdictText(r.dH, r.dG);
+    // No verdict the tables cannot support: the message says which species has no data.
+    r.message = r.noData.empty() ? verdictText(r.dH, r.dG) : r.noData;
   } else {
     r.status = "Unbalanced";
     r.imbalance = imbalanceText(arrow, thermo);

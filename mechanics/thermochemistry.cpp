@@ -11,6 +11,10 @@
 #include "model/atom.h"
 #include "model/defaults.h"
 #include "model/vector3.h"
+#include "thermo/element_references.h"
+#include "thermo/molecule_thermo.h"
+#include "thermo/reference_table.h"
+#include "thermo/structure_graph.h"
 
 #include <algorithm>
 #include <cmath>
@@ -273,6 +277,41 @@ void prepareThermochemistry(ReactionThermo& thermo)
     sp.pf = std::make_unique<tPF>(*sp.structure);
     insertTermLevels(field, *sp.pf);
   }
+}
+
+SpeciesFigures speciesFigures(tStructure& structure, double T)
+{
+  ReactionSpecies sp;
+  sp.structure = &structure;
+  ForceField field(structure);
+  sp.formationEnergy = field.formationEnergy();
+  sp.pf = std::make_unique<tPF>(structure);
+  insertTermLevels(field, *sp.pf);
+  findSpeciesSources(sp);
+
+  SpeciesFigures f;
+  const SpeciesGraph graph = structureGraph(structure);
+  f.formula = hillFormula(graph);
+  const ReferenceSpecies* identity = sp.condensedReference ? sp.condensedReference : sp.reference;
+  f.identity = identity ? identity->name : std::string{};
+  f.source = sourceText(sp.sourceAt(T));
+  f.how = speciesSourceText(sp, T);
+  const SpeciesThermo* thermo = sp.standardAt(T);
+  if (!thermo)
+    return f;
+  f.S = thermo->entropy(T);
+  f.Cp = thermo->heatCapacity(T);
+  // The enthalpy on the formation basis less its value at 298.15 K is the heat content.
+  if (thermo->covers(referenceT)) {
+    f.heatContent = thermo->enthalpy(T) - thermo->enthalpy(referenceT);
+    if (const std::optional<FormationValues> v = formationValues(*thermo, graph, referenceT))
+      f.dHf298 = v->enthalpy;
+  }
+  if (const std::optional<FormationValues> v = formationValues(*thermo, graph, T)) {
+    f.dHf = v->enthalpy;
+    f.dGf = v->gibbs;
+  }
+  return f;
 }
 
 void installReactionReport(ThermoModel model)

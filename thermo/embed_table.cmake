@@ -1,4 +1,4 @@
-# Writes OUTPUT, a C++ source whose speciesTableText() returns the text of INPUT.
+# Writes OUTPUT, a C++ source whose function FUNCTION() returns the text of INPUT.
 # The table is compiled in rather than looked up beside the executable at run time: the program,
 # the CLI and the tests then read the same data wherever they run or are installed, and there is
 # no missing-file case to handle.
@@ -12,7 +12,7 @@ file(WRITE "${OUTPUT}.tmp"
   "// Generated from ${INPUT}; do not edit.\n"
   "#include \"thermo/reference_table_text.h\"\n\n"
   "namespace trelvix {\n\n"
-  "std::string_view speciesTableText()\n{\n"
+  "std::string_view ${FUNCTION}()\n{\n"
   "  return R\"${delimiter}(${text})${delimiter}\";\n}\n\n"
   "} // namespace trelvix\n")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

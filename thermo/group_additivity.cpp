@@ -84,6 +84,10 @@ private:
   std::vector<std::vector<int>> rings_;
   std::vector<bool> inBenzene_;
   std::vector<int> orbit_;
+  std::vector<long> labels_;
+  std::vector<int> order_;
+  std::vector<int> anchor_;
+  std::vector<int> position_;
 
   int atomCount() const { return static_cast<int>(g_.atoms.size()); }
 
@@ -95,10 +99,8 @@ private:
       if (valence(a.element) == 0 || a.charge != 0)
         return false;
       int half = 2 * a.hydrogens;
-      for (const GraphBond& b : g_.bonds) {
-        if (b.a == i || b.b == i)
-          half += halfBonds(b);
-      }
+      for (int j : g_.neighbours(i))
+        half += halfBonds(*g_.bondBetween(i, j));
       if (half != 2 * valence(a.element))
         return false;
     }
@@ -300,18 +302,54 @@ private:
   }
 
   // Every automorphism of the heavy-atom graph; the orbits of its atoms; nullopt past the cap.
+  // The atoms are mapped in breadth-first order, so that each but the first of its piece has a
+  // mapped neighbour and its candidates are that neighbour's image's neighbours: the search
+  // costs the degrees along the way, not the atom count at every step.
   std::optional<long> automorphisms()
   {
     std::vector<int> map(g_.atoms.size(), -1);
     std::vector<bool> used(g_.atoms.size(), false);
     long count = 0;
     orbit_.resize(g_.atoms.size());
-    for (int i = 0; i < atomCount(); ++i)
+    labels_.resize(g_.atoms.size());
+    for (int i = 0; i < atomCount(); ++i) {
       orbit_[i] = i;
+      labels_[i] = label(i);
+    }
+    searchOrder();
     const bool complete = enumerate(map, used, 0, count);
     if (!complete)
       return std::nullopt;
     return count;
+  }
+
+  // The atoms in breadth-first order, piece by piece, and for each the earlier neighbour its
+  // candidates come from (-1 for the first of a piece).
+  void searchOrder()
+  {
+    order_.clear();
+    anchor_.assign(g_.atoms.size(), -1);
+    std::vector<bool> seen(g_.atoms.size(), false);
+    for (int start = 0; start < atomCount(); ++start) {
+      if (seen[start])
+        continue;
+      seen[start] = true;
+      std::size_t head = order_.size();
+      order_.push_back(start);
+      while (head < order_.size()) {
+        const int i = order_[head++];
+        for (int j : g_.neighbours(i)) {
+          if (!seen[j]) {
+            seen[j] = true;
+            anchor_[j] = i;
+            order_.push_back(j);
+          }
+        }
+      }
+    }
+    position_.assign(g_.atoms.size(), 0);
+    for (std::size_t k = 0; k < order_.size(); ++k)
+      position_[order_[k]] = static_cast<int>(k);
   }
 
   int root(int i)
@@ -321,31 +359,42 @@ private:
     return i;
   }
 
-  bool enumerate(std::vector<int>& map, std::vector<bool>& used, int next, long& count)
+  bool enumerate(std::vector<int>& map, std::vector<bool>& used, int step, long& count)
   {
-    if (next == atomCount()) {
+    if (step == atomCount()) {
       ++count;
       for (int i = 0; i < atomCount(); ++i)
         orbit_[root(i)] = root(map[i]);
       return count <= maxAutomorphisms;
     }
-    for (int c = 0; c < atomCount(); ++c) {
-      if (used[c] || label(c) != label(next))
-        continue;
-      bool fits = true;
+    const int next = order_[step];
+    const auto tryCandidate = [&](int c) {
+      if (used[c] || labels_[c] != labels_[next])
+        return true;
       for (int j : g_.neighbours(next)) {
-        if (j < next) {
+        if (position_[j] < step) {
           const GraphBond* b = g_.bondBetween(map[j], c);
-          fits = fits && b && b->order == g_.bondBetween(j, next)->order;
+          if (!b || b->order != g_.bondBetween(j, next)->order)
+            return true;
         }
       }
-      if (!fits)
-        continue;
       map[next] = c;
       used[c] = true;
-      if (!enumerate(map, used, next + 1, count))
+      if (!enumerate(map, used, step + 1, count))
         return false;
       used[c] = false;
+      return true;
+    };
+    if (anchor_[next] >= 0) {
+      for (int c : g_.neighbours(map[anchor_[next]])) {
+        if (!tryCandidate(c))
+          return false;
+      }
+    } else {
+      for (int c = 0; c < atomCount(); ++c) {
+        if (!tryCandidate(c))
+          return false;
+      }
     }
     return true;
   }

@@ -314,23 +314,41 @@ bool extendMapping(const SpeciesGraph& a,
 
 } // namespace
 
-std::vector<int> SpeciesGraph::neighbours(int i) const
+const SpeciesGraph::Adjacency& SpeciesGraph::adjacency() const
 {
-  std::vector<int> result;
-  for (const GraphBond& b : bonds) {
-    if (b.a == i)
-      result.push_back(b.b);
-    else if (b.b == i)
-      result.push_back(b.a);
+  Adjacency& a = adjacency_;
+  if (a.atoms != atoms.size() || a.bonds != bonds.size() || a.neighbours.size() != atoms.size()) {
+    a.neighbours.assign(atoms.size(), {});
+    a.bondIndices.assign(atoms.size(), {});
+    for (std::size_t k = 0; k < bonds.size(); ++k) {
+      const GraphBond& b = bonds[k];
+      if (b.a < 0 || b.b < 0 || b.a >= int(atoms.size()) || b.b >= int(atoms.size()))
+        continue;
+      a.neighbours[b.a].push_back(b.b);
+      a.bondIndices[b.a].push_back(int(k));
+      if (b.b != b.a) {
+        a.neighbours[b.b].push_back(b.a);
+        a.bondIndices[b.b].push_back(int(k));
+      }
+    }
+    a.atoms = atoms.size();
+    a.bonds = bonds.size();
   }
-  return result;
+  return a;
+}
+
+const std::vector<int>& SpeciesGraph::neighbours(int i) const
+{
+  return adjacency().neighbours[i];
 }
 
 const GraphBond* SpeciesGraph::bondBetween(int a, int b) const
 {
-  for (const GraphBond& bond : bonds) {
-    if ((bond.a == a && bond.b == b) || (bond.a == b && bond.b == a))
-      return &bond;
+  const Adjacency& adj = adjacency();
+  const std::vector<int>& around = adj.neighbours[a];
+  for (std::size_t k = 0; k < around.size(); ++k) {
+    if (around[k] == b)
+      return &bonds[adj.bondIndices[a][k]];
   }
   return nullptr;
 }

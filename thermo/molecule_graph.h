@@ -34,11 +34,25 @@ struct SpeciesGraph
   std::vector<GraphBond> bonds;
 
   /// The indices of the atoms bonded to atom i.
-  std::vector<int> neighbours(int i) const;
+  const std::vector<int>& neighbours(int i) const;
   /// The bond between atoms a and b; nullptr when there is none.
   const GraphBond* bondBetween(int a, int b) const;
   /// The number of heavy-atom bonds of atom i.
   int degree(int i) const;
+
+private:
+  // Each atom's neighbours and the bonds to them, built on the first look-up and again whenever
+  // atoms or bonds were added since, so that every look-up costs the atom's degree, not the
+  // bond count.
+  struct Adjacency
+  {
+    std::size_t atoms = 0;
+    std::size_t bonds = 0;
+    std::vector<std::vector<int>> neighbours;
+    std::vector<std::vector<int>> bondIndices;
+  };
+  mutable Adjacency adjacency_;
+  const Adjacency& adjacency() const;
 };
 
 /// The graph of a SMILES string: the organic subset (B, C, N, O, P, S, F, Cl, Br, I and their

@@ -6,13 +6,6 @@
 
 namespace trelvix {
 
-namespace {
-
-// The lowest temperature any reference species is used at, kelvin.
-constexpr double lowestT = 200.0;
-
-} // namespace
-
 double NasaPolynomial::cpOverR(double T) const
 {
   const std::array<double, 7>& a = T < midT ? low : high;
@@ -31,9 +24,12 @@ double NasaPolynomial::sOverR(double T) const
   return a[0] * std::log(T) + T * (a[1] + T * (a[2] / 2 + T * (a[3] / 3 + T * a[4] / 4))) + a[6];
 }
 
-NasaThermo::NasaThermo(const NasaPolynomial& polynomial, double formationEnthalpy298)
+NasaThermo::NasaThermo(const NasaPolynomial& polynomial,
+                       double formationEnthalpy298,
+                       double lowestT)
   : p_(polynomial)
   , dHf298_(formationEnthalpy298)
+  , lowestT_(lowestT)
 {
 }
 
@@ -54,7 +50,7 @@ double NasaThermo::heatCapacity(double T) const
 
 bool NasaThermo::covers(double T) const
 {
-  return T >= std::min(p_.lowT, lowestT) && T <= p_.highT;
+  return T >= std::min(p_.lowT, lowestT_) && T <= p_.highT;
 }
 
 } // namespace trelvix

@@ -39,12 +39,13 @@ struct NasaPolynomial
 };
 
 /// A species' thermochemistry from its NASA polynomials, its enthalpy anchored on the formation
-/// enthalpy at 298.15 K (cal/mol). It covers its polynomials' range and, below it, down to 200 K:
-/// tables that start at 300 K are extrapolated over those few kelvin (Cp hardly changes there).
+/// enthalpy at 298.15 K (cal/mol). It covers its polynomials' range and, below it, down to
+/// lowestT (kelvin; 200 K for a gas: tables that start at 300 K are extrapolated over those few
+/// kelvin, where Cp hardly changes).
 class NasaThermo : public SpeciesThermo
 {
 public:
-  NasaThermo(const NasaPolynomial& polynomial, double formationEnthalpy298);
+  NasaThermo(const NasaPolynomial& polynomial, double formationEnthalpy298, double lowestT = 200);
 
   double enthalpy(double T) const override;
   double entropy(double T) const override;
@@ -54,6 +55,7 @@ public:
 private:
   NasaPolynomial p_;
   double dHf298_;
+  double lowestT_;
 };
 
 } // namespace trelvix

@@ -70,4 +70,27 @@ const ReferenceSpecies* recogniseSpecies(const tStructure& structure,
   return speciesWithGraph(structureGraph(structure), table);
 }
 
+const ReferenceSpecies* recogniseInPhase(const tStructure& structure,
+                                         SpeciesPhase phase,
+                                         const std::vector<ReferenceSpecies>& table)
+{
+  if (g_canonicalSmiles) {
+    const std::string smiles = g_canonicalSmiles(structure);
+    for (const ReferenceSpecies& s : table) {
+      if (!smiles.empty() && s.smiles == smiles && s.phase == phase)
+        return &s;
+    }
+  }
+  const SpeciesGraph graph = structureGraph(structure);
+  if (graph.atoms.empty())
+    return nullptr;
+  const GraphIndex& index = graphIndex(table);
+  const auto [first, last] = index.equal_range(hillFormula(graph));
+  for (auto it = first; it != last; ++it) {
+    if (it->second.second->phase == phase && sameConnectivity(graph, it->second.first))
+      return it->second.second;
+  }
+  return nullptr;
+}
+
 } // namespace trelvix

@@ -26,6 +26,14 @@ const ReferenceSpecies* recogniseSpecies(
   const tStructure& structure,
   const std::vector<ReferenceSpecies>& table = referenceSpecies());
 
+/// The species a drawn structure is in a liquid or solid phase: the first block of the table
+/// with its identity (canonical SMILES, else graph) and that phase, the table listing the stable
+/// form first (graphite before diamond); nullptr when there is none.
+const ReferenceSpecies* recogniseInPhase(
+  const tStructure& structure,
+  SpeciesPhase phase,
+  const std::vector<ReferenceSpecies>& table = condensedSpecies());
+
 /// The same search for a graph: the single table species with its connectivity, or nullptr.
 const ReferenceSpecies* speciesWithGraph(const SpeciesGraph& graph,
                                          const std::vector<ReferenceSpecies>& table);

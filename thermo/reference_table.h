@@ -8,6 +8,17 @@
 
 namespace trelvix {
 
+/// The phase a reference species' numbers belong to.
+enum class SpeciesPhase
+{
+  Gas,
+  Liquid,
+  Solid,
+};
+
+/// "gas", "liquid" or "solid".
+const char* phaseText(SpeciesPhase phase);
+
 /// One species of the reference table: its identity, its values at 298.15 K and its polynomials.
 struct ReferenceSpecies
 {
@@ -23,8 +34,11 @@ struct ReferenceSpecies
   /// Standard entropy at 298.15 K, cal/(mol K).
   double S298 = 0;
   NasaPolynomial nasa;
+  SpeciesPhase phase = SpeciesPhase::Gas;
 
-  NasaThermo thermo() const { return NasaThermo(nasa, dHf298); }
+  /// Its numbers: a gas also below its polynomials down to 200 K, a liquid or solid only within
+  /// its range (a range that starts at 300 K taking in 298.15 K).
+  NasaThermo thermo() const;
 };
 
 /// The species of a table and, when it could not be read, what was wrong and on which line.
@@ -35,11 +49,16 @@ struct SpeciesTableResult
 };
 
 /// Reads a table in the format of data/thermo/gas_phase_data.txt (its header describes it): blocks
-/// of "key value" lines separated by empty lines, '#' starting a comment line. kJ and J in the file
-/// become cal here.
+/// of "key value" lines separated by empty lines, '#' starting a comment line; the optional
+/// "phase" line (gas, liquid, solid; gas when absent) and a nasa7 line of two temperatures (one
+/// range, no "high" line) as in data/thermo/condensed_phase_data.txt. kJ and J in the file become
+/// cal here.
 SpeciesTableResult readSpeciesTable(std::string_view text);
 
-/// The reference table built into the program, read once.
+/// The reference table of gases built into the program, read once.
 const std::vector<ReferenceSpecies>& referenceSpecies();
+
+/// The reference table of liquids and solids built into the program, read once.
+const std::vector<ReferenceSpecies>& condensedSpecies();
 
 } // namespace trelvix

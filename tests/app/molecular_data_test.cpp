@@ -4,6 +4,7 @@
 #include "app_fixture.h"
 #include "model/atom.h"
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -101,6 +102,24 @@ private slots:
              QStringLiteral("Formula weight in gram moles"));
     QCOMPARE(data->findChild<QLineEdit*>(QStringLiteral("DipoleMoment"))->toolTip(),
              QStringLiteral("Dipole moment in debyes"));
+  }
+
+  // Water from the reference table at 298.15 K (NASA Glenn, as NIST-JANAF): ΔfH° -241.83 kJ =
+  // -57.80 Kcal, S° 188.83 J/K = 45.13 cal/K; at 1000 K H − H(298) 26.00 kJ = 6.21 Kcal.
+  void waterShowsItsStandardThermochemistryWithItsSource()
+  {
+    auto window = openWindow();
+    buildWithHydrogens(*window, waterCode);
+    TMolecularData* data = molecularData(*window);
+    QVERIFY(data);
+    QCOMPARE(field(*data, "ThermoIdentity"), QStringLiteral("water"));
+    QCOMPARE(field(*data, "ThermoSource"),
+             QStringLiteral("water (gas): reference data, NASA-Glenn"));
+    QCOMPARE(field(*data, "FormationEnthalpy"), QStringLiteral("-57.80"));
+    QCOMPARE(field(*data, "StandardEntropy"), QStringLiteral("45.13"));
+    QCOMPARE(field(*data, "HeatContent"), QStringLiteral("0.00"));
+    data->findChild<QDoubleSpinBox*>(QStringLiteral("ThermoTemperature"))->setValue(1000);
+    QCOMPARE(field(*data, "HeatContent"), QStringLiteral("6.21"));
   }
 
   void anEmptyDocumentHasNoMolecule()

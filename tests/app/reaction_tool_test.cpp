@@ -1,11 +1,13 @@
 // The Reaction Tool on the methane combustion example: balance, verdict, the scroll bars'
 // limits, amounts and phases through the command layer, Report and Done.
+#include "app/reaction_plot.h"
 #include "app/reaction_tool.h"
 #include "app_fixture.h"
 #include "document/molecular_data.h"
 #include "model/atom.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <algorithm>
 
 using namespace trelvix;
@@ -140,6 +144,43 @@ private slots:
     QVERIFY(highlighted(methane));
     QVERIFY(!highlighted(window->layer().drawing().Groups.At(1)));
     QVERIFY(window->layer().drawing().molesFlag != 0);
+  }
+
+  // Methane burns at every temperature its species' data cover; the plot says so and exports its
+  // picture and its numbers (200 to 2000 K in 10 K steps: 181 lines under the header).
+  void thePlotShowsDeltaGAgainstTemperatureAndExports()
+  {
+    auto window = openWindow();
+    QVERIFY(openCombustion(*window));
+    TReactionTool* tool = reactionTool(*window);
+    QVERIFY(tool);
+    click<QPushButton>(*tool, "Plot ...");
+    auto* plot = tool->findChild<TReactionPlot*>();
+    QVERIFY(plot);
+    QVERIFY(plot->isVisible());
+    QCOMPARE(plot->findChild<QLabel*>(QStringLiteral("PlotSummary"))->text(),
+             QStringLiteral("spontaneous from 200 K to 2000 K"));
+    QCOMPARE(plot->curve().points.size(), std::size_t{ 181 });
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("curve.svg"));
+    const QString png = dir.filePath(QStringLiteral("curve.png"));
+    const QString csv = dir.filePath(QStringLiteral("curve.csv"));
+    QVERIFY(plot->exportTo(svg));
+    QVERIFY(plot->exportTo(png));
+    QVERIFY(plot->exportTo(csv));
+    QVERIFY(!plot->exportTo(dir.filePath(QStringLiteral("curve.doc"))));
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svgFile);
+    while (!xml.atEnd())
+      xml.readNext();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(!QImage(png).isNull());
+    QFile csvFile(csv);
+    QVERIFY(csvFile.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csvFile.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 182);
+    QCOMPARE(lines.front(), QByteArray("T_K,dG_kcal,logK"));
   }
 
   void withoutAnArrowTheToolAsksForOne()

@@ -157,17 +157,26 @@ TEST_F(AnalysisCliTest, AmmoniaSynthesisFromReferenceData)
   EXPECT_EQ(run("reaction nh3.tvx --model guess"), 2);
 }
 
-TEST_F(AnalysisCliTest, ASpeciesNoSourceKnowsKeepsTheEstimateAndSaysSo)
+TEST_F(AnalysisCliTest, ASpeciesNoSourceKnowsGivesNoVerdictAndSaysWhy)
 {
-  // Arsine (a lone arsenic with its three hydrogens) is neither in the table nor within the
-  // group tables; nitrogen is in the table.
+  // Arsine (a lone arsenic with its three implicit hydrogens) is neither in the table nor within
+  // the group tables, and the force field leaves implicit hydrogens out; nitrogen is in the
+  // table. Its force-field numbers would stand on the separated atoms' zero: no verdict.
   ASSERT_EQ(run("build -o arsine.tvx atom:33@80,150 720@200,150 580@320,150"), 0) << err;
   ASSERT_EQ(run("reaction arsine.tvx"), 0) << err;
   const auto json = nlohmann::json::parse(out);
-  EXPECT_EQ(json["sources"][0]["source"], "estimate");
+  EXPECT_EQ(json["sources"][0]["source"], "no data");
   EXPECT_TRUE(json["sources"][0]["species"].is_null());
   EXPECT_EQ(json["sources"][1]["source"], "reference data");
-  EXPECT_EQ(json["sources_text"], "reference data for 1, estimate for 1 of 2 species");
+  EXPECT_EQ(json["sources_text"], "reference data for 1, no data for 1 of 2 species");
+  const std::string why =
+    "no data for AsH3 as a gas: the force-field estimate needs its hydrogens drawn";
+  EXPECT_EQ(json["no_data"], why);
+  EXPECT_EQ(json["sources"][0]["how"], why);
+  EXPECT_TRUE(json["dH_kcal"].is_null());
+  // The classic estimate alone still serves it.
+  ASSERT_EQ(run("reaction arsine.tvx --model estimate"), 0) << err;
+  EXPECT_EQ(nlohmann::json::parse(out)["sources"][0]["source"], "estimate");
 }
 
 TEST_F(AnalysisCliTest, NormalModesOfWaterAndTheirSpectrum)

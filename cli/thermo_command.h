@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace trelvix {
+
+class CliSession;
+class tDrawing;
+
+/// The options of the thermo command.
+struct ThermoOptions
+{
+  CLI::App* command = nullptr;
+  std::string file;
+  /// The temperatures to report, kelvin; 298.15 K when none is given.
+  std::vector<double> temperatures;
+  std::vector<std::string> phases; ///< GROUP=gas|liquid|solid
+};
+
+/// Adds the thermo command to app: per structure its formula, identity, source and standard
+/// functions at each temperature, as JSON.
+void addThermoCommand(CLI::App& app, ThermoOptions& options);
+/// Runs it on the loaded document; the exit status.
+int runThermoCommand(tDrawing& drawing, const ThermoOptions& options);
+
+/// "GROUP=gas|liquid|solid" into the phase of the group at that position (gas keeps a gas state
+/// the group has); false (message printed) when it names no group or phase.
+bool applyPhase(tDrawing& drawing, const std::string& item);
+
+} // namespace trelvix
