@@ -14,9 +14,10 @@ class tDrawing;
 /// How molecules from other programs become structures.
 struct ImportOptions
 {
-  /// Aromatic rings keep the aromatic mark on their alternating bonds (as the benzene template
-  /// draws them); without it they are plain alternating single and double bonds.
-  bool aromaticBonds = false;
+  /// Aromatic rings keep the aromatic mark on their alternating bonds, as the Benzene menu's
+  /// ring has it (so the force field, the properties and the depiction treat them as aromatic);
+  /// without it they are plain alternating single and double bonds.
+  bool aromaticBonds = true;
   /// SMILES get a 3D embedding instead of a flat depiction (the 3D draw mode asks for it).
   bool embed3D = false;
   /// Seed of the 3D embedding, so the same SMILES gives the same model.
@@ -32,8 +33,9 @@ struct ImportResult
 };
 
 /// Reads text in format (not Tvx) into a new document: each molecule becomes a structure, laid
-/// out side by side, with element atoms, charges, hydrogens and bond types as if drawn, and
-/// coordinates scaled so that the mean bond is BondScalePixels long. sourceName names the input
+/// out side by side, with element atoms, charges, hydrogens and bond types as if drawn: 3D
+/// coordinates exactly (Å x BondScalePixels / 1.53), 2D ones scaled so that the mean bond is
+/// BondScalePixels long; SDF data items stay with their structures. sourceName names the input
 /// in messages ("NAME: line N: what"). Nothing is kept from an input with any error.
 ImportResult readMolecules(std::string_view text,
                            ExchangeFormat format,

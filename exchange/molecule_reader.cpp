@@ -25,6 +25,7 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace trelvix {
@@ -165,7 +166,50 @@ bool isBlank(const std::string& line)
   return line.find_first_not_of(" \t\r") == std::string::npos;
 }
 
-// A molfile, or an SDF whose records end at "$$$$" lines (their data items are skipped).
+// The name of a data item's header line ("> <NAME>", also "> 25 <NAME> (REG-1)"); nothing
+// for a line that is no header.
+std::optional<std::string> dataItemName(const std::string& header)
+{
+  if (header.empty() || header.front() != '>')
+    return std::nullopt;
+  const std::size_t open = header.find('<');
+  const std::size_t close = open == std::string::npos ? open : header.find('>', open);
+  if (close == std::string::npos)
+    return std::nullopt;
+  return header.substr(open + 1, close - open - 1);
+}
+
+// The data items after a record's "M  END", up to and with its "$$$$" line (or the end of the
+// input): each a header line, its value lines, then a blank line.
+DataItems readDataItems(std::istream& in, unsigned int& line)
+{
+  DataItems items;
+  std::string text;
+  bool inValue = false;
+  while (std::getline(in, text)) {
+    ++line;
+    if (!text.empty() && text.back() == '\r')
+      text.pop_back();
+    if (text.rfind("$$$$", 0) == 0)
+      break;
+    if (inValue) {
+      if (text.empty()) {
+        inValue = false;
+        continue;
+      }
+      std::string& value = items.back().second;
+      value += (value.empty() ? "" : "\n") + text;
+      continue;
+    }
+    if (std::optional<std::string> name = dataItemName(text)) {
+      items.emplace_back(std::move(*name), std::string());
+      inValue = true;
+    }
+  }
+  return items;
+}
+
+// A molfile, or an SDF whose records end at "$$$$" lines, each with its data items.
 std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOptions& options)
 {
   std::vector<MoleculeRecord> molecules;
@@ -195,13 +239,8 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOp
     sanitize(*mol, static_cast<int>(startLine + 1));
     MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1), options);
     mol->getPropIfPresent(RDKit::common_properties::_Name, m.name);
+    m.data = readDataItems(in, line);
     molecules.push_back(std::move(m));
-    std::string rest;
-    while (std::getline(in, rest)) {
-      ++line;
-      if (rest.rfind("$$$$", 0) == 0)
-        break;
-    }
   }
   if (molecules.empty())
     throw InputError{ 0, "no molecule in the input" };

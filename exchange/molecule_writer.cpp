@@ -47,8 +47,12 @@ std::string recordText(const MoleculeRecord& record, ExchangeFormat format, cons
   switch (format) {
     case ExchangeFormat::Mol:
       return molBlock(record, name);
-    case ExchangeFormat::Sdf:
-      return molBlock(record, name) + "$$$$\n";
+    case ExchangeFormat::Sdf: {
+      std::string text = molBlock(record, name);
+      for (const auto& [item, value] : record.data)
+        text += "> <" + item + ">\n" + (value.empty() ? "" : value + "\n") + "\n";
+      return text + "$$$$\n";
+    }
     case ExchangeFormat::Smiles: {
       std::string line = smilesOf(record);
       if (!name.empty())

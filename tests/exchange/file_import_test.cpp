@@ -100,7 +100,8 @@ TEST_F(FileImport, MolV3000KeepsDepthAndCharge)
   ASSERT_TRUE(r.drawing) << r.message;
   const tDrawing& d = *r.drawing;
   ASSERT_EQ(d.Atoms.Count(), 2);
-  const double f = 28 / 1.5;
+  // A 3D model keeps its ångström lengths: 28 drawing units per 1.53 Å.
+  const double f = 28 / 1.53;
   EXPECT_NEAR(atom(d, 1).x3 - atom(d, 0).x3, 1.2 * f, 1e-9);
   // The depth turns with y (so the model is not mirrored) and is centred on 0.
   EXPECT_NEAR(atom(d, 0).z3, 0.45 * f, 1e-9);
