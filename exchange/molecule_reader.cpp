@@ -20,6 +20,7 @@
 #include <GraphMol/SanitException.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
 #include <RDGeneral/FileParseException.h>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -47,13 +48,43 @@ std::string firstLine(std::string_view text)
   return s;
 }
 
-// 2D coordinates from RDKit's depiction, with CoordGen's layout.
+bool finiteCoordinates(const RDKit::ROMol& mol)
+{
+  if (mol.getNumConformers() == 0)
+    return false;
+  for (const RDGeom::Point3D& p : mol.getConformer().getPositions()) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
+      return false;
+  }
+  return true;
+}
+
+// Atoms in a row 1.5 Å apart: the place of last resort for what no layout places.
+void layInARow(RDKit::RWMol& mol)
+{
+  auto* conformer = new RDKit::Conformer(mol.getNumAtoms());
+  for (unsigned int i = 0; i < mol.getNumAtoms(); ++i)
+    conformer->setAtomPos(i, RDGeom::Point3D(1.5 * i, 0, 0));
+  conformer->set3D(false);
+  mol.clearConformers();
+  mol.addConformer(conformer, true);
+}
+
+// 2D coordinates from RDKit's depiction, with CoordGen's layout; where CoordGen places no
+// coordinates that are numbers (molecules of hydrogen only: H2, H+), RDKit's own layout, and
+// failing that a row.
 void depict(RDKit::RWMol& mol)
 {
   const bool previous = RDDepict::preferCoordGen;
   RDDepict::preferCoordGen = true;
   RDDepict::compute2DCoords(mol);
+  if (!finiteCoordinates(mol)) {
+    RDDepict::preferCoordGen = false;
+    RDDepict::compute2DCoords(mol);
+  }
   RDDepict::preferCoordGen = previous;
+  if (!finiteCoordinates(mol))
+    layInARow(mol);
   // Stereo centres show as wedges, as a chemist would draw them.
   RDKit::WedgeMolBonds(mol, &mol.getConformer());
 }
@@ -288,6 +319,30 @@ std::vector<MoleculeRecord> readRecords(std::string_view text,
   throw InputError{ 0, "not a molecule text format" };
 }
 
+// Coordinates that are no numbers (a molfile's "nan") never reach a document.
+void checkCoordinates(const std::vector<MoleculeRecord>& molecules)
+{
+  for (std::size_t m = 0; m < molecules.size(); ++m) {
+    const std::vector<AtomRecord>& atoms = molecules[m].atoms;
+    for (std::size_t i = 0; i < atoms.size(); ++i) {
+      if (std::isfinite(atoms[i].x) && std::isfinite(atoms[i].y) && std::isfinite(atoms[i].z))
+        continue;
+      const std::string where =
+        molecules.size() > 1 ? "molecule " + std::to_string(m + 1) + ", " : "";
+      throw InputError{
+        0, where + "atom " + std::to_string(i + 1) + ": its coordinates are not numbers"
+      };
+    }
+  }
+}
+
+// What an overflow of the drawing's 16-bit fields means for molecules being placed.
+std::string tooLargeText()
+{
+  return "the molecules are too large for a drawing at a bond length of " +
+         std::to_string(static_cast<int>(bondScale())) + " pixels";
+}
+
 std::string message(const std::string& source, const InputError& e)
 {
   std::string text = source + ": ";
@@ -305,7 +360,7 @@ std::string failureOf(const std::function<void()>& work)
   } catch (const InputError& e) {
     return firstLine(e.what);
   } catch (const OverflowError&) {
-    return "Arithmetic overflow";
+    return tooLargeText();
   } catch (const std::exception& e) {
     return firstLine(e.what());
   }
@@ -324,6 +379,7 @@ ImportResult readMolecules(std::string_view text,
   try {
     std::vector<MoleculeRecord> molecules;
     runWithLargeStack([&] { molecules = readRecords(text, format, options); });
+    checkCoordinates(molecules);
     for (MoleculeRecord& m : molecules)
       toDrawingUnits(m);
     result.drawing = buildDrawing(molecules);
@@ -332,7 +388,7 @@ ImportResult readMolecules(std::string_view text,
   } catch (const InputError& e) {
     result.message = message(sourceName, e);
   } catch (const OverflowError&) {
-    result.message = sourceName + ": Arithmetic overflow";
+    result.message = sourceName + ": " + tooLargeText();
   } catch (const std::exception& e) {
     result.message = sourceName + ": " + firstLine(e.what());
   }
