@@ -55,6 +55,10 @@ std::unique_ptr<tDrawing> CliSession::load(const std::string& path)
   std::string reason;
   std::unique_ptr<tDrawing> drawing = loadDrawing(path, &reason);
   flushMessages(fileReason(path, reason));
+  // A document the program could only read in part (a file cut short) is no input for a
+  // command: what it would write would lose the rest without a word.
+  if (drawing && !reason.empty())
+    return nullptr;
   if (drawing)
     setCurrentDrawing(drawing.get());
   return drawing;

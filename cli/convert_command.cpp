@@ -1,6 +1,7 @@
 #include "cli/convert_command.h"
 
 #include "cli/cli_session.h"
+#include "cli/standard_output.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "exchange/molecule_export.h"
@@ -8,7 +9,6 @@
 #include "platform/binary_io.h"
 
 #include <iostream>
-#include <iterator>
 #include <optional>
 
 namespace trelvix {
@@ -28,21 +28,33 @@ std::optional<ExchangeFormat> formatOf(const std::string& path,
   return forced;
 }
 
+// A document on standard input, read no further than the longest document file.
+std::unique_ptr<tDrawing> readStandardInput(CliSession& session)
+{
+  std::vector<std::uint8_t> bytes;
+  char buffer[65536];
+  while (bytes.size() <= tvx::maxFileSize && std::cin.read(buffer, sizeof buffer).gcount() > 0)
+    bytes.insert(bytes.end(), buffer, buffer + std::cin.gcount());
+  if (bytes.size() > tvx::maxFileSize) {
+    std::cerr << "Invalid file format: standard input: larger than the " << tvx::maxFileSize
+              << " bytes such a file can hold\n";
+    return nullptr;
+  }
+  std::string reason;
+  std::unique_ptr<tDrawing> drawing = readDrawing(std::move(bytes), &reason);
+  session.flushMessages(reason.empty() ? "" : ": standard input: " + reason);
+  if (!drawing || !reason.empty())
+    return nullptr;
+  setCurrentDrawing(drawing.get());
+  return drawing;
+}
+
 std::unique_ptr<tDrawing> readInput(CliSession& session,
                                     const std::string& path,
                                     ExchangeFormat format)
 {
-  if (format == ExchangeFormat::Tvx) {
-    if (path != "-")
-      return session.load(path);
-    std::vector<std::uint8_t> bytes{ std::istreambuf_iterator<char>(std::cin),
-                                     std::istreambuf_iterator<char>() };
-    std::unique_ptr<tDrawing> drawing = readDrawing(std::move(bytes));
-    session.flushMessages();
-    if (drawing)
-      setCurrentDrawing(drawing.get());
-    return drawing;
-  }
+  if (format == ExchangeFormat::Tvx)
+    return path == "-" ? readStandardInput(session) : session.load(path);
   ImportResult result = importFile(path, format);
   if (!result.drawing) {
     std::cerr << result.message << '\n';
@@ -57,11 +69,11 @@ bool writeBytes(const std::string& path, std::span<const std::uint8_t> bytes)
   if (path == "-") {
     std::cout.write(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<std::streamsize>(bytes.size()));
-    std::cout.flush();
-    return static_cast<bool>(std::cout);
+    return writtenToStandardOutput();
   }
-  if (saveFile(path, bytes) != IoResult::Ok) {
-    std::cerr << path << ": cannot write the file\n";
+  std::string reason;
+  if (saveFile(path, bytes, &reason) != IoResult::Ok) {
+    std::cerr << path << ": cannot write the file" << (reason.empty() ? "" : ": " + reason) << '\n';
     return false;
   }
   return true;

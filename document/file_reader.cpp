@@ -340,10 +340,20 @@ std::unique_ptr<tDrawing> Reader::read()
   m_doc = std::make_unique<tDrawing>();
   if (m_in.size() < tvx::headerSize) {
     showMessage(invalidFormatText, "", MessageIcon::Error);
+    if (m_reason)
+      *m_reason = m_in.size() == 0 ? "the file is empty" : "shorter than a document's header";
     return nullptr;
   }
   try {
     readHeader();
+    // The format's versions run up to the program's own; two bytes of text (a molfile's name)
+    // make a far larger number.
+    if (m_doc->version == 0 || m_doc->version > tDrawing::programVersion) {
+      showMessage(invalidFormatText, "", MessageIcon::Error);
+      if (m_reason)
+        *m_reason = "not a Trelvix3D document";
+      return nullptr;
+    }
     readAtoms();
     readBonds();
     readGroups();
@@ -352,8 +362,11 @@ std::unique_ptr<tDrawing> Reader::read()
     const bool extended = m_doc->version > tvx::lastShortVersion;
     if (extended)
       readExtended();
-    if (extended && m_ended)
+    if (extended && m_ended) {
       showMessage(endOfFileText, "", MessageIcon::None);
+      if (m_reason)
+        *m_reason = "the file ends before its last section";
+    }
   } catch (const FormatError&) {
     showMessage(invalidFormatText, "", MessageIcon::Error);
     return nullptr;

@@ -43,7 +43,10 @@ ImportResult readMolecules(std::string_view text,
                            const ImportOptions& options = {});
 
 /// readMolecules on the contents of a file ("-" for standard input); the document takes the
-/// file's bare name with the extension .tvx.
+/// file's bare name with the extension .tvx. Only a regular file is read, opened without
+/// waiting (a folder, a pipe or a device is refused at once), and of any input at most a bound
+/// per format (64 MiB for SMILES and MOL, 256 MiB for XYZ and PDB, 512 MiB for SDF), which the
+/// message of a longer one states.
 ImportResult importFile(const std::string& path,
                         ExchangeFormat format,
                         const ImportOptions& options = {});

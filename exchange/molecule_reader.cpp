@@ -10,6 +10,7 @@
 #include "exchange/xyz_reader.h"
 #include "model/atom.h"
 #include "model/defaults.h"
+#include "platform/binary_io.h"
 #include "platform/checked.h"
 
 #include <GraphMol/Depictor/RDDepictor.h>
@@ -21,13 +22,13 @@
 #include <GraphMol/SmilesParse/SmilesParse.h>
 #include <RDGeneral/FileParseException.h>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
+#include <typeinfo>
 
 namespace trelvix {
 
@@ -135,8 +136,47 @@ void giveCoordinates(RDKit::RWMol& mol, const ImportOptions& options)
   depict(mol);
 }
 
+// A sanitisation failure in a chemist's words, atoms counted from 1.
+std::string chemistryText(const RDKit::MolSanitizeException& e, const RDKit::ROMol* mol)
+{
+  const auto atomName = [mol](unsigned int index) {
+    std::string name = "atom " + std::to_string(index + 1);
+    if (mol && index < mol->getNumAtoms())
+      name += " (" + mol->getAtomWithIdx(index)->getSymbol() + ")";
+    return name;
+  };
+  if (const auto* valence = dynamic_cast<const RDKit::AtomValenceException*>(&e))
+    return atomName(valence->getAtomIdx()) + ": more bonds than its valence allows";
+  if (const auto* aromatic = dynamic_cast<const RDKit::AtomKekulizeException*>(&e))
+    return atomName(aromatic->getAtomIdx()) + ": marked aromatic outside an aromatic ring";
+  if (const auto* ring = dynamic_cast<const RDKit::KekulizeException*>(&e)) {
+    std::string atoms;
+    for (const unsigned int index : ring->getAtomIndices())
+      atoms += (atoms.empty() ? "" : ", ") + std::to_string(index + 1);
+    return "atoms " + atoms + ": an aromatic ring that no single and double bonds can make";
+  }
+  return e.what();
+}
+
+// SMILES is plain ASCII text: a byte beyond it or a NUL would end RDKit's reading early and cut
+// the molecule short without a word.
+void checkSmilesBytes(const std::string& smiles, int line)
+{
+  for (std::size_t i = 0; i < smiles.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(smiles[i]);
+    if (byte >= 0x80 || byte == 0) {
+      char code[8];
+      std::snprintf(code, sizeof code, "0x%02X", byte);
+      throw InputError{ line,
+                        "not a valid SMILES: character " + std::to_string(i + 1) + " (byte " +
+                          code + ") is not one SMILES holds" };
+    }
+  }
+}
+
 MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOptions& options)
 {
+  checkSmilesBytes(smiles, line);
   RDKit::SmilesParserParams parameters;
   parameters.parseName = false;
   parameters.allowCXSMILES = false;
@@ -144,7 +184,7 @@ MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOpt
   try {
     mol.reset(RDKit::SmilesToMol(smiles, parameters));
   } catch (const RDKit::MolSanitizeException& e) {
-    throw InputError{ line, "SMILES \"" + smiles + "\": " + e.what() };
+    throw InputError{ line, "SMILES \"" + smiles + "\": " + chemistryText(e, nullptr) };
   }
   if (!mol || mol->getNumAtoms() == 0)
     throw InputError{ line, "not a valid SMILES: \"" + smiles + "\"" };
@@ -188,7 +228,7 @@ void sanitize(RDKit::RWMol& mol, int line)
   try {
     RDKit::MolOps::sanitizeMol(mol);
   } catch (const RDKit::MolSanitizeException& e) {
-    throw InputError{ line, e.what() };
+    throw InputError{ line, chemistryText(e, &mol) };
   }
 }
 
@@ -240,6 +280,79 @@ DataItems readDataItems(std::istream& in, unsigned int& line)
   return items;
 }
 
+// RDKit's parse messages end with " on line N"; the program puts the line first.
+std::string withoutLineSuffix(std::string text)
+{
+  const std::size_t at = text.rfind(" on line ");
+  if (at != std::string::npos && text.find_first_not_of("0123456789", at + 9) == std::string::npos)
+    text.erase(at);
+  return text;
+}
+
+// The whole number of a fixed-width field; nothing when it holds no number.
+std::optional<int> fieldNumber(const std::string& line, std::size_t from, std::size_t width)
+{
+  if (line.size() < from + 1)
+    return std::nullopt;
+  std::istringstream field(line.substr(from, width));
+  int value = 0;
+  if (!(field >> value))
+    return std::nullopt;
+  return value;
+}
+
+// Every atom number a V2000 record's bonds and charge, isotope and radical lines name is one of
+// its atoms: RDKit checks this only by an internal assertion. A record whose counts cannot be
+// read is left to RDKit's own messages.
+void checkV2000References(std::istream& in, unsigned int startLine)
+{
+  std::string text;
+  unsigned int line = startLine;
+  const auto next = [&] {
+    ++line;
+    return static_cast<bool>(std::getline(in, text));
+  };
+  for (int header = 0; header < 3; ++header) {
+    if (!next())
+      return;
+  }
+  if (!next() || text.find("V3000") != std::string::npos)
+    return;
+  const std::optional<int> atoms = fieldNumber(text, 0, 3);
+  const std::optional<int> bonds = fieldNumber(text, 3, 3);
+  if (!atoms || !bonds || *atoms < 0 || *bonds < 0)
+    return;
+  const auto check = [&](int atom, const std::string& what) {
+    if (atom < 1 || atom > *atoms)
+      throw InputError{ static_cast<int>(line),
+                        what + " names atom " + std::to_string(atom) + ", but the record has " +
+                          std::to_string(*atoms) + " atoms" };
+  };
+  for (int i = 0; i < *atoms; ++i) {
+    if (!next())
+      return;
+  }
+  for (int i = 0; i < *bonds; ++i) {
+    if (!next())
+      return;
+    const std::string what = "bond " + std::to_string(i + 1);
+    for (const std::size_t from : { 0, 3 }) {
+      if (const std::optional<int> atom = fieldNumber(text, from, 3))
+        check(*atom, what);
+    }
+  }
+  while (next() && text.rfind("M  END", 0) != 0) {
+    const std::string kind = text.substr(0, 6);
+    if (kind != "M  CHG" && kind != "M  ISO" && kind != "M  RAD")
+      continue;
+    std::istringstream fields(text.substr(6));
+    int entries = 0;
+    fields >> entries;
+    for (int k = 0, atom = 0, value = 0; k < entries && fields >> atom >> value; ++k)
+      check(atom, "\"" + kind + "\"");
+  }
+}
+
 // A molfile, or an SDF whose records end at "$$$$" lines, each with its data items.
 std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOptions& options)
 {
@@ -259,11 +372,19 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOp
       break;
     in.clear();
     in.seekg(start);
+    checkV2000References(in, startLine);
+    in.clear();
+    in.seekg(start);
     std::unique_ptr<RDKit::RWMol> mol;
     try {
       mol.reset(RDKit::MolDataStreamToMol(in, line, false, false, true));
     } catch (const RDKit::FileParseException& e) {
-      throw InputError{ static_cast<int>(line), e.what() };
+      throw InputError{ static_cast<int>(line), withoutLineSuffix(e.what()) };
+    } catch (const std::bad_cast&) {
+      throw InputError{ static_cast<int>(line), "a field that should be a number is not one" };
+    } catch (const std::exception&) {
+      // RDKit's internal checks (an index past a list) on input it did not expect.
+      throw InputError{ static_cast<int>(startLine + 1), "the molfile record is malformed" };
     }
     if (!mol)
       throw InputError{ static_cast<int>(line), "the molfile record ends early" };
@@ -367,6 +488,41 @@ std::string failureOf(const std::function<void()>& work)
   return {};
 }
 
+// The most the program reads of a file in each format: far beyond any molecule or library a
+// chemist keeps in one file, short of what would take the machine's memory.
+std::size_t readLimit(ExchangeFormat format)
+{
+  constexpr std::size_t mebibyte = std::size_t{ 1 } << 20;
+  switch (format) {
+    case ExchangeFormat::Sdf:
+      return 512 * mebibyte;
+    case ExchangeFormat::Xyz:
+    case ExchangeFormat::Pdb:
+      return 256 * mebibyte;
+    default:
+      return 64 * mebibyte;
+  }
+}
+
+std::string formatTitle(ExchangeFormat format)
+{
+  switch (format) {
+    case ExchangeFormat::Smiles:
+      return "SMILES";
+    case ExchangeFormat::Mol:
+      return "MOL";
+    case ExchangeFormat::Sdf:
+      return "SDF";
+    case ExchangeFormat::Xyz:
+      return "XYZ";
+    case ExchangeFormat::Pdb:
+      return "PDB";
+    case ExchangeFormat::Tvx:
+      break;
+  }
+  return "TVX";
+}
+
 } // namespace
 
 ImportResult readMolecules(std::string_view text,
@@ -399,18 +555,38 @@ ImportResult importFile(const std::string& path,
                         ExchangeFormat format,
                         const ImportOptions& options)
 {
-  std::string text;
   const std::string name = path == "-" ? "standard input" : path;
+  const std::size_t limit = readLimit(format);
+  const auto refused = [&](const std::string& why) {
+    ImportResult failed;
+    failed.message = name + ": " + why;
+    return failed;
+  };
+  const std::string tooLong = "longer than the " + std::to_string(limit >> 20) +
+                              " MiB the program reads of a " + formatTitle(format) + " file";
+  std::string text;
   if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    // Read in pieces, one byte past the bound at most, so an endless input is refused.
+    char buffer[65536];
+    while (text.size() <= limit && std::cin.read(buffer, sizeof buffer).gcount() > 0)
+      text.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+    if (text.size() > limit)
+      return refused(tooLong);
+    if (std::cin.bad())
+      return refused("cannot be read");
   } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-      ImportResult failed;
-      failed.message = path + ": cannot open the file";
-      return failed;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Regular files only, opened without waiting: a folder, a pipe or a device is refused at
+    // once.
+    IoResult result = IoResult::Ok;
+    std::string reason;
+    BinaryReader file =
+      BinaryReader::fromFile(path, result, limit, BinaryReader::Source::RegularOnly, &reason);
+    if (result == IoResult::TooLarge)
+      return refused(tooLong);
+    if (result != IoResult::Ok)
+      return refused(reason);
+    text.resize(file.size());
+    file.bytes(text.data(), text.size());
   }
   ImportResult result = readMolecules(text, format, name, options);
   if (result.drawing) {

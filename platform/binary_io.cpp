@@ -129,8 +129,9 @@ BinaryReader BinaryReader::fromFile(const std::string& path,
     return BinaryReader();
   };
   // Without O_NONBLOCK opening a pipe waits for a writer; a regular file reads the same with it.
-  const int nonBlocking = source == Source::RegularOnly ? O_NONBLOCK : 0;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | nonBlocking);
+  // A pipe that is read is then read waiting for its data, but one without a writer reads as
+  // empty at once.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     const int error = errno;
     return fail(fileError(error, path, IoResult::ReadPastEnd), std::strerror(error));
@@ -141,6 +142,8 @@ BinaryReader BinaryReader::fromFile(const std::string& path,
     ::close(fd);
     return fail(IoResult::ReadPastEnd, std::strerror(error));
   }
+  if (source == Source::AnyFile && !S_ISREG(info.st_mode))
+    static_cast<void>(::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK));
   if (S_ISDIR(info.st_mode)) { // a folder opens for reading but is not a file to load
     ::close(fd);
     return fail(IoResult::AccessDenied, std::strerror(EISDIR));

@@ -38,7 +38,7 @@ public:
   /// How fromFile treats what is not a regular file.
   enum class Source : std::uint8_t
   {
-    AnyFile,    ///< pipes and devices are read (a pipe may wait for its writer)
+    AnyFile,    ///< pipes and devices are read (a pipe without a writer reads as empty)
     RegularOnly ///< anything but a regular file is AccessDenied; opening never waits
   };
 
