@@ -42,11 +42,7 @@ std::unique_ptr<tDrawing> readStandardInput(CliSession& session)
   }
   std::string reason;
   std::unique_ptr<tDrawing> drawing = readDrawing(std::move(bytes), &reason);
-  session.flushMessages(reason.empty() ? "" : ": standard input: " + reason);
-  if (!drawing || !reason.empty())
-    return nullptr;
-  setCurrentDrawing(drawing.get());
-  return drawing;
+  return session.accept(std::move(drawing), "standard input", reason);
 }
 
 std::unique_ptr<tDrawing> readInput(CliSession& session,

@@ -57,7 +57,9 @@ std::unique_ptr<tDrawing> loadDrawing(const std::string& path, std::string* reas
 std::vector<std::uint8_t> writeDrawing(tDrawing& drawing);
 
 /// Saves drawing to path. A drawing without atoms writes nothing. Returns true when written;
-/// on failure shows "Invalid FileName" (or why the drawing cannot be stored), leaves the old
+/// on failure shows "Path not found" (a folder of the path is missing), "Cannot write the file"
+/// (the write itself failed: a full disk), "Invalid FileName" (any other refusal: a read-only
+/// file, a folder) or why the drawing cannot be stored, and leaves the old
 /// file, the drawing's name and its saved flag as they were. Saving through a symbolic link
 /// writes its target and keeps the link; a device or pipe is never replaced. reason, when given,
 /// receives why the file could not be written, in plain words.

@@ -280,12 +280,15 @@ DataItems readDataItems(std::istream& in, unsigned int& line)
   return items;
 }
 
-// RDKit's parse messages end with " on line N"; the program puts the line first.
+// RDKit's parse messages end with " on line N" or " at line N"; the program puts the line first.
 std::string withoutLineSuffix(std::string text)
 {
-  const std::size_t at = text.rfind(" on line ");
-  if (at != std::string::npos && text.find_first_not_of("0123456789", at + 9) == std::string::npos)
-    text.erase(at);
+  for (const std::string_view suffix : { " on line ", " at line " }) {
+    const std::size_t at = text.rfind(suffix);
+    if (at != std::string::npos &&
+        text.find_first_not_of("0123456789", at + suffix.size()) == std::string::npos)
+      text.erase(at);
+  }
   return text;
 }
 

@@ -123,7 +123,7 @@ TEST_F(CliTest, FileErrorsSayWhichFileAndWhy)
   } cases[] = {
     { "info folder", "I/O Error  5: folder: Is a directory\n" },
     { "build --in co.tvx -o nofolder/a.tvx",
-      "Invalid FileName: nofolder/a.tvx: No such file or directory\n" },
+      "Path not found: nofolder/a.tvx: No such file or directory\n" },
     { "build --in co.tvx -o folder", "Invalid FileName: folder: Is a directory\n" },
     // A pipe is never replaced by the saved file.
     { "build --in co.tvx -o pipe", "Invalid FileName: pipe: not a regular file\n" },
