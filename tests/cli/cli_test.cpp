@@ -106,7 +106,9 @@ TEST_F(CliTest, ErrorsGiveTheProgramsMessageAndStatus)
   EXPECT_EQ(err, "I/O Error  2: missing.tvx: No such file or directory\n");
   std::ofstream(dir / "bad.tvx") << "not a document";
   EXPECT_EQ(run("info '" + (dir / "bad.tvx").string() + "'"), 1);
-  EXPECT_EQ(err, "Invalid file format\n");
+  EXPECT_EQ(err,
+            "Invalid file format: " + (dir / "bad.tvx").string() +
+              ": shorter than a document's header\n");
   EXPECT_EQ(run("info"), 2);
   EXPECT_EQ(run("--scale 0 info x.tvx"), 2);
 }
