@@ -71,13 +71,30 @@ void layInARow(RDKit::RWMol& mol)
   mol.addConformer(conformer, true);
 }
 
-// 2D coordinates from RDKit's depiction, with CoordGen's layout; where CoordGen places no
-// coordinates that are numbers (molecules of hydrogen only: H2, H+), RDKit's own layout, and
-// failing that a row.
+// CoordGen lays out a macrocycle by searching shapes of hexagons, in time growing steeply with
+// the ring (a ring of 30 atoms 0.5 s, of 34 atoms 5 s); a molecule with a ring beyond 20 atoms
+// takes RDKit's own layout, which draws a macrocycle of 80 in a quarter of a second.
+constexpr std::size_t coordGenRingLimit = 20;
+
+bool suitsCoordGen(const RDKit::ROMol& mol)
+{
+  const RDKit::RingInfo* rings = mol.getRingInfo();
+  if (!rings->isInitialized())
+    RDKit::MolOps::findSSSR(mol);
+  for (const std::vector<int>& ring : mol.getRingInfo()->atomRings()) {
+    if (ring.size() > coordGenRingLimit)
+      return false;
+  }
+  return true;
+}
+
+// 2D coordinates from RDKit's depiction, with CoordGen's layout where it suits the molecule;
+// where CoordGen places no coordinates that are numbers (molecules of hydrogen only: H2, H+),
+// RDKit's own layout, and failing that a row.
 void depict(RDKit::RWMol& mol)
 {
   const bool previous = RDDepict::preferCoordGen;
-  RDDepict::preferCoordGen = true;
+  RDDepict::preferCoordGen = suitsCoordGen(mol);
   RDDepict::compute2DCoords(mol);
   if (!finiteCoordinates(mol)) {
     RDDepict::preferCoordGen = false;
