@@ -244,6 +244,24 @@ TEST_F(FileImport, TruncatedMolfileNamesTheFileAndLine)
   EXPECT_EQ(r.message.rfind("cut.mol: line ", 0), 0u) << r.message;
 }
 
+TEST_F(FileImport, FuzzedMolfileWithAMangledBondLineIsRefused)
+{
+  // Found by the molfile fuzzer (RDKit leaked the bonds it had read): a bond line overwritten
+  // by part of a V3000 counts line.
+  const std::string mol = "ethanol\n  handmade         \"3D\n\n"
+                          "  3  2  0  0  0  0  0  0  0  0999 V2000\n"
+                          "    0.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "    1.5200    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "    2.0300    1.3450    0.0000 O   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "  1  2  1  0\n"
+                          "  1   0            999 V30002  8  1  0\n"
+                          "M  END\n";
+  ImportResult r = readMolecules(mol, ExchangeFormat::Mol, "fuzzed.mol");
+  EXPECT_FALSE(r.drawing);
+  EXPECT_EQ(r.message.rfind("fuzzed.mol: line ", 0), 0u) << r.message;
+  EXPECT_NE(r.message.find("bond topology"), std::string::npos) << r.message;
+}
+
 TEST_F(FileImport, PdbAtomsWithConectBonds)
 {
   // Methanol as HETATM records; the CONECT lines give its one bond.
