@@ -8,8 +8,12 @@
 #include "exchange/molecule_import.h"
 #include "platform/binary_io.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace trelvix {
 
@@ -91,6 +95,80 @@ bool writeOutput(CliSession& session,
   return writeBytes(path, { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() });
 }
 
+// The records of a text in a format of many records, each with the lines before it: SDF records
+// up to their "$$$$" lines, SMILES lines (blank lines and comments left out).
+std::vector<std::pair<std::string_view, int>> recordsOf(std::string_view text,
+                                                        ExchangeFormat format)
+{
+  std::vector<std::pair<std::string_view, int>> records;
+  std::size_t start = 0;
+  int startLine = 0;
+  int line = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    const std::string_view current = text.substr(at, end - at);
+    ++line;
+    at = end + 1;
+    if (format == ExchangeFormat::Smiles) {
+      const std::size_t first = current.find_first_not_of(" \t\r");
+      if (first != std::string_view::npos && current[first] != '#')
+        records.emplace_back(current, line - 1);
+      continue;
+    }
+    if (current.starts_with("$$$$")) {
+      records.emplace_back(text.substr(start, std::min(at, text.size()) - start), startLine);
+      start = std::min(at, text.size());
+      startLine = line;
+    }
+  }
+  const std::string_view rest = text.substr(std::min(start, text.size()));
+  if (format == ExchangeFormat::Sdf && rest.find_first_not_of(" \t\r\n") != std::string_view::npos)
+    records.emplace_back(rest, startLine);
+  return records;
+}
+
+// SDF or SMILES to SDF or SMILES, one record at a time: each is a document of its own while it
+// is converted (its name and data items its own), so a library too large for one document
+// converts all the same.
+int convertRecords(const std::string& input,
+                   ExchangeFormat from,
+                   const std::string& output,
+                   ExchangeFormat to)
+{
+  std::string text;
+  if (const std::string failure = readInputText(input, from, text); !failure.empty()) {
+    std::cerr << failure << '\n';
+    return userError;
+  }
+  const std::string name = input == "-" ? "standard input" : input;
+  const std::vector<std::pair<std::string_view, int>> records = recordsOf(text, from);
+  if (records.empty()) {
+    std::cerr << name << ": " << (from == ExchangeFormat::Sdf ? "no molecule" : "no SMILES")
+              << " in the input\n";
+    return userError;
+  }
+  std::string converted;
+  for (const auto& [record, linesBefore] : records) {
+    ImportOptions options;
+    options.lineOffset = linesBefore;
+    ImportResult read = readMolecules(record, from, name, options);
+    if (!read.drawing) {
+      std::cerr << read.message << '\n';
+      return userError;
+    }
+    converted += exportDrawing(*read.drawing, to);
+  }
+  return writeBytes(output,
+                    { reinterpret_cast<const std::uint8_t*>(converted.data()), converted.size() })
+           ? 0
+           : userError;
+}
+
+bool isLibrary(ExchangeFormat format)
+{
+  return format == ExchangeFormat::Sdf || format == ExchangeFormat::Smiles;
+}
+
 } // namespace
 
 int runConvert(CliSession& session,
@@ -115,6 +193,8 @@ int runConvert(CliSession& session,
               << ": give --format (tvx, mol, sdf, smi, xyz, pdb)\n";
     return usageError;
   }
+  if (isLibrary(*from) && isLibrary(*to))
+    return convertRecords(input, *from, output, *to);
   std::unique_ptr<tDrawing> drawing = readInput(session, input, *from);
   if (!drawing)
     return userError;

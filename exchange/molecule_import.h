@@ -22,6 +22,9 @@ struct ImportOptions
   bool embed3D = false;
   /// Seed of the 3D embedding, so the same SMILES gives the same model.
   std::uint32_t seed = 20240517;
+  /// Lines of the file before the text read (a record read on its own), for the line numbers
+  /// of messages.
+  int lineOffset = 0;
 };
 
 /// A document read from another program's file, or why it could not be.
@@ -41,6 +44,10 @@ ImportResult readMolecules(std::string_view text,
                            ExchangeFormat format,
                            const std::string& sourceName,
                            const ImportOptions& options = {});
+
+/// The contents of a file ("-" for standard input) as importFile reads them into text: an empty
+/// string, else the one-line message why not ("NAME: why").
+std::string readInputText(const std::string& path, ExchangeFormat format, std::string& text);
 
 /// readMolecules on the contents of a file ("-" for standard input); the document takes the
 /// file's bare name with the extension .tvx. Only a regular file is read, opened without

@@ -484,11 +484,11 @@ std::string tooLargeText()
          std::to_string(static_cast<int>(bondScale())) + " pixels";
 }
 
-std::string message(const std::string& source, const InputError& e)
+std::string message(const std::string& source, const InputError& e, int lineOffset)
 {
   std::string text = source + ": ";
   if (e.line > 0)
-    text += "line " + std::to_string(e.line) + ": ";
+    text += "line " + std::to_string(e.line + lineOffset) + ": ";
   text += firstLine(e.what);
   return text;
 }
@@ -562,7 +562,7 @@ ImportResult readMolecules(std::string_view text,
     if (!molecules.front().name.empty())
       result.drawing->title = molecules.front().name.substr(0, tvx::titleSize - 1);
   } catch (const InputError& e) {
-    result.message = message(sourceName, e);
+    result.message = message(sourceName, e, options.lineOffset);
   } catch (const OverflowError&) {
     result.message = sourceName + ": " + tooLargeText();
   } catch (const std::exception& e) {
@@ -571,44 +571,49 @@ ImportResult readMolecules(std::string_view text,
   return result;
 }
 
-ImportResult importFile(const std::string& path,
-                        ExchangeFormat format,
-                        const ImportOptions& options)
+std::string readInputText(const std::string& path, ExchangeFormat format, std::string& text)
 {
   const std::string name = path == "-" ? "standard input" : path;
   const std::size_t limit = readLimit(format);
-  const auto refused = [&](const std::string& why) {
-    ImportResult failed;
-    failed.message = name + ": " + why;
-    return failed;
-  };
-  const std::string tooLong = "longer than the " + std::to_string(limit >> 20) +
+  const std::string tooLong = name + ": longer than the " + std::to_string(limit >> 20) +
                               " MiB the program reads of a " + formatTitle(format) + " file";
-  std::string text;
+  text.clear();
   if (path == "-") {
     // Read in pieces, one byte past the bound at most, so an endless input is refused.
     char buffer[65536];
     while (text.size() <= limit && std::cin.read(buffer, sizeof buffer).gcount() > 0)
       text.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
     if (text.size() > limit)
-      return refused(tooLong);
+      return tooLong;
     if (std::cin.bad())
-      return refused("cannot be read");
-  } else {
-    // Regular files only, opened without waiting: a folder, a pipe or a device is refused at
-    // once.
-    IoResult result = IoResult::Ok;
-    std::string reason;
-    BinaryReader file =
-      BinaryReader::fromFile(path, result, limit, BinaryReader::Source::RegularOnly, &reason);
-    if (result == IoResult::TooLarge)
-      return refused(tooLong);
-    if (result != IoResult::Ok)
-      return refused(reason);
-    text.resize(file.size());
-    file.bytes(text.data(), text.size());
+      return name + ": cannot be read";
+    return {};
   }
-  ImportResult result = readMolecules(text, format, name, options);
+  // Regular files only, opened without waiting: a folder, a pipe or a device is refused at once.
+  IoResult result = IoResult::Ok;
+  std::string reason;
+  BinaryReader file =
+    BinaryReader::fromFile(path, result, limit, BinaryReader::Source::RegularOnly, &reason);
+  if (result == IoResult::TooLarge)
+    return tooLong;
+  if (result != IoResult::Ok)
+    return name + ": " + reason;
+  text.resize(file.size());
+  file.bytes(text.data(), text.size());
+  return {};
+}
+
+ImportResult importFile(const std::string& path,
+                        ExchangeFormat format,
+                        const ImportOptions& options)
+{
+  std::string text;
+  if (std::string failure = readInputText(path, format, text); !failure.empty()) {
+    ImportResult failed;
+    failed.message = std::move(failure);
+    return failed;
+  }
+  ImportResult result = readMolecules(text, format, path == "-" ? "standard input" : path, options);
   if (result.drawing) {
     const std::string stem = path == "-" ? "untitled" : std::filesystem::path(path).stem().string();
     result.drawing->fileName.assign(bareFileName(stem + ".tvx"));
