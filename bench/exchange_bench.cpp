@@ -173,4 +173,22 @@ BENCHMARK(BM_WritePolyeneMolfile)
   ->UseRealTime()
   ->Complexity();
 
+// A ring of n carbons from SMILES, placed in 2D: macrocycles must place in well under a second.
+void BM_PlaceCarbonRing(benchmark::State& state)
+{
+  ModelDefaultsScope defaults;
+  const auto n = static_cast<std::size_t>(state.range(0));
+  const std::string smiles = "C1" + std::string(n - 2, 'C') + "C1";
+  for (auto _ : state) {
+    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
+    benchmark::DoNotOptimize(r.drawing);
+  }
+}
+BENCHMARK(BM_PlaceCarbonRing)
+  ->Arg(20)
+  ->Arg(40)
+  ->Arg(80)
+  ->Unit(benchmark::kMillisecond)
+  ->UseRealTime();
+
 } // namespace

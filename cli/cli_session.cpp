@@ -54,7 +54,22 @@ std::unique_ptr<tDrawing> CliSession::load(const std::string& path)
 {
   std::string reason;
   std::unique_ptr<tDrawing> drawing = loadDrawing(path, &reason);
-  flushMessages(fileReason(path, reason));
+  return accept(std::move(drawing), path, reason);
+}
+
+std::unique_ptr<tDrawing> CliSession::accept(std::unique_ptr<tDrawing> drawing,
+                                             const std::string& source,
+                                             const std::string& reason)
+{
+  const bool shown = !m_shell.messages().empty();
+  flushMessages(fileReason(source, reason));
+  // A document the program could only read in part (a file cut short) is no input for a
+  // command: what it would write would lose the rest without a word.
+  if (drawing && !reason.empty()) {
+    if (!shown)
+      std::cerr << "end of file" << fileReason(source, reason) << '\n';
+    return nullptr;
+  }
   if (drawing)
     setCurrentDrawing(drawing.get());
   return drawing;

@@ -8,6 +8,7 @@
 #include "cli/document_json.h"
 #include "cli/optimize_command.h"
 #include "cli/render_command.h"
+#include "cli/standard_output.h"
 #include "cli/strict_numbers.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
@@ -185,9 +186,7 @@ int main(int argc, char** argv)
 
   trelvix::CliSession session;
   session.loadDefaults(scale);
-  // A document too large for the memory of this machine is a user error with its message, not a
-  // crash.
-  try {
+  const auto runCommand = [&]() -> int {
     if (info->parsed())
       return runInfo(session, infoFile);
     if (const std::optional<int> status = trelvix::runAnalysisCommand(session, analysis))
@@ -210,10 +209,19 @@ int main(int argc, char** argv)
       return trelvix::runConvert(session, convertInput, convertOutput, convertFormat);
     if (build->parsed())
       return runBuild(session, buildInput, buildOutput, buildSteps, threeD, yes);
+    std::cout << app.help();
+    return 0;
+  };
+  // Whatever a command throws ends it with a message and exit status 1, never an abort; a
+  // command whose output was lost (a full disk, a closed standard output) exits 1 too.
+  int status = userError;
+  try {
+    status = runCommand();
   } catch (const std::bad_alloc&) {
     std::cerr << "Not enough memory for this document\n";
-    return userError;
+  } catch (const std::exception& e) {
+    session.flushMessages();
+    std::cerr << "The command failed: " << e.what() << '\n';
   }
-  std::cout << app.help();
-  return 0;
+  return trelvix::closeStandardOutput(status);
 }

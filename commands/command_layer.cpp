@@ -451,7 +451,10 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
     result.known = false;
     return result;
   }
-  if (m_drawing->Atoms.NAtoms() == 0 && m_drawing->Labels.empty()) {
+  if (std::none_of(m_drawing->Atoms.begin(),
+                   m_drawing->Atoms.end(),
+                   [](const tXY* a) { return a->isatom(); }) &&
+      m_drawing->Labels.empty()) {
     // Keys act on the object under the pointer: an empty document has none.
     CommandResult result;
     result.refused = m_busy;

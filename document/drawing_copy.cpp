@@ -61,6 +61,7 @@ tXY* copyAtom(const tXY& source)
 void copySubstance(const tStructure& from, tStructure& to)
 {
   to.copyFragmentData(from);
+  to.dataItems = from.dataItems;
   to.phase = from.phase;
   to.amount = from.amount;
   to.solute = from.solute;

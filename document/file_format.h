@@ -33,8 +33,10 @@ inline constexpr std::size_t maxFileSize = headerSize + 7 * 2 + maxCount * (346 
 } // namespace tvx
 
 /// Reads a document from the bytes of a file. Shows "end of file" when a file of a version above
-/// 106 ends before its fragment flag, and "Invalid file format" (returning nullptr) for a file
-/// shorter than its header or one whose references point outside their lists. The drawing is
+/// 106 ends before its fragment flag (the document holds what was complete; reason, when given,
+/// says the file ends early), and "Invalid file format" (returning nullptr) for a file shorter
+/// than its header, of a version above the program's own (another format's text) or whose
+/// references point outside their lists. The drawing is
 /// rescaled to the current bond-length scale and marked saved; its file name is left to the
 /// caller. A sound file whose rescaled drawing overflows the drawing's 16-bit fields shows
 /// "Arithmetic overflow" instead, with reason (when given) saying so in plain words.
@@ -44,8 +46,9 @@ std::unique_ptr<tDrawing> readDrawing(std::vector<std::uint8_t> bytes,
 /// The load procedure: reads the file at path; on an open failure shows "I/O Error " with the
 /// code in width 2 and returns nullptr; a file longer than tvx::maxFileSize shows "Invalid file
 /// format" unread. The drawing's file name is the name without folders. reason, when given,
-/// receives why a file could not be read, in plain words ("No such file or directory"), and
-/// stays empty otherwise.
+/// receives why a file could not be read, in plain words ("No such file or directory"), or why
+/// the document read is incomplete, and stays empty otherwise. A pipe without a writer reads
+/// as an empty file, at once.
 std::unique_ptr<tDrawing> loadDrawing(const std::string& path, std::string* reason = nullptr);
 
 /// The bytes of the document file of drawing; sets its saved flag and reduces its view mode
@@ -54,7 +57,9 @@ std::unique_ptr<tDrawing> loadDrawing(const std::string& path, std::string* reas
 std::vector<std::uint8_t> writeDrawing(tDrawing& drawing);
 
 /// Saves drawing to path. A drawing without atoms writes nothing. Returns true when written;
-/// on failure shows "Invalid FileName" (or why the drawing cannot be stored), leaves the old
+/// on failure shows "Path not found" (a folder of the path is missing), "Cannot write the file"
+/// (the write itself failed: a full disk), "Invalid FileName" (any other refusal: a read-only
+/// file, a folder) or why the drawing cannot be stored, and leaves the old
 /// file, the drawing's name and its saved flag as they were. Saving through a symbolic link
 /// writes its target and keeps the link; a device or pipe is never replaced. reason, when given,
 /// receives why the file could not be written, in plain words.

@@ -66,6 +66,7 @@ private:
   std::vector<tXY*> m_recordAtoms; ///< per atom record; nullptr for a record of no known kind
   std::uint16_t m_headerScale = 0;
   bool m_ended = false;
+  bool m_tailCut = false; ///< the file ends within the sections after the coordinates
 };
 
 bool Reader::has(std::size_t n)
@@ -280,16 +281,23 @@ void Reader::readExtended()
     m_ended = true;
     return;
   }
+  // The sections after the coordinates may be missing too; the drawing is whole without them,
+  // but the file is still cut short.
   m_doc->view3d = m_in.u8();
-  if (m_in.remaining() == 0)
+  if (m_in.remaining() == 0) {
+    m_tailCut = true;
     return;
+  }
   const std::uint8_t view = m_in.u8();
   m_doc->viewMode = view % 100 > 19 ? 0 : view;
-  if (m_in.remaining() < 2)
+  if (m_in.remaining() < 2) {
+    m_tailCut = true;
     return;
+  }
   if (m_in.u16() != 0) {
     for (tStructure* g : m_doc->Groups) {
       if (m_in.remaining() < tvx::soluteSize) {
+        m_tailCut = true;
         g->clearVDWparms();
         continue;
       }
@@ -308,6 +316,8 @@ void Reader::readExtended()
   }
   if (m_in.remaining() >= 2)
     m_doc->bondLength = m_in.u16();
+  else
+    m_tailCut = true;
 }
 
 void Reader::rescale()
@@ -340,10 +350,20 @@ std::unique_ptr<tDrawing> Reader::read()
   m_doc = std::make_unique<tDrawing>();
   if (m_in.size() < tvx::headerSize) {
     showMessage(invalidFormatText, "", MessageIcon::Error);
+    if (m_reason)
+      *m_reason = m_in.size() == 0 ? "the file is empty" : "shorter than a document's header";
     return nullptr;
   }
   try {
     readHeader();
+    // The format's versions run up to the program's own; two bytes of text (a molfile's name)
+    // make a far larger number.
+    if (m_doc->version == 0 || m_doc->version > tDrawing::programVersion) {
+      showMessage(invalidFormatText, "", MessageIcon::Error);
+      if (m_reason)
+        *m_reason = "not a Trelvix3D document";
+      return nullptr;
+    }
     readAtoms();
     readBonds();
     readGroups();
@@ -354,6 +374,8 @@ std::unique_ptr<tDrawing> Reader::read()
       readExtended();
     if (extended && m_ended)
       showMessage(endOfFileText, "", MessageIcon::None);
+    if (extended && (m_ended || m_tailCut) && m_reason)
+      *m_reason = "the file ends before its last section";
   } catch (const FormatError&) {
     showMessage(invalidFormatText, "", MessageIcon::Error);
     return nullptr;

@@ -18,6 +18,8 @@ namespace {
 
 constexpr const char* tooLargeText = "The drawing is too large to be saved";
 constexpr const char* invalidNameText = "Invalid FileName";
+constexpr const char* pathNotFoundText = "Path not found";
+constexpr const char* writeFailedText = "Cannot write the file";
 
 /// Positions of the document's atoms and bonds, the words every reference in the file is.
 struct Positions
@@ -198,9 +200,15 @@ bool saveDrawing(tDrawing& drawing, const std::string& path, std::string* reason
   const std::vector<std::uint8_t> bytes = writeDrawing(drawing);
   if (bytes.empty())
     return false;
-  if (saveFile(path, bytes, reason) != IoResult::Ok) {
+  const IoResult result = saveFile(path, bytes, reason);
+  if (result != IoResult::Ok) {
     drawing.savedFlag = savedFlag;
-    showMessage(invalidNameText, "", MessageIcon::None);
+    // A folder that is not there, a disk that refuses the bytes, and otherwise a name the
+    // system will not let the program write.
+    const char* text = result == IoResult::PathNotFound  ? pathNotFoundText
+                       : result == IoResult::WriteFailed ? writeFailedText
+                                                         : invalidNameText;
+    showMessage(text, "", MessageIcon::None);
     return false;
   }
   drawing.fileName.assign(bareFileName(path));

@@ -313,6 +313,7 @@ tStructure* tStructure::CloneS() const
 {
   auto* copy = new tStructure;
   copy->copyFragmentData(*this);
+  copy->dataItems = dataItems;
   tAtoms sources;
   for (tXY* a : Atoms) {
     if (a->textFlag != 0)

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace trelvix {
 
@@ -29,6 +32,9 @@ public:
   /// The atoms and bonds of a chain or ring template in build order; references only.
   std::array<tAtm*, 11> templateAtoms{};
   std::array<tLink*, 11> templateBonds{};
+  /// The data items (name, value) of the structure-data record the structure was read from,
+  /// written back with it; the document file does not hold them.
+  std::vector<std::pair<std::string, std::string>> dataItems;
 
   // Ownership of the shared objects.
   /// Frees every atom of Atoms (the list ends empty).

@@ -10,6 +10,7 @@
 #include "exchange/xyz_reader.h"
 #include "model/atom.h"
 #include "model/defaults.h"
+#include "platform/binary_io.h"
 #include "platform/checked.h"
 
 #include <GraphMol/Depictor/RDDepictor.h>
@@ -22,12 +23,14 @@
 #include <GraphMol/SanitException.h>
 #include <GraphMol/SmilesParse/SmilesParse.h>
 #include <RDGeneral/FileParseException.h>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <sstream>
+#include <typeinfo>
 
 namespace trelvix {
 
@@ -48,13 +51,60 @@ std::string firstLine(std::string_view text)
   return s;
 }
 
-// 2D coordinates from RDKit's depiction, with CoordGen's layout.
+bool finiteCoordinates(const RDKit::ROMol& mol)
+{
+  if (mol.getNumConformers() == 0)
+    return false;
+  for (const RDGeom::Point3D& p : mol.getConformer().getPositions()) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z))
+      return false;
+  }
+  return true;
+}
+
+// Atoms in a row 1.5 Å apart: the place of last resort for what no layout places.
+void layInARow(RDKit::RWMol& mol)
+{
+  auto* conformer = new RDKit::Conformer(mol.getNumAtoms());
+  for (unsigned int i = 0; i < mol.getNumAtoms(); ++i)
+    conformer->setAtomPos(i, RDGeom::Point3D(1.5 * i, 0, 0));
+  conformer->set3D(false);
+  mol.clearConformers();
+  mol.addConformer(conformer, true);
+}
+
+// CoordGen lays out a macrocycle by searching shapes of hexagons, in time growing steeply with
+// the ring (a ring of 30 atoms 0.5 s, of 34 atoms 5 s); a molecule with a ring beyond 20 atoms
+// takes RDKit's own layout, which draws a macrocycle of 80 in a quarter of a second.
+constexpr std::size_t coordGenRingLimit = 20;
+
+bool suitsCoordGen(const RDKit::ROMol& mol)
+{
+  const RDKit::RingInfo* rings = mol.getRingInfo();
+  if (!rings->isInitialized())
+    RDKit::MolOps::findSSSR(mol);
+  for (const std::vector<int>& ring : mol.getRingInfo()->atomRings()) {
+    if (ring.size() > coordGenRingLimit)
+      return false;
+  }
+  return true;
+}
+
+// 2D coordinates from RDKit's depiction, with CoordGen's layout where it suits the molecule;
+// where CoordGen places no coordinates that are numbers (molecules of hydrogen only: H2, H+),
+// RDKit's own layout, and failing that a row.
 void depict(RDKit::RWMol& mol)
 {
   const bool previous = RDDepict::preferCoordGen;
-  RDDepict::preferCoordGen = true;
+  RDDepict::preferCoordGen = suitsCoordGen(mol);
   RDDepict::compute2DCoords(mol);
+  if (!finiteCoordinates(mol)) {
+    RDDepict::preferCoordGen = false;
+    RDDepict::compute2DCoords(mol);
+  }
   RDDepict::preferCoordGen = previous;
+  if (!finiteCoordinates(mol))
+    layInARow(mol);
   // Stereo centres show as wedges, as a chemist would draw them.
   RDKit::WedgeMolBonds(mol, &mol.getConformer());
 }
@@ -148,8 +198,47 @@ void giveCoordinates(RDKit::RWMol& mol, const ImportOptions& options)
   mol.addConformer(conformer, true);
 }
 
+// A sanitisation failure in a chemist's words, atoms counted from 1.
+std::string chemistryText(const RDKit::MolSanitizeException& e, const RDKit::ROMol* mol)
+{
+  const auto atomName = [mol](unsigned int index) {
+    std::string name = "atom " + std::to_string(index + 1);
+    if (mol && index < mol->getNumAtoms())
+      name += " (" + mol->getAtomWithIdx(index)->getSymbol() + ")";
+    return name;
+  };
+  if (const auto* valence = dynamic_cast<const RDKit::AtomValenceException*>(&e))
+    return atomName(valence->getAtomIdx()) + ": more bonds than its valence allows";
+  if (const auto* aromatic = dynamic_cast<const RDKit::AtomKekulizeException*>(&e))
+    return atomName(aromatic->getAtomIdx()) + ": marked aromatic outside an aromatic ring";
+  if (const auto* ring = dynamic_cast<const RDKit::KekulizeException*>(&e)) {
+    std::string atoms;
+    for (const unsigned int index : ring->getAtomIndices())
+      atoms += (atoms.empty() ? "" : ", ") + std::to_string(index + 1);
+    return "atoms " + atoms + ": an aromatic ring that no single and double bonds can make";
+  }
+  return e.what();
+}
+
+// SMILES is plain ASCII text: a byte beyond it or a NUL would end RDKit's reading early and cut
+// the molecule short without a word.
+void checkSmilesBytes(const std::string& smiles, int line)
+{
+  for (std::size_t i = 0; i < smiles.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(smiles[i]);
+    if (byte >= 0x80 || byte == 0) {
+      char code[8];
+      std::snprintf(code, sizeof code, "0x%02X", byte);
+      throw InputError{ line,
+                        "not a valid SMILES: character " + std::to_string(i + 1) + " (byte " +
+                          code + ") is not one SMILES holds" };
+    }
+  }
+}
+
 MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOptions& options)
 {
+  checkSmilesBytes(smiles, line);
   RDKit::SmilesParserParams parameters;
   parameters.parseName = false;
   parameters.allowCXSMILES = false;
@@ -157,7 +246,7 @@ MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOpt
   try {
     mol.reset(RDKit::SmilesToMol(smiles, parameters));
   } catch (const RDKit::MolSanitizeException& e) {
-    throw InputError{ line, "SMILES \"" + smiles + "\": " + e.what() };
+    throw InputError{ line, "SMILES \"" + smiles + "\": " + chemistryText(e, nullptr) };
   }
   if (!mol || mol->getNumAtoms() == 0)
     throw InputError{ line, "not a valid SMILES: \"" + smiles + "\"" };
@@ -201,7 +290,7 @@ void sanitize(RDKit::RWMol& mol, int line)
   try {
     RDKit::MolOps::sanitizeMol(mol);
   } catch (const RDKit::MolSanitizeException& e) {
-    throw InputError{ line, e.what() };
+    throw InputError{ line, chemistryText(e, &mol) };
   }
 }
 
@@ -210,7 +299,126 @@ bool isBlank(const std::string& line)
   return line.find_first_not_of(" \t\r") == std::string::npos;
 }
 
-// A molfile, or an SDF whose records end at "$$$$" lines (their data items are skipped).
+// The name of a data item's header line ("> <NAME>", also "> 25 <NAME> (REG-1)"); nothing
+// for a line that is no header.
+std::optional<std::string> dataItemName(const std::string& header)
+{
+  if (header.empty() || header.front() != '>')
+    return std::nullopt;
+  const std::size_t open = header.find('<');
+  const std::size_t close = open == std::string::npos ? open : header.find('>', open);
+  if (close == std::string::npos)
+    return std::nullopt;
+  return header.substr(open + 1, close - open - 1);
+}
+
+// The data items after a record's "M  END", up to and with its "$$$$" line (or the end of the
+// input): each a header line, its value lines, then a blank line.
+DataItems readDataItems(std::istream& in, unsigned int& line)
+{
+  DataItems items;
+  std::string text;
+  bool inValue = false;
+  while (std::getline(in, text)) {
+    ++line;
+    if (!text.empty() && text.back() == '\r')
+      text.pop_back();
+    if (text.rfind("$$$$", 0) == 0)
+      break;
+    if (inValue) {
+      if (text.empty()) {
+        inValue = false;
+        continue;
+      }
+      std::string& value = items.back().second;
+      value += (value.empty() ? "" : "\n") + text;
+      continue;
+    }
+    if (std::optional<std::string> name = dataItemName(text)) {
+      items.emplace_back(std::move(*name), std::string());
+      inValue = true;
+    }
+  }
+  return items;
+}
+
+// RDKit's parse messages end with " on line N" or " at line N"; the program puts the line first.
+std::string withoutLineSuffix(std::string text)
+{
+  for (const std::string_view suffix : { " on line ", " at line " }) {
+    const std::size_t at = text.rfind(suffix);
+    if (at != std::string::npos &&
+        text.find_first_not_of("0123456789", at + suffix.size()) == std::string::npos)
+      text.erase(at);
+  }
+  return text;
+}
+
+// The whole number of a fixed-width field; nothing when it holds no number.
+std::optional<int> fieldNumber(const std::string& line, std::size_t from, std::size_t width)
+{
+  if (line.size() < from + 1)
+    return std::nullopt;
+  std::istringstream field(line.substr(from, width));
+  int value = 0;
+  if (!(field >> value))
+    return std::nullopt;
+  return value;
+}
+
+// Every atom number a V2000 record's bonds and charge, isotope and radical lines name is one of
+// its atoms: RDKit checks this only by an internal assertion. A record whose counts cannot be
+// read is left to RDKit's own messages.
+void checkV2000References(std::istream& in, unsigned int startLine)
+{
+  std::string text;
+  unsigned int line = startLine;
+  const auto next = [&] {
+    ++line;
+    return static_cast<bool>(std::getline(in, text));
+  };
+  for (int header = 0; header < 3; ++header) {
+    if (!next())
+      return;
+  }
+  if (!next() || text.find("V3000") != std::string::npos)
+    return;
+  const std::optional<int> atoms = fieldNumber(text, 0, 3);
+  const std::optional<int> bonds = fieldNumber(text, 3, 3);
+  if (!atoms || !bonds || *atoms < 0 || *bonds < 0)
+    return;
+  const auto check = [&](int atom, const std::string& what) {
+    if (atom < 1 || atom > *atoms)
+      throw InputError{ static_cast<int>(line),
+                        what + " names atom " + std::to_string(atom) + ", but the record has " +
+                          std::to_string(*atoms) + " atoms" };
+  };
+  for (int i = 0; i < *atoms; ++i) {
+    if (!next())
+      return;
+  }
+  for (int i = 0; i < *bonds; ++i) {
+    if (!next())
+      return;
+    const std::string what = "bond " + std::to_string(i + 1);
+    for (const std::size_t from : { 0, 3 }) {
+      if (const std::optional<int> atom = fieldNumber(text, from, 3))
+        check(*atom, what);
+    }
+  }
+  while (next() && text.rfind("M  END", 0) != 0) {
+    const std::string kind = text.substr(0, 6);
+    if (kind != "M  CHG" && kind != "M  ISO" && kind != "M  RAD")
+      continue;
+    std::istringstream fields(text.substr(6));
+    int entries = 0;
+    fields >> entries;
+    for (int k = 0, atom = 0, value = 0; k < entries && fields >> atom >> value; ++k)
+      check(atom, "\"" + kind + "\"");
+  }
+}
+
+// A molfile, or an SDF whose records end at "$$$$" lines, each with its data items.
 std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOptions& options)
 {
   std::vector<MoleculeRecord> molecules;
@@ -229,24 +437,27 @@ std::vector<MoleculeRecord> readMolRecords(std::string_view text, const ImportOp
       break;
     in.clear();
     in.seekg(start);
+    checkV2000References(in, startLine);
+    in.clear();
+    in.seekg(start);
     std::unique_ptr<RDKit::RWMol> mol;
     try {
       mol.reset(RDKit::MolDataStreamToMol(in, line, false, false, true));
     } catch (const RDKit::FileParseException& e) {
-      throw InputError{ static_cast<int>(line), e.what() };
+      throw InputError{ static_cast<int>(line), withoutLineSuffix(e.what()) };
+    } catch (const std::bad_cast&) {
+      throw InputError{ static_cast<int>(line), "a field that should be a number is not one" };
+    } catch (const std::exception&) {
+      // RDKit's internal checks (an index past a list) on input it did not expect.
+      throw InputError{ static_cast<int>(startLine + 1), "the molfile record is malformed" };
     }
     if (!mol)
       throw InputError{ static_cast<int>(line), "the molfile record ends early" };
     sanitize(*mol, static_cast<int>(startLine + 1));
     MoleculeRecord m = recordOf(*mol, static_cast<int>(startLine + 1), options);
     mol->getPropIfPresent(RDKit::common_properties::_Name, m.name);
+    m.data = readDataItems(in, line);
     molecules.push_back(std::move(m));
-    std::string rest;
-    while (std::getline(in, rest)) {
-      ++line;
-      if (rest.rfind("$$$$", 0) == 0)
-        break;
-    }
   }
   if (molecules.empty())
     throw InputError{ 0, "no molecule in the input" };
@@ -294,11 +505,35 @@ std::vector<MoleculeRecord> readRecords(std::string_view text,
   throw InputError{ 0, "not a molecule text format" };
 }
 
-std::string message(const std::string& source, const InputError& e)
+// Coordinates that are no numbers (a molfile's "nan") never reach a document.
+void checkCoordinates(const std::vector<MoleculeRecord>& molecules)
+{
+  for (std::size_t m = 0; m < molecules.size(); ++m) {
+    const std::vector<AtomRecord>& atoms = molecules[m].atoms;
+    for (std::size_t i = 0; i < atoms.size(); ++i) {
+      if (std::isfinite(atoms[i].x) && std::isfinite(atoms[i].y) && std::isfinite(atoms[i].z))
+        continue;
+      const std::string where =
+        molecules.size() > 1 ? "molecule " + std::to_string(m + 1) + ", " : "";
+      throw InputError{
+        0, where + "atom " + std::to_string(i + 1) + ": its coordinates are not numbers"
+      };
+    }
+  }
+}
+
+// What an overflow of the drawing's 16-bit fields means for molecules being placed.
+std::string tooLargeText()
+{
+  return "the molecules are too large for a drawing at a bond length of " +
+         std::to_string(static_cast<int>(bondScale())) + " pixels";
+}
+
+std::string message(const std::string& source, const InputError& e, int lineOffset)
 {
   std::string text = source + ": ";
   if (e.line > 0)
-    text += "line " + std::to_string(e.line) + ": ";
+    text += "line " + std::to_string(e.line + lineOffset) + ": ";
   text += firstLine(e.what);
   return text;
 }
@@ -311,11 +546,46 @@ std::string failureOf(const std::function<void()>& work)
   } catch (const InputError& e) {
     return firstLine(e.what);
   } catch (const OverflowError&) {
-    return "Arithmetic overflow";
+    return tooLargeText();
   } catch (const std::exception& e) {
     return firstLine(e.what());
   }
   return {};
+}
+
+// The most the program reads of a file in each format: far beyond any molecule or library a
+// chemist keeps in one file, short of what would take the machine's memory.
+std::size_t readLimit(ExchangeFormat format)
+{
+  constexpr std::size_t mebibyte = std::size_t{ 1 } << 20;
+  switch (format) {
+    case ExchangeFormat::Sdf:
+      return 512 * mebibyte;
+    case ExchangeFormat::Xyz:
+    case ExchangeFormat::Pdb:
+      return 256 * mebibyte;
+    default:
+      return 64 * mebibyte;
+  }
+}
+
+std::string formatTitle(ExchangeFormat format)
+{
+  switch (format) {
+    case ExchangeFormat::Smiles:
+      return "SMILES";
+    case ExchangeFormat::Mol:
+      return "MOL";
+    case ExchangeFormat::Sdf:
+      return "SDF";
+    case ExchangeFormat::Xyz:
+      return "XYZ";
+    case ExchangeFormat::Pdb:
+      return "PDB";
+    case ExchangeFormat::Tvx:
+      break;
+  }
+  return "TVX";
 }
 
 } // namespace
@@ -330,19 +600,52 @@ ImportResult readMolecules(std::string_view text,
   try {
     std::vector<MoleculeRecord> molecules;
     runWithLargeStack([&] { molecules = readRecords(text, format, options); });
+    checkCoordinates(molecules);
     for (MoleculeRecord& m : molecules)
       toDrawingUnits(m);
     result.drawing = buildDrawing(molecules);
     if (!molecules.front().name.empty())
       result.drawing->title = molecules.front().name.substr(0, tvx::titleSize - 1);
   } catch (const InputError& e) {
-    result.message = message(sourceName, e);
+    result.message = message(sourceName, e, options.lineOffset);
   } catch (const OverflowError&) {
-    result.message = sourceName + ": Arithmetic overflow";
+    result.message = sourceName + ": " + tooLargeText();
   } catch (const std::exception& e) {
     result.message = sourceName + ": " + firstLine(e.what());
   }
   return result;
+}
+
+std::string readInputText(const std::string& path, ExchangeFormat format, std::string& text)
+{
+  const std::string name = path == "-" ? "standard input" : path;
+  const std::size_t limit = readLimit(format);
+  const std::string tooLong = name + ": longer than the " + std::to_string(limit >> 20) +
+                              " MiB the program reads of a " + formatTitle(format) + " file";
+  text.clear();
+  if (path == "-") {
+    // Read in pieces, one byte past the bound at most, so an endless input is refused.
+    char buffer[65536];
+    while (text.size() <= limit && std::cin.read(buffer, sizeof buffer).gcount() > 0)
+      text.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+    if (text.size() > limit)
+      return tooLong;
+    if (std::cin.bad())
+      return name + ": cannot be read";
+    return {};
+  }
+  // Regular files only, opened without waiting: a folder, a pipe or a device is refused at once.
+  IoResult result = IoResult::Ok;
+  std::string reason;
+  BinaryReader file =
+    BinaryReader::fromFile(path, result, limit, BinaryReader::Source::RegularOnly, &reason);
+  if (result == IoResult::TooLarge)
+    return tooLong;
+  if (result != IoResult::Ok)
+    return name + ": " + reason;
+  text.resize(file.size());
+  file.bytes(text.data(), text.size());
+  return {};
 }
 
 ImportResult importFile(const std::string& path,
@@ -350,19 +653,12 @@ ImportResult importFile(const std::string& path,
                         const ImportOptions& options)
 {
   std::string text;
-  const std::string name = path == "-" ? "standard input" : path;
-  if (path == "-") {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-      ImportResult failed;
-      failed.message = path + ": cannot open the file";
-      return failed;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (std::string failure = readInputText(path, format, text); !failure.empty()) {
+    ImportResult failed;
+    failed.message = std::move(failure);
+    return failed;
   }
-  ImportResult result = readMolecules(text, format, name, options);
+  ImportResult result = readMolecules(text, format, path == "-" ? "standard input" : path, options);
   if (result.drawing) {
     const std::string stem = path == "-" ? "untitled" : std::filesystem::path(path).stem().string();
     result.drawing->fileName.assign(bareFileName(stem + ".tvx"));

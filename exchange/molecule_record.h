@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace trelvix {
@@ -35,11 +36,16 @@ struct BondRecord
   Wedge wedge = Wedge::None;
 };
 
-/// A molecule: its atoms and bonds, its name, and how many of its coordinates the source gave
-/// (0: none, 2: x and y, 3: x, y and z).
+/// A structure-data file's data items of one record: (name, value) in the file's order, a value
+/// of several lines joined by '\n'.
+using DataItems = std::vector<std::pair<std::string, std::string>>;
+
+/// A molecule: its atoms and bonds, its name, its data items, and how many of its coordinates
+/// the source gave (0: none, 2: x and y, 3: x, y and z).
 struct MoleculeRecord
 {
   std::string name;
+  DataItems data;
   std::vector<AtomRecord> atoms;
   std::vector<BondRecord> bonds;
   int dimensions = 0;

@@ -101,6 +101,7 @@ void buildPiece(tDrawing& doc, const MoleculeRecord& m, double dx, double dy, do
 {
   auto* piece = new tStructure();
   doc.Groups.Add(piece);
+  piece->dataItems = m.data;
   std::vector<tAtm*> atoms;
   atoms.reserve(m.atoms.size());
   for (const AtomRecord& r : m.atoms) {
@@ -141,15 +142,21 @@ void buildPiece(tDrawing& doc, const MoleculeRecord& m, double dx, double dy, do
 
 void toDrawingUnits(MoleculeRecord& molecule)
 {
-  double sum = 0;
-  for (const BondRecord& b : molecule.bonds) {
-    const AtomRecord& p = molecule.atoms[static_cast<std::size_t>(b.a)];
-    const AtomRecord& q = molecule.atoms[static_cast<std::size_t>(b.b)];
-    sum +=
-      std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y) + (p.z - q.z) * (p.z - q.z));
+  // A 3D model keeps its lengths in ångström exactly; a flat drawing (a 2D molfile, a
+  // depiction) is drawn at the bond-length scale.
+  double factor = 1 / angstromsPerUnit();
+  if (molecule.dimensions != 3 && !molecule.bonds.empty()) {
+    double sum = 0;
+    for (const BondRecord& b : molecule.bonds) {
+      const AtomRecord& p = molecule.atoms[static_cast<std::size_t>(b.a)];
+      const AtomRecord& q = molecule.atoms[static_cast<std::size_t>(b.b)];
+      sum += std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y) +
+                       (p.z - q.z) * (p.z - q.z));
+    }
+    const double mean = sum / static_cast<double>(molecule.bonds.size());
+    if (mean > 1e-6)
+      factor = bondScale() / mean;
   }
-  const double mean = molecule.bonds.empty() ? 0 : sum / static_cast<double>(molecule.bonds.size());
-  const double factor = mean > 1e-6 ? bondScale() / mean : 1 / angstromsPerUnit();
   for (AtomRecord& a : molecule.atoms) {
     a.x *= factor;
     a.y = 0.0 - a.y * factor;

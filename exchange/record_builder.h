@@ -10,13 +10,13 @@ namespace trelvix {
 class tDrawing;
 
 /// Turns the Ångström coordinates of a file (y up) into drawing units (y down, z turned with
-/// it so the model is not mirrored), scaled so the mean bond is BondScalePixels long; a
-/// molecule without bonds takes the plain scale of 1.53 Å per bond length.
+/// it so the model is not mirrored): a 3D molecule exactly (Å x BondScalePixels / 1.53), a flat
+/// one scaled so its mean bond is BondScalePixels long (without bonds, at the plain scale).
 void toDrawingUnits(MoleculeRecord& molecule);
 
-/// A new document holding each molecule as a structure, laid out side by side in rows from the
-/// top left, their depths centred on 0; or, without sideBySide, where their coordinates put
-/// them. Coordinates must be drawing units already.
+/// A new document holding each molecule as a structure (with its data items), laid out side by side
+/// in rows from the top left, their depths centred on 0; or, without sideBySide, where their
+/// coordinates put them. Coordinates must be drawing units already.
 std::unique_ptr<tDrawing> buildDrawing(const std::vector<MoleculeRecord>& molecules,
                                        bool sideBySide = true);
 

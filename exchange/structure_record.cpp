@@ -131,7 +131,9 @@ private:
 
 MoleculeRecord structureRecord(const tStructure& structure)
 {
-  return recordOf(structure.Atoms, structure.Bonds);
+  MoleculeRecord m = recordOf(structure.Atoms, structure.Bonds);
+  m.data = structure.dataItems;
+  return m;
 }
 
 std::vector<MoleculeRecord> documentRecords(const tDrawing& drawing)
@@ -143,12 +145,14 @@ std::vector<MoleculeRecord> documentRecords(const tDrawing& drawing)
       atoms.push_back(a);
   }
   AtomSets sets(atoms.size());
+  std::unordered_map<const tXY*, const tStructure*> pieceOf;
   for (const tStructure* piece : drawing.Groups) {
     std::optional<std::size_t> first;
     for (const tXY* a : piece->Atoms) {
       const auto found = index.find(a);
       if (found == index.end())
         continue;
+      pieceOf.emplace(a, piece);
       if (first)
         sets.join(*first, found->second);
       else
@@ -178,8 +182,13 @@ std::vector<MoleculeRecord> documentRecords(const tDrawing& drawing)
     recordBonds[recordOfRoot[sets.root(index[b->Atm1])]].push_back(b);
   std::vector<MoleculeRecord> records;
   records.reserve(recordAtoms.size());
-  for (std::size_t r = 0; r < recordAtoms.size(); ++r)
+  for (std::size_t r = 0; r < recordAtoms.size(); ++r) {
     records.push_back(recordOf(recordAtoms[r], recordBonds[r]));
+    // The data items of the piece the molecule's first atom belongs to.
+    const auto piece = pieceOf.find(recordAtoms[r].front());
+    if (piece != pieceOf.end())
+      records.back().data = piece->second->dataItems;
+  }
   return records;
 }
 

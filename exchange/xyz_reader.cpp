@@ -15,6 +15,7 @@ namespace {
 // 1.2: room for the stretched bonds of real geometries, well short of the distance between
 // two hydrogens on one atom.
 constexpr double bondTolerance = 1.2;
+constexpr double minimumBond = 0.4;
 
 struct Lines
 {
@@ -94,35 +95,53 @@ void perceiveBonds(MoleculeRecord& m)
   for (const AtomRecord& a : m.atoms)
     largest = std::max(largest, static_cast<double>(elementData(a.element).covalentRadius));
   const double cell = std::max(2 * largest * bondTolerance, 0.5);
-  auto key = [cell](double x, double y, double z) {
-    const auto c = [cell](double v) { return static_cast<std::int64_t>(std::floor(v / cell)); };
-    // Three 21-bit cell numbers in one key.
-    return ((c(x) & 0x1FFFFF) << 42) | ((c(y) & 0x1FFFFF) << 21) | (c(z) & 0x1FFFFF);
+  // Cell numbers clamped to 21 bits each, three of them in one key: coordinates beyond the
+  // clamp (1e17 Å) share the outermost cells rather than wrap onto others.
+  constexpr std::int64_t cellLimit = (std::int64_t{ 1 } << 20) - 1;
+  const auto cellOf = [cell](double v) {
+    return static_cast<std::int64_t>(std::clamp(
+      std::floor(v / cell), static_cast<double>(-cellLimit), static_cast<double>(cellLimit)));
+  };
+  const auto key = [](std::int64_t x, std::int64_t y, std::int64_t z) {
+    return ((x & 0x1FFFFF) << 42) | ((y & 0x1FFFFF) << 21) | (z & 0x1FFFFF);
   };
   std::unordered_map<std::int64_t, std::vector<int>> grid;
   grid.reserve(m.atoms.size());
-  for (std::size_t i = 0; i < m.atoms.size(); ++i)
-    grid[key(m.atoms[i].x, m.atoms[i].y, m.atoms[i].z)].push_back(static_cast<int>(i));
+  for (std::size_t i = 0; i < m.atoms.size(); ++i) {
+    const AtomRecord& a = m.atoms[i];
+    grid[key(cellOf(a.x), cellOf(a.y), cellOf(a.z))].push_back(static_cast<int>(i));
+  }
+  std::vector<std::int64_t> near;
   for (std::size_t i = 0; i < m.atoms.size(); ++i) {
     const AtomRecord& a = m.atoms[i];
     const double ra = elementData(a.element).covalentRadius;
+    // The 27 cells around the atom's own, each once however the clamp folds them together.
+    near.clear();
     for (int dx = -1; dx <= 1; ++dx) {
       for (int dy = -1; dy <= 1; ++dy) {
         for (int dz = -1; dz <= 1; ++dz) {
-          const auto found = grid.find(key(a.x + dx * cell, a.y + dy * cell, a.z + dz * cell));
-          if (found == grid.end())
-            continue;
-          for (const int j : found->second) {
-            if (j <= static_cast<int>(i))
-              continue;
-            const AtomRecord& b = m.atoms[static_cast<std::size_t>(j)];
-            const double limit = (ra + elementData(b.element).covalentRadius) * bondTolerance;
-            const double d2 =
-              (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z);
-            if (d2 <= limit * limit)
-              m.bonds.push_back(BondRecord{ static_cast<int>(i), j, 2, false, Wedge::None });
-          }
+          near.push_back(key(std::clamp(cellOf(a.x) + dx, -cellLimit, cellLimit),
+                             std::clamp(cellOf(a.y) + dy, -cellLimit, cellLimit),
+                             std::clamp(cellOf(a.z) + dz, -cellLimit, cellLimit)));
         }
+      }
+    }
+    std::sort(near.begin(), near.end());
+    near.erase(std::unique(near.begin(), near.end()), near.end());
+    for (const std::int64_t k : near) {
+      const auto found = grid.find(k);
+      if (found == grid.end())
+        continue;
+      for (const int j : found->second) {
+        if (j <= static_cast<int>(i))
+          continue;
+        const AtomRecord& b = m.atoms[static_cast<std::size_t>(j)];
+        const double limit = (ra + elementData(b.element).covalentRadius) * bondTolerance;
+        const double d2 =
+          (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z);
+        // Atoms closer than any bond (0.4 Å: H2 is 0.74 Å) are not bonded but overlapping.
+        if (d2 <= limit * limit && d2 >= minimumBond * minimumBond)
+          m.bonds.push_back(BondRecord{ static_cast<int>(i), j, 2, false, Wedge::None });
       }
     }
   }

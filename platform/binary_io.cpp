@@ -66,13 +66,16 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t n)
   return true;
 }
 
-// Creates a new file beside path for the save to write to; its name goes to temp. O_EXCL makes
-// sure an existing file is never reused. Returns the descriptor, or -1 with errno set.
+// Creates a new file beside path for the save to write to; its name goes to temp. The name is
+// short and its own (".tvx-PID-N" in path's folder), so any name the folder allows saves. O_EXCL
+// makes sure an existing file is never reused. Returns the descriptor, or -1 with errno set.
 int createTemporary(const std::string& path, std::string& temp)
 {
   static std::atomic<unsigned> counter{ 0 };
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const std::string name = ".tvx-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    temp = (folder / name).string();
     // 0666 less the umask: the permissions any newly created document gets.
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST)
@@ -126,8 +129,9 @@ BinaryReader BinaryReader::fromFile(const std::string& path,
     return BinaryReader();
   };
   // Without O_NONBLOCK opening a pipe waits for a writer; a regular file reads the same with it.
-  const int nonBlocking = source == Source::RegularOnly ? O_NONBLOCK : 0;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | nonBlocking);
+  // A pipe that is read is then read waiting for its data, but one without a writer reads as
+  // empty at once.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     const int error = errno;
     return fail(fileError(error, path, IoResult::ReadPastEnd), std::strerror(error));
@@ -138,6 +142,8 @@ BinaryReader BinaryReader::fromFile(const std::string& path,
     ::close(fd);
     return fail(IoResult::ReadPastEnd, std::strerror(error));
   }
+  if (source == Source::AnyFile && !S_ISREG(info.st_mode))
+    static_cast<void>(::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK));
   if (S_ISDIR(info.st_mode)) { // a folder opens for reading but is not a file to load
     ::close(fd);
     return fail(IoResult::AccessDenied, std::strerror(EISDIR));
@@ -360,6 +366,10 @@ IoResult saveFile(const std::string& path, std::span<const std::uint8_t> data, s
   // Renaming over a device or a pipe would put a plain file in its place.
   if (exists && !S_ISREG(old.st_mode))
     return fail(IoResult::AccessDenied, "not a regular file");
+  // A file its owner made read-only stays as it is, even for a user whom the system would let
+  // write it (root).
+  if (exists && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+    return fail(IoResult::AccessDenied, std::strerror(EACCES));
   std::string temp;
   const int fd = createTemporary(target, temp);
   if (fd < 0) {

@@ -38,7 +38,7 @@ public:
   /// How fromFile treats what is not a regular file.
   enum class Source : std::uint8_t
   {
-    AnyFile,    ///< pipes and devices are read (a pipe may wait for its writer)
+    AnyFile,    ///< pipes and devices are read (a pipe without a writer reads as empty)
     RegularOnly ///< anything but a regular file is AccessDenied; opening never waits
   };
 
@@ -127,7 +127,8 @@ private:
 /// Writes data to a temporary file beside path and renames it over path only when the whole
 /// write succeeded, so a failed save leaves the previous file as it was. A symbolic link is
 /// followed: its final target is written and the link kept. A target that exists but is not a
-/// regular file (a device, a pipe, a folder) is never replaced: AccessDenied.
+/// regular file (a device, a pipe, a folder), or one without write permission, is never
+/// replaced: AccessDenied.
 /// On failure reason (when given) says why in plain words.
 IoResult saveFile(const std::string& path,
                   std::span<const std::uint8_t> data,

@@ -88,15 +88,38 @@ QtCanvas::QtCanvas(QPainter& painter)
 
 QtCanvas::~QtCanvas() = default;
 
+namespace {
+
+// Characters an XML document cannot hold (controls but tab and line ends, U+FFFE, U+FFFF, a
+// surrogate without its pair) become U+FFFD, so that every SVG of the text parses.
+QString withXmlCharacters(QString text)
+{
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                      QChar::isLowSurrogate(text[i + 1].unicode());
+    if (pair) {
+      ++i;
+      continue;
+    }
+    const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+    if (control || c == 0xFFFE || c == 0xFFFF || QChar::isSurrogate(c))
+      text[i] = QChar::ReplacementCharacter;
+  }
+  return text;
+}
+
+} // namespace
+
 QString QtCanvas::qText(std::string_view text)
 {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
   QString decoded = utf8.decode(bytes);
   if (utf8.hasError()) {
-    return QString::fromLatin1(bytes);
+    return withXmlCharacters(QString::fromLatin1(bytes));
   }
-  return decoded;
+  return withXmlCharacters(std::move(decoded));
 }
 
 bool QtCanvas::active() const

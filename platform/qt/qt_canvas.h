@@ -70,7 +70,7 @@ public:
   void setAntialiased(bool on) { m_antialiased = on; }
 
   /// Text as the canvas draws it: UTF-8 when the bytes are valid UTF-8, else Latin-1 (the 8-bit
-  /// texts of documents).
+  /// texts of documents); characters XML cannot hold (controls, U+FFFE, U+FFFF) become U+FFFD.
   static QString qText(std::string_view text);
 
 protected:

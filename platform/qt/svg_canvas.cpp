@@ -14,8 +14,7 @@ SvgCanvas::SvgCanvas(int width, int height, std::string_view title, int dotsPerI
   m_generator.setViewBox(QRect(QPoint(0, 0), size));
   m_generator.setResolution(dotsPerInch);
   // The generator writes the title into the file as it stands, so XML markup in it is escaped here.
-  m_generator.setTitle(
-    QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())).toHtmlEscaped());
+  m_generator.setTitle(qText(title).toHtmlEscaped());
   if (!m_painter.begin(&m_generator)) {
     return;
   }

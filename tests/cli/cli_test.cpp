@@ -106,7 +106,9 @@ TEST_F(CliTest, ErrorsGiveTheProgramsMessageAndStatus)
   EXPECT_EQ(err, "I/O Error  2: missing.tvx: No such file or directory\n");
   std::ofstream(dir / "bad.tvx") << "not a document";
   EXPECT_EQ(run("info '" + (dir / "bad.tvx").string() + "'"), 1);
-  EXPECT_EQ(err, "Invalid file format\n");
+  EXPECT_EQ(err,
+            "Invalid file format: " + (dir / "bad.tvx").string() +
+              ": shorter than a document's header\n");
   EXPECT_EQ(run("info"), 2);
   EXPECT_EQ(run("--scale 0 info x.tvx"), 2);
 }
@@ -123,7 +125,7 @@ TEST_F(CliTest, FileErrorsSayWhichFileAndWhy)
   } cases[] = {
     { "info folder", "I/O Error  5: folder: Is a directory\n" },
     { "build --in co.tvx -o nofolder/a.tvx",
-      "Invalid FileName: nofolder/a.tvx: No such file or directory\n" },
+      "Path not found: nofolder/a.tvx: No such file or directory\n" },
     { "build --in co.tvx -o folder", "Invalid FileName: folder: Is a directory\n" },
     // A pipe is never replaced by the saved file.
     { "build --in co.tvx -o pipe", "Invalid FileName: pipe: not a regular file\n" },

@@ -85,6 +85,29 @@ TEST_F(ConvertCli, MalformedInputsGiveTheirMessageAndStatusOne)
   }
 }
 
+TEST_F(ConvertCli, LibrariesConvertRecordByRecordKeepingNamesAndDataItems)
+{
+  const std::string methane =
+    "  1  0  0  0  0  0  0  0  0  0999 V2000\n"
+    "    0.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+    "M  END\n";
+  write("two.sdf",
+        "first\n  handmade\n\n" + methane + "> <ID>\n1\n\n$$$$\n" + "second\n  handmade\n\n" +
+          methane + "> <ID>\n2\n\n> <NOTE>\nline one\nline two\n\n$$$$\n");
+  ASSERT_EQ(run("convert two.sdf - --format sdf"), 0) << err;
+  EXPECT_EQ(out.rfind("first\n", 0), 0u) << out;
+  EXPECT_NE(out.find("M  END\n> <ID>\n1\n\n$$$$\nsecond\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("> <ID>\n2\n\n> <NOTE>\nline one\nline two\n\n$$$$\n"), std::string::npos)
+    << out;
+  ASSERT_EQ(run("convert two.sdf - --format smi"), 0) << err;
+  EXPECT_EQ(out, "C first\nC second\n");
+  // A fault names its line in the whole file.
+  write("three.smi", "CCO ethanol\n\n# a comment\nC1CC broken\n");
+  EXPECT_EQ(run("convert three.smi out.sdf"), 1);
+  EXPECT_EQ(err, "three.smi: line 4: not a valid SMILES: \"C1CC\"\n");
+  EXPECT_FALSE(fs::exists(dir / "out.sdf"));
+}
+
 TEST_F(ConvertCli, InfoGivesEachStructuresSmilesAndScaleFollowsTheCommand)
 {
   write("two.smi", "c1ccccc1O\n[NH4+]\n");

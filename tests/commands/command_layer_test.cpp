@@ -311,7 +311,7 @@ TEST_F(CommandLayerFileTest, AFailedOpenOrSaveKeepsTheDocumentAndItsFlags)
   EXPECT_FALSE(opened.message.empty());
   EXPECT_EQ(&doc(), before);
   const CommandResult saved = layer.SaveDocument((dir / "no" / "such" / "x.tvx").string());
-  EXPECT_EQ(saved.message, "Invalid FileName");
+  EXPECT_EQ(saved.message, "Path not found");
   EXPECT_NE(saved.reason.find("No such file or directory"), std::string::npos) << saved.reason;
   EXPECT_EQ(doc().savedFlag, 0);
   EXPECT_TRUE(heard.saved.empty());

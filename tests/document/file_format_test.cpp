@@ -348,7 +348,7 @@ TEST_F(SaveTest, AFailedSaveKeepsTheOldFileNameAndFlag)
   std::ofstream(blocker) << "old";
   doc.savedFlag = 0;
   EXPECT_FALSE(saveDrawing(doc, (blocker / "doc.tvx").string()));
-  EXPECT_EQ(messages(), std::vector<std::string>{ "Invalid FileName" });
+  EXPECT_EQ(messages(), std::vector<std::string>{ "Path not found" });
   EXPECT_EQ(doc.fileName.str(), "untitled.tvx");
   EXPECT_EQ(doc.savedFlag, 0);
   std::ifstream in(blocker);

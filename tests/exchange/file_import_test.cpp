@@ -100,7 +100,8 @@ TEST_F(FileImport, MolV3000KeepsDepthAndCharge)
   ASSERT_TRUE(r.drawing) << r.message;
   const tDrawing& d = *r.drawing;
   ASSERT_EQ(d.Atoms.Count(), 2);
-  const double f = 28 / 1.5;
+  // A 3D model keeps its ångström lengths: 28 drawing units per 1.53 Å.
+  const double f = 28 / 1.53;
   EXPECT_NEAR(atom(d, 1).x3 - atom(d, 0).x3, 1.2 * f, 1e-9);
   // The depth turns with y (so the model is not mirrored) and is centred on 0.
   EXPECT_NEAR(atom(d, 0).z3, 0.45 * f, 1e-9);
@@ -241,6 +242,24 @@ TEST_F(FileImport, TruncatedMolfileNamesTheFileAndLine)
   ImportResult r = readMolecules(truncated, ExchangeFormat::Mol, "cut.mol");
   EXPECT_FALSE(r.drawing);
   EXPECT_EQ(r.message.rfind("cut.mol: line ", 0), 0u) << r.message;
+}
+
+TEST_F(FileImport, FuzzedMolfileWithAMangledBondLineIsRefused)
+{
+  // Found by the molfile fuzzer (RDKit leaked the bonds it had read): a bond line overwritten
+  // by part of a V3000 counts line.
+  const std::string mol = "ethanol\n  handmade         \"3D\n\n"
+                          "  3  2  0  0  0  0  0  0  0  0999 V2000\n"
+                          "    0.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "    1.5200    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "    2.0300    1.3450    0.0000 O   0  0  0  0  0  0  0  0  0  0  0  0\n"
+                          "  1  2  1  0\n"
+                          "  1   0            999 V30002  8  1  0\n"
+                          "M  END\n";
+  ImportResult r = readMolecules(mol, ExchangeFormat::Mol, "fuzzed.mol");
+  EXPECT_FALSE(r.drawing);
+  EXPECT_EQ(r.message.rfind("fuzzed.mol: line ", 0), 0u) << r.message;
+  EXPECT_NE(r.message.find("bond topology"), std::string::npos) << r.message;
 }
 
 TEST_F(FileImport, PdbAtomsWithConectBonds)

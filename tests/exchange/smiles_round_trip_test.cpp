@@ -178,6 +178,21 @@ TEST_F(SmilesImport, SmiFileGivesOneStructurePerLineAndTheFirstNameAsTitle)
   EXPECT_EQ(r.drawing->title, "ethanol");
 }
 
+TEST_F(SmilesImport, MacrocyclesPlaceAsRingsOfEqualBonds)
+{
+  // Their time is measured in bench/ (BM_PlaceCarbonRing); here they only have to place.
+  for (const std::size_t n : { std::size_t{ 40 }, std::size_t{ 80 } }) {
+    SCOPED_TRACE(n);
+    ImportResult r =
+      readMolecules("C1" + std::string(n - 2, 'C') + "C1", ExchangeFormat::Smiles, "ring");
+    ASSERT_TRUE(r.drawing) << r.message;
+    ASSERT_EQ(r.drawing->Atoms.Count(), static_cast<int>(n));
+    ASSERT_EQ(r.drawing->Bonds.Count(), static_cast<int>(n));
+    for (const tLink* b : r.drawing->Bonds)
+      EXPECT_NEAR(b->RLength(), 28, 28 * 0.1); // the mean is 28: every bond near it
+  }
+}
+
 TEST_F(SmilesImport, BadSmilesNamesTheSourceAndLine)
 {
   ImportResult r = readMolecules("CCO\nC1CC\n", ExchangeFormat::Smiles, "bad.smi");

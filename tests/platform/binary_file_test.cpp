@@ -323,6 +323,44 @@ TEST_F(BinaryFile, APipeOrALinkToOneIsNeverReplaced)
   EXPECT_EQ(entries(), (std::vector<std::string>{ "pipe", "to-pipe" }));
 }
 
+TEST_F(BinaryFile, ANameAsLongAsTheFolderAllowsSaves)
+{
+  // 255 bytes is the longest name Linux file systems hold; the temporary file beside it has a
+  // short name of its own.
+  for (const std::size_t length : { std::size_t{ 250 }, std::size_t{ 255 } }) {
+    const std::string name = std::string(length - 4, 'a') + ".tvx";
+    SCOPED_TRACE(length);
+    ASSERT_EQ(saveFile(at(name), Bytes{ 7 }), IoResult::Ok);
+    EXPECT_EQ(read(m_dir / name), Bytes{ 7 });
+    ASSERT_EQ(saveFile(at(name), Bytes{ 8 }), IoResult::Ok);
+    EXPECT_EQ(read(m_dir / name), Bytes{ 8 });
+  }
+  EXPECT_EQ(entries().size(), 2u);
+}
+
+TEST_F(BinaryFile, AReadOnlyFileIsNotReplaced)
+{
+  const fs::path target = m_dir / "kept.tvx";
+  write(target, Bytes{ 9 });
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+  std::string reason;
+  // Even root, whom the system lets write it, keeps a file its owner made read-only.
+  EXPECT_EQ(saveFile(target.string(), Bytes{ 1 }, &reason), IoResult::AccessDenied);
+  EXPECT_EQ(reason, "Permission denied");
+  EXPECT_EQ(read(target), Bytes{ 9 });
+  EXPECT_EQ(entries(), std::vector<std::string>{ "kept.tvx" });
+}
+
+TEST_F(BinaryFile, APipeWithoutAWriterReadsAsEmptyAtOnce)
+{
+  ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+  IoResult result = IoResult::TooLarge;
+  const BinaryReader in =
+    BinaryReader::fromFile(at("pipe"), result, anySize, BinaryReader::Source::AnyFile);
+  EXPECT_EQ(result, IoResult::Ok);
+  EXPECT_EQ(in.size(), 0u);
+}
+
 TEST_F(BinaryFile, ALoopOfLinksIsRefused)
 {
   fs::create_symlink("b", m_dir / "a");

@@ -401,6 +401,36 @@ TEST(QtCanvas, TextIsUtf8OrElseLatin1)
   EXPECT_EQ(QtCanvas::qText("CH3"), QStringLiteral("CH3"));
 }
 
+TEST(QtCanvas, CharactersXmlCannotHoldAreReplaced)
+{
+  const QChar replaced = QChar::ReplacementCharacter;
+  EXPECT_EQ(QtCanvas::qText("a\x01"
+                            "b"),
+            QStringLiteral("a") + replaced + QStringLiteral("b"));
+  EXPECT_EQ(QtCanvas::qText("\xEF\xBF\xBE\xEF\xBF\xBF"), QString(2, replaced)); // U+FFFE, U+FFFF
+  EXPECT_EQ(QtCanvas::qText("\x1F"), QString(replaced));
+  EXPECT_EQ(QtCanvas::qText("\x7F\x1F"), QString(QChar(0x7F)) + replaced); // Latin-1 after all
+  // Tab and line ends, and characters beyond the basic plane, are XML's own.
+  EXPECT_EQ(QtCanvas::qText("\t\n\r"), QStringLiteral("\t\n\r"));
+  EXPECT_EQ(QtCanvas::qText("\xF0\x9F\x98\x80").size(), 2); // U+1F600 as a surrogate pair
+}
+
+TEST(QtSvgCanvas, TextAndTitleWithControlCharactersStillParse)
+{
+  QByteArray svg;
+  {
+    SvgCanvas canvas(100, 40, "title\x01\xEF\xBF\xBE");
+    canvas.text({ 10, 30 }, "C\x02H\x1B\xEF\xBF\xBF");
+    ASSERT_TRUE(canvas.finish());
+    svg = canvas.svg();
+  }
+  QXmlStreamReader xml(svg);
+  while (!xml.atEnd())
+    xml.readNext();
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_TRUE(svg.contains("C\xEF\xBF\xBDH")) << svg.toStdString();
+}
+
 TEST(QtCanvas, DrawsThroughTheCallersPainter)
 {
   QImage image(20, 20, QImage::Format_ARGB32);
