@@ -2,8 +2,8 @@
 
 #include "document/drawing.h"
 #include "document/file_format.h"
-#include "render/render_file.h"
 #include "platform/scripted_shell.h"
+#include "render/render_file.h"
 
 namespace trelvix {
 

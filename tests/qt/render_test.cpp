@@ -5,8 +5,8 @@
 #include "model/structure_atom.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_font.h"
-#include "render/render_file.h"
 #include "platform/scripted_shell.h"
+#include "render/render_file.h"
 
 #include <QFile>
 #include <QFontMetrics>
