@@ -2,11 +2,11 @@
 
 #include "commands/core_init.h"
 #include "commands/message_capture.h"
-#include "document/building_procedures.h"
 #include "document/code_table.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "document/key_edits.h"
+#include "document/placing_procedures.h"
 #include "document/symbol.h"
 #include "document/undo.h"
 #include "mechanics/force_field.h"

@@ -2,8 +2,8 @@
 // and the atom placements of the atom editor.
 #include "commands/command_layer.h"
 #include "commands/message_capture.h"
-#include "document/building_procedures.h"
 #include "document/drawing.h"
+#include "document/placing_procedures.h"
 #include "document/symbol.h"
 #include "model/bond.h"
 #include "model/defaults.h"

@@ -3,9 +3,9 @@
 // BuildAt dispatches through it.
 #include "document/code_table.h"
 
-#include "document/building_procedures.h"
 #include "document/drawing.h"
 #include "document/molecules.h"
+#include "document/placing_procedures.h"
 #include "document/ring_procedures.h"
 #include "document/substituents.h"
 #include "model/element_table.h"

@@ -1,8 +1,8 @@
 // The keys that edit the atom or bond under the pointer.
 #include "document/key_edits.h"
 
-#include "document/building_procedures.h"
 #include "document/drawing.h"
+#include "document/placing_procedures.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"
 

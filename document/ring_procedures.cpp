@@ -1,8 +1,8 @@
 // The Ring menu's Fuse, Branch and Join items and the Benzene menu's Fuse and Branch.
 #include "document/ring_procedures.h"
 
-#include "document/building_procedures.h"
 #include "document/drawing.h"
+#include "document/placing_procedures.h"
 #include "document/templates.h"
 #include "model/bond.h"
 #include "model/defaults.h"

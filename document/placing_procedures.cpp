@@ -1,6 +1,6 @@
 // The building procedures behind the menus: each places a piece at the click point or attaches it
 // to the atom under the pointer, on the current document.
-#include "document/building_procedures.h"
+#include "document/placing_procedures.h"
 
 #include "document/arrows.h"
 #include "document/drawing.h"
