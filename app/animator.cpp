@@ -1,5 +1,6 @@
 #include "app/animator.h"
 
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "platform/shell.h"
@@ -71,11 +72,8 @@ void TAnimator::start(int motion)
 {
   setSpeed(1);
   m_modes->button(motion)->setChecked(true);
-  if (!isVisible()) {
-    const QPoint origin = parentWidget() ? parentWidget()->geometry().topLeft() : QPoint();
-    move(origin + QPoint(453, 1));
-    show();
-  }
+  // Beside the main window, clear of the model it turns.
+  showBesideOwner(this);
   m_animating = true;
   m_layer.drawing().getcg(m_centre[0], m_centre[1], m_centre[2]);
   runMotion(motion);

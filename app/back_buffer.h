@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSize>
+#include <QTransform>
 
 namespace trelvix {
 
@@ -23,12 +24,15 @@ public:
   /// was drawn stays in the part both sizes share, the rest is white.
   void resize(QSize size, qreal ratio);
   const QImage& image() const { return m_image; }
+  /// The view: what the document draws in drawing units lands at drawing × scale + offset.
+  void setView(double scale, double offsetX, double offsetY);
   QSize logicalSize() const { return m_size; }
 
 private:
   QImage m_image;
   QPainter m_painter;
   QSize m_size;
+  QTransform m_view;
 };
 
 } // namespace trelvix

@@ -3,6 +3,7 @@
 #include "app/animator.h"
 #include "app/drawing_surface.h"
 #include "app/menu_bars.h"
+#include "app/recent_documents.h"
 #include "app/stop_tool.h"
 #include "commands/command_layer.h"
 #include "document/code_table.h"
@@ -42,6 +43,8 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   connect(m_surface, &DrawingSurface::released, this, &TTrelvix3D::pointerReleased);
   connect(m_surface, &DrawingSurface::keyReleased, this, &TTrelvix3D::keyReleased);
   connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
+  connect(m_surface, &DrawingSurface::wheeled, this, &TTrelvix3D::wheelTurned);
+  m_surface->setView(&m_layer->view());
   connect(m_animator, &TAnimator::stopPressed, this, [this] { showMenuBar(MenuBarId::MainMenu1); });
   connect(m_animator, &TAnimator::finished, this, [this] {
     if (m_closeWhenIdle)
@@ -50,6 +53,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
 
   // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
   setGeometry(1, 1, std::max(640, m_menus->sizeHint().width() + 8), 480);
+  setAcceptDrops(true);
   startWith(arguments);
   undoStateChanged();
   refreshBuildCodeItems();
@@ -58,6 +62,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
 
 TTrelvix3D::~TTrelvix3D()
 {
+  m_surface->setView(nullptr);
   m_layer->removeObserver(this);
   m_layer.reset();
   setCurrentShell(nullptr);
@@ -186,6 +191,9 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::Undo:
       undo();
       break;
+    case Command::FitToWindow:
+      fitToWindow();
+      break;
     case Command::AddProtons2D:
       showResult(m_layer->AddProtons2D());
       break;
@@ -289,6 +297,7 @@ void TTrelvix3D::refreshBuildCodeItems()
 
 void TTrelvix3D::documentReplaced()
 {
+  m_surface->syncView();
   scheduleRepaint();
 }
 
@@ -333,8 +342,10 @@ void TTrelvix3D::closeEvent(QCloseEvent* event)
     return;
   }
   m_closeWhenIdle = false;
-  if (m_layer->drawing().savedFlag == 0)
-    saveBeforeLeaving();
+  if (m_layer->drawing().savedFlag == 0 && !settleChanges(true)) {
+    event->ignore();
+    return;
+  }
   if (m_shell.message("Exit Trelvix3D", "", MessageIcon::Question, MessageButtons::YesNo) ==
       MessageAnswer::Yes) {
     m_leaving = true;

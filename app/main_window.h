@@ -19,6 +19,7 @@ class CommandLayer;
 class DrawingSurface;
 class HelpViewer;
 class MenuBars;
+class RecentDocuments;
 class TAnimator;
 class TArrowForm;
 class TBondEditor;
@@ -84,6 +85,8 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   // main_window.cpp
@@ -104,6 +107,15 @@ private:
   /// The rubber band's rectangle, drawn in grey NotXor: drawn twice it is gone.
   void drawRubberBand();
   bool rubberBandShown() const;
+  /// A press that starts a view gesture instead of an edit: the middle button, or the left with
+  /// Alt (turning; Shift turns about the screen's z axis) or with Space held (panning).
+  bool startGesture(QPointF surface, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+  /// The wheel zooms about the pointer.
+  void wheelTurned(QPointF surface, int degrees, Qt::KeyboardModifiers keys);
+  /// View > Fit to Window (and Home): every atom, label and symbol inside the surface.
+  void fitToWindow();
+  /// The view changed: the surface's buffer takes it and the document is drawn again.
+  void viewChanged();
 
   // main_window_editors.cpp
   /// The items of the editors' menu bars; false for any other command.
@@ -121,15 +133,26 @@ private:
   void startWith(const QStringList& arguments);
   void newDocument();
   void openDocument();
+  /// Opens the document at path once a changed document has been settled; false when it was not
+  /// opened (cancelled, or the file does not load: then it leaves the recent list).
+  bool openPath(const QString& path);
+  void refreshRecentMenu();
   void importDocument();
   void saveDocument();
   bool saveAs();
+  /// Writes the document under path, the file there first kept as path + "~".
   bool saveUnderName(const std::string& path);
+  /// Copies the file at path to path + "~" when there is one; false (and said) when the copy
+  /// cannot be made.
+  bool keepPreviousFile(const QString& path);
+  /// The whole path of the document's file (its name when it has none).
+  std::string currentPath() const;
   std::optional<QString> askSaveName();
   void exitProgram();
-  /// Saves a changed document before leaving: under its name, or through Save As when it has
-  /// the default name.
-  void saveBeforeLeaving();
+  /// A changed document about to be replaced or left: "Save changes to NAME?". True to go on:
+  /// saved (under its name, or through Save As when it has the default name) or discarded;
+  /// false for Cancel. When leaving, a save that did not happen goes on too.
+  bool settleChanges(bool leaving);
 
   // main_window_views.cpp
   void chooseStyle(int code);
@@ -174,6 +197,8 @@ private:
 
   // main_window_exchange.cpp
   void importStructureFile();
+  /// The molecules of the structure file at path appended to the drawing (one undo step).
+  void importStructurePath(const QString& path);
   void exportStructureFile();
   void addFromSmiles();
 
@@ -194,12 +219,25 @@ private:
   TSymbolEditor* m_symbolEditor = nullptr;
   TTextEditor* m_textEditor = nullptr;
   TGroupEditor* m_groupEditor = nullptr;
+  std::unique_ptr<RecentDocuments> m_recent;
   bool m_repaintPending = false;
   /// The rubber band: set by a left press in drawing mode, cleared by the release of a
   /// rectangle drawn downwards to the right; its corners in surface pixels.
   bool m_dragFlag = false;
   QPoint m_dragStart;
   QPoint m_dragEnd;
+  /// The view gesture under way: what it does, where the pointer was last (surface pixels), and
+  /// whether the next turning step is the drag's first (the one undo copy).
+  enum class Gesture : std::uint8_t
+  {
+    None,
+    Turn,
+    TurnAboutZ,
+    Pan
+  };
+  Gesture m_gesture = Gesture::None;
+  QPointF m_gestureLast;
+  bool m_gestureFirstStep = true;
   /// A close asked for while a long command ran: done once it has ended.
   bool m_closeWhenIdle = false;
   /// The close was confirmed: closeEvent lets it through.

@@ -50,6 +50,7 @@ enum class Command : std::uint8_t
   Exit,
   Reset,
   Undo,
+  FitToWindow,
   AddAtom,
   BranchAtom,
   AddFromSmiles,
@@ -84,8 +85,9 @@ enum class Command : std::uint8_t
   SymbolRotate,
   TextDone,
   // Rows that stand for a group of items rather than one item:
-  BuildCodes, ///< the build-code items under the row's menu path, in their table's order
-  Styles      ///< the fifteen display styles
+  BuildCodes,     ///< the build-code items under the row's menu path, in their table's order
+  Styles,         ///< the fifteen display styles
+  RecentDocuments ///< the submenu of the documents opened or saved last, filled by the window
 };
 
 /// One row of the menu table. path is the menu the item stands in ("&File", "SymmOp/Reflect"),

@@ -1,6 +1,7 @@
 #include "app/qt_shell.h"
 
 #include "app/drawing_surface.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -107,11 +108,39 @@ MessageAnswer QtShell::message(const std::string& text,
   } else {
     // An empty caption shows the program's name, as a message box of the system does.
     const QString title =
-      caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption);
+      caption.empty() ? QString::fromLatin1(programCaption) : QString::fromStdString(caption);
     QMessageBox box(qIcon(icon), title, QString::fromStdString(text), qButtons(buttons), m_window);
     answer = answerOf(box.exec());
   }
   m_shown.push_back({ text, caption, buttons, answer });
+  return answer;
+}
+
+MessageAnswer QtShell::askToSave(const QString& name)
+{
+  const QString text = QStringLiteral("Save changes to %1?").arg(name);
+  MessageAnswer answer = MessageAnswer::Cancel;
+  if (m_scripted) {
+    answer = scriptedAnswer(MessageButtons::YesNoCancel);
+  } else {
+    QMessageBox box(QMessageBox::Question,
+                    QString::fromLatin1(programCaption),
+                    text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    m_window);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+      case QMessageBox::Save:
+        answer = MessageAnswer::Yes;
+        break;
+      case QMessageBox::Discard:
+        answer = MessageAnswer::No;
+        break;
+      default:
+        break;
+    }
+  }
+  m_shown.push_back({ text.toStdString(), "", MessageButtons::YesNoCancel, answer });
   return answer;
 }
 
@@ -172,14 +201,14 @@ Point QtShell::cursorPos() const
 {
   if (!m_surface)
     return {};
-  const QPoint p = m_surface->mapFromGlobal(QCursor::pos());
+  const QPoint p = m_surface->toDrawing(m_surface->mapFromGlobal(QCursor::pos())).toPoint();
   return { p.x(), p.y() };
 }
 
 void QtShell::setCursorPos(Point pos)
 {
   if (m_surface)
-    QCursor::setPos(m_surface->mapToGlobal(QPoint(pos.x, pos.y)));
+    QCursor::setPos(m_surface->mapToGlobal(m_surface->toSurface(QPointF(pos.x, pos.y)).toPoint()));
 }
 
 std::optional<QString> QtShell::chooseFile(const std::function<std::optional<QString>()>& run)

@@ -158,12 +158,15 @@ void tLink::print(Canvas& canvas)
       shiftedLine(sided, true);
       break;
     case DoubleBond:
-      if (lineStyle == 1) {
-        canvas.line(p1, p2);
-        shiftedLine(sided, false);
-      } else if (lineStyle == 4) {
+      // Style 4 centres the two lines; any other (1, or a wedge's style left from before the
+      // bond became double) draws the bond line with its second line beside it, so a double
+      // bond never goes missing.
+      if (lineStyle == 4) {
         shiftedLine(half(offset), false);
         shiftedLine(times(half(offset), -1), false);
+      } else {
+        canvas.line(p1, p2);
+        shiftedLine(sided, false);
       }
       break;
     case TripleResonanceBond:

@@ -106,7 +106,9 @@ private slots:
       if (++frames == 5)
         window->close();
     });
-    // The close waits for the loop; then Save As is offered (cancelled) and the question answered.
+    // The close waits for the loop; then "Save changes" is answered Save, Save As is offered
+    // (cancelled) and the question answered.
+    window->shell().queueAnswer(MessageAnswer::Yes);
     window->shell().queueAnswer(MessageAnswer::Yes);
     window->perform(Command::Animate, 3);
     QCOMPARE(frames, 5);

@@ -63,6 +63,7 @@ private slots:
              (QStringList{ "&File",
                            "C&hemistry",
                            "&3D Functions",
+                           "&View",
                            "Reset",
                            "Undo",
                            "&Atom",
