@@ -45,8 +45,9 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
   connect(m_surface, &DrawingSurface::wheeled, this, &TTrelvix3D::wheelTurned);
   m_surface->setView(&m_layer->view());
-  connect(m_animator, &TAnimator::stopPressed, this, [this] { showMenuBar(MenuBarId::MainMenu1); });
+  // However the motion ends (STOP, the animator's Stop, closing), the drawing bar comes back.
   connect(m_animator, &TAnimator::finished, this, [this] {
+    showMenuBar(MenuBarId::MainMenu1);
     if (m_closeWhenIdle)
       QTimer::singleShot(0, this, &QWidget::close);
   });

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QStyle>
 #include <algorithm>
 
 namespace trelvix {
@@ -16,7 +18,11 @@ std::unique_ptr<QInputDialog> makeSmilesDialog(QWidget* parent)
   // The title bar needs room for its text beside the window buttons: a dialog sized to its
   // one-line field alone cuts the title short.
   const int title = QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle());
-  dialog->setMinimumWidth(std::max(smilesDialogWidth, 3 * title));
+  const int width = std::max(smilesDialogWidth, 3 * title);
+  // The dialog keeps to its layout's size: the line sets the width.
+  if (auto* line = dialog->findChild<QLineEdit*>())
+    line->setMinimumWidth(width - 2 * dialog->style()->pixelMetric(QStyle::PM_LayoutLeftMargin));
+  dialog->setMinimumWidth(width);
   return dialog;
 }
 
