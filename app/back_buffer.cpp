@@ -7,6 +7,7 @@ namespace trelvix {
 
 BackBufferCanvas::BackBufferCanvas()
 {
+  setAntialiased(true);
   resize(QSize(1, 1), 1.0);
 }
 

@@ -12,8 +12,10 @@ namespace trelvix {
 /// The drawing surface's back buffer: an image at the screen's device pixel ratio that the
 /// document draws into through the canvas interface, in logical (drawing-unit) coordinates. It
 /// stays painted on between redraws, so the model's immediate show/hide drawing lands on it
-/// exactly as on a device context. Antialiasing stays off: erase-by-redraw and NotXor drawing
-/// would leave fringes otherwise.
+/// exactly as on a device context. Lines, text and spheres are antialiased at the screen's device
+/// pixel ratio; NotXor figures (the rubber band) are not, so drawing one twice still restores the
+/// buffer, and the window redraws the whole document after every move of a drag, so nothing
+/// erased by drawing it again in white leaves a fringe for long.
 class BackBufferCanvas : public QtCanvas
 {
 public:

@@ -4,6 +4,7 @@
 #include "app/drawing_surface.h"
 #include "app/menu_bars.h"
 #include "app/recent_documents.h"
+#include "app/status_line.h"
 #include "app/stop_tool.h"
 #include "commands/command_layer.h"
 #include "document/code_table.h"
@@ -27,6 +28,8 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   setCentralWidget(m_surface);
   m_menus = new MenuBars(this);
   setMenuWidget(m_menus);
+  m_status = new StatusLine(this);
+  setStatusBar(m_status);
   m_shell.attach(this, m_surface);
   m_shell.setRepaintHandler([this] { scheduleRepaint(); });
 
@@ -195,6 +198,15 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::FitToWindow:
       fitToWindow();
       break;
+    case Command::CopySmiles:
+      copyStructureText(false);
+      break;
+    case Command::CopyMol:
+      copyStructureText(true);
+      break;
+    case Command::Paste:
+      pasteStructure();
+      break;
     case Command::AddProtons2D:
       showResult(m_layer->AddProtons2D());
       break;
@@ -320,6 +332,7 @@ void TTrelvix3D::undoStateChanged()
 
 void TTrelvix3D::modeChanged()
 {
+  m_status->showArmed(*m_layer);
   undoStateChanged();
 }
 

@@ -20,6 +20,7 @@ class DrawingSurface;
 class HelpViewer;
 class MenuBars;
 class RecentDocuments;
+class StatusLine;
 class TAnimator;
 class TArrowForm;
 class TBondEditor;
@@ -53,6 +54,7 @@ public:
   QtShell& shell() { return m_shell; }
   DrawingSurface& surface() { return *m_surface; }
   MenuBars& menus() { return *m_menus; }
+  StatusLine& statusLine() { return *m_status; }
   TAnimator& animator() { return *m_animator; }
   TStopTool& stopTool() { return *m_stopTool; }
   HelpViewer& helpViewer() { return *m_help; }
@@ -128,6 +130,12 @@ private:
   void copyToClipboard();
   /// The print dialog, then the document printed (to a PDF file when there is no printer).
   void printDocument();
+
+  // main_window_clipboard.cpp
+  /// Edit > Copy as SMILES (false) or Copy as MOL (true): the drawing's molecules as text.
+  void copyStructureText(bool molfile);
+  /// Edit > Paste: SMILES or MOL text from the clipboard placed at the pointer, one undo step.
+  void pasteStructure();
 
   // main_window_files.cpp
   void startWith(const QStringList& arguments);
@@ -207,6 +215,7 @@ private:
   DefaultsRecord m_defaults{};
   DrawingSurface* m_surface = nullptr;
   MenuBars* m_menus = nullptr;
+  StatusLine* m_status = nullptr;
   TAnimator* m_animator = nullptr;
   TStopTool* m_stopTool = nullptr;
   HelpViewer* m_help = nullptr;

@@ -8,6 +8,7 @@
 #include "app/group_editor.h"
 #include "app/main_window.h"
 #include "app/periodic_table.h"
+#include "app/status_line.h"
 #include "app/symbol_editor.h"
 #include "app/text_editor.h"
 #include "commands/command_layer.h"
@@ -169,6 +170,8 @@ void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::Keybo
 
 void TTrelvix3D::pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
 {
+  if (!m_layer->busy())
+    m_status->showUnderPointer(m_layer->drawing().GetAtom(point.x(), point.y()));
   if (m_gesture != Gesture::None) {
     if (m_layer->busy() || m_animator->running())
       return;
@@ -201,6 +204,10 @@ void TTrelvix3D::pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::Keybo
   const QPoint at = point.toPoint();
   if (m_layer->editorMode() != EditorMode::Drawing) {
     m_layer->dragTo(point.x(), point.y());
+    // The drag draws only what moves; a full redraw follows so that no antialiased fringe of
+    // what was erased stays behind.
+    if (m_layer->dragging())
+      scheduleRepaint();
     return;
   }
   if (!m_dragFlag || at.x() < 1 || at.y() < 1)
@@ -335,8 +342,15 @@ void TTrelvix3D::keyReleased(int key, Qt::KeyboardModifiers keys)
     m_layer->Nudge(dx, dy);
     return;
   }
-  if (m_groupEditor->isVisible())
+  if (m_groupEditor->isVisible()) {
+    // Delete removes the selection (the group the rectangle or Ctrl + right click chose), as
+    // one undo step.
+    if (key == Qt::Key_Delete && m_layer->editedGroup()) {
+      m_layer->Edit(EditorEdit::GroupDelete);
+      showModeEditor();
+    }
     return;
+  }
   const std::string name = keyName(key);
   if (name.empty())
     return;

@@ -5,11 +5,16 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace trelvix {
 
 namespace {
+
+/// How long the status bar shows the last message, milliseconds.
+constexpr int lastMessageTime = 10000;
 
 QMessageBox::Icon qIcon(MessageIcon icon)
 {
@@ -113,6 +118,9 @@ MessageAnswer QtShell::message(const std::string& text,
     answer = answerOf(box.exec());
   }
   m_shown.push_back({ text, caption, buttons, answer });
+  // The last message stays readable in the status bar after its box has gone.
+  if (auto* main = qobject_cast<QMainWindow*>(m_window.data()); main && main->statusBar())
+    main->statusBar()->showMessage(QString::fromStdString(text), lastMessageTime);
   return answer;
 }
 

@@ -67,8 +67,8 @@ public:
   /// The text as a chemical formula, character by character, from the anchor by the layout and
   /// direction: a sign is a superscript, a digit after a sign too, a digit after a letter, a
   /// closing bracket or a subscript digit a subscript ("O2"), any other digit a coefficient on
-  /// the base line ("2 O2", "2H2O"), every other character on the base line. Character widths are measured on canvas in the
-  /// label's font. An empty text or an unknown layout draws nothing.
+  /// the base line ("2 O2", "2H2O"), every other character on the base line. Character widths are
+  /// measured on canvas in the label's font. An empty text or an unknown layout draws nothing.
   virtual void Formula(Canvas& canvas, Point anchor);
   /// The box, in pixels, that Formula(canvas, anchor) covers with the characters on the base
   /// line (from textHeight / 2 above the anchor to as far below it); an empty box (all zero) for

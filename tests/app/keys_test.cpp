@@ -5,6 +5,7 @@
 #include "model/structure_atom.h"
 
 #include <QApplication>
+#include <QClipboard>
 
 using namespace trelvix;
 using namespace trelvix::testing;
@@ -37,6 +38,8 @@ private slots:
 
   void noLetterWithCtrlChangesTheAtomUnderThePointer()
   {
+    // Ctrl+V pastes what the clipboard holds: nothing here.
+    QGuiApplication::clipboard()->clear();
     auto window = openWindow();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));

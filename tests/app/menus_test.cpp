@@ -61,6 +61,7 @@ private slots:
       captions << a->text();
     QCOMPARE(captions,
              (QStringList{ "&File",
+                           "&Edit",
                            "C&hemistry",
                            "&3D Functions",
                            "&View",

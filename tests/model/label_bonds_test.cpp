@@ -71,7 +71,11 @@ TEST_F(LabelBondsTest, ALineStopsShortOfTheLabelsBox)
     // Carbon vertex to an O 56 pixels right: the line ends before the O's cell (53).
     { "C-O across", 6, 0, { 56, 0 }, { { 0, 0 }, { 56 - halfCell - margin, 0 } } },
     // N to O: it leaves the N's cell (right edge 0 - 3 + 7 = 4) first.
-    { "N-O across", 7, 1, { 56, 0 }, { { -halfCell + 7 + margin, 0 }, { 56 - halfCell - margin, 0 } } },
+    { "N-O across",
+      7,
+      1,
+      { 56, 0 },
+      { { -halfCell + 7 + margin, 0 }, { 56 - halfCell - margin, 0 } } },
     // Downwards to an O: it ends above the O's cell (top 56 - 13 / 2).
     { "C-O down", 6, 0, { 0, 56 }, { { 0, 0 }, { 0, 56 - 13 / 2 - margin } } },
   };
@@ -86,8 +90,7 @@ TEST_F(LabelBondsTest, ALineStopsShortOfTheLabelsBox)
     // The end is outside the text box the O draws.
     const Rect box = o.labelBox(canvas);
     const Point end = lines()[0].second;
-    EXPECT_FALSE(end.x >= box.left && end.x <= box.right && end.y >= box.top &&
-                 end.y <= box.bottom)
+    EXPECT_FALSE(end.x >= box.left && end.x <= box.right && end.y >= box.top && end.y <= box.bottom)
       << c.what;
   }
 }
