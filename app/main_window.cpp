@@ -56,7 +56,10 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   });
 
   // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
-  setGeometry(1, 1, std::max(640, m_menus->sizeHint().width() + 8), 480);
+  // The frame, title bar included, at (1, 1): a client area placed there would put the title
+  // bar above the screen.
+  resize(std::max(640, m_menus->sizeHint().width() + 8), 480);
+  move(1, 1);
   setAcceptDrops(true);
   startWith(arguments);
   undoStateChanged();
