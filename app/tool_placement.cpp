@@ -20,8 +20,12 @@ void moveBeside(QWidget* tool, QWidget* owner, QSize size)
     x = ownerFrame.left() - gap - size.width();
   if (x < room.left())
     x = room.right() + 1 - size.width();
-  const int y = std::clamp(
+  int y = std::clamp(
     ownerFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
+  // A window the window manager has not framed yet is placed by its client area: it goes down
+  // by the owner's title bar, so that its own title bar stays on the screen.
+  if (tool->frameGeometry().top() == tool->geometry().top())
+    y += owner->geometry().top() - ownerFrame.top();
   tool->move(std::max(x, room.left()), y);
 }
 
