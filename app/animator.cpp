@@ -1,22 +1,27 @@
 #include "app/animator.h"
 
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "platform/shell.h"
+#include "model/atom.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 #include <exception>
 
 namespace trelvix {
 
 namespace {
 
-constexpr int stepOfSpeed[] = { 8, 4, 2 };
-constexpr int swingLimit = 60;
+/// Rock and wag swing this many degrees to each side.
+constexpr double swingLimit = 60;
+constexpr int movingAtoms = 3;
 
 QButtonGroup* radioGroup(QWidget* owner,
                          QVBoxLayout* into,
@@ -38,10 +43,21 @@ QButtonGroup* radioGroup(QWidget* owner,
 
 } // namespace
 
+double motionAngle(int motion, double travel)
+{
+  if (motion < 2)
+    return std::fmod(travel, 360.0);
+  // A swing of 4 × 60 degrees of path: up from 0 to +60, down to -60, up to 0.
+  const double p = std::fmod(travel + swingLimit, 4 * swingLimit);
+  return p < 2 * swingLimit ? p - swingLimit : 3 * swingLimit - p;
+}
+
 TAnimator::TAnimator(CommandLayer& layer, QWidget* parent)
   : QWidget(parent,
-            Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+            Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
+              Qt::WindowCloseButtonHint)
   , m_layer(layer)
+  , m_timer(new QTimer(this))
 {
   setWindowTitle(tr("Animation"));
   auto* layout = new QVBoxLayout(this);
@@ -50,8 +66,11 @@ TAnimator::TAnimator(CommandLayer& layer, QWidget* parent)
   auto* stop = new QPushButton(tr("Stop"), this);
   layout->addWidget(stop);
 
-  // User clicks only: selecting a mode from start() must not start a second loop.
-  connect(m_modes, &QButtonGroup::idClicked, this, [this](int mode) { runMotion(mode); });
+  m_timer->setTimerType(Qt::PreciseTimer);
+  m_timer->setInterval(framePeriod);
+  connect(m_timer, &QTimer::timeout, this, &TAnimator::frame);
+  // User clicks only: selecting a mode from start() must not start it twice.
+  connect(m_modes, &QButtonGroup::idClicked, this, &TAnimator::changeMotion);
   connect(m_speeds, &QButtonGroup::idClicked, this, &TAnimator::setSpeed);
   connect(stop, &QPushButton::clicked, this, &TAnimator::Button1Click);
   m_speeds->button(1)->setChecked(true);
@@ -63,82 +82,107 @@ void TAnimator::setSpeed(int index)
 {
   if (index < 0 || index > 2)
     return;
-  m_step = stepOfSpeed[index];
+  // The path so far is kept, so a new speed goes on from the angle shown.
+  if (m_running && m_clock.isValid()) {
+    m_travelled += m_speed * static_cast<double>(m_clock.nsecsElapsed()) * 1e-9;
+    m_clock.restart();
+  }
+  m_speed = degreesPerSecond[static_cast<std::size_t>(index)];
   m_speeds->button(index)->setChecked(true);
 }
 
 void TAnimator::start(int motion)
 {
+  if (motion < 0 || motion > 3)
+    return;
   setSpeed(1);
-  m_modes->button(motion)->setChecked(true);
-  if (!isVisible()) {
-    const QPoint origin = parentWidget() ? parentWidget()->geometry().topLeft() : QPoint();
-    move(origin + QPoint(453, 1));
-    show();
+  showBesideOwner(this);
+  if (!m_running) {
+    m_running = true;
+    tDrawing& drawing = m_layer.drawing();
+    drawing.update();
+    m_start.clear();
+    for (tXY* a : drawing.Atoms)
+      m_start.push_back({ a, a->x3, a->y3, a->z3 });
+    drawing.getcg(m_centre[0], m_centre[1], m_centre[2]);
   }
-  m_animating = true;
-  m_layer.drawing().getcg(m_centre[0], m_centre[1], m_centre[2]);
-  runMotion(motion);
+  changeMotion(motion);
 }
 
-void TAnimator::runMotion(int motion)
+void TAnimator::changeMotion(int motion)
 {
-  ++m_depth;
-  m_layer.drawing().update();
-  if (m_layer.drawing().Atoms.Count() > 2) {
-    int a = 0;
-    if (motion == 3)
-      m_animating = true;
-    try {
-      while (m_animating) {
-        // The document is fetched each frame: the loop never holds it across event handling.
-        tDrawing& drawing = m_layer.drawing();
-        double cx = 0, cy = 0, cz = 0;
-        drawing.getcg(cx, cy, cz);
-        switch (motion) {
-          case 0:
-            a = (a + m_step) % 360;
-            if (a != 0)
-              drawing.Tilt(0, a);
-            break;
-          case 1:
-            a = (a + m_step) % 360;
-            if (a != 0)
-              drawing.Tilt(a, 0);
-            break;
-          case 2:
-            drawing.Tilt(a, 0);
-            a += m_step;
-            break;
-          default:
-            drawing.Tilt(0, a);
-            a += m_step;
-            break;
-        }
-        drawing.shift(m_centre[0] - cx, m_centre[1] - cy, m_centre[2] - cz);
-        drawing.setn1n2();
-        drawing.Refresh();
-        if (motion >= 2 && (a > swingLimit || a < -swingLimit))
-          m_step = -m_step;
-        emit frameShown(motion, a);
-        currentShell().processEvents();
-      }
-    } catch (const std::exception&) {
-      // A frame the model cannot turn (an arithmetic overflow) ends the motion.
-      m_animating = false;
-    }
-    if (motion != 0)
-      m_layer.drawing().update();
+  if (!m_running)
+    return;
+  m_modes->button(motion)->setChecked(true);
+  m_motion = motion;
+  m_travelled = 0;
+  m_clock.start();
+  // A model of two atoms or fewer stays still.
+  if (m_start.size() >= movingAtoms)
+    m_timer->start();
+}
+
+void TAnimator::frame()
+{
+  tDrawing& drawing = m_layer.drawing();
+  const double travel = m_travelled + m_speed * static_cast<double>(m_clock.nsecsElapsed()) * 1e-9;
+  const double angle = motionAngle(m_motion, travel);
+  // Spin and wag turn about the vertical axis, tumble and rock about the horizontal one, always
+  // from the positions the motion started from.
+  const int axis = (m_motion == 0 || m_motion == 3) ? 2 : 1;
+  try {
+    drawing.Transform3d(nullptr, 0, angle, axis);
+    double cx = 0, cy = 0, cz = 0;
+    drawing.getcg(cx, cy, cz);
+    drawing.shift(m_centre[0] - cx, m_centre[1] - cy, m_centre[2] - cz);
+    drawing.Bonds.Update();
+    drawing.setn1n2();
+    drawing.Repaint();
+  } catch (const std::exception&) {
+    // A frame the model cannot turn (an arithmetic overflow) ends the motion.
+    stopAnimating();
+    return;
   }
-  if (--m_depth == 0)
-    emit finished();
+  emit frameShown(m_motion, angle);
+}
+
+void TAnimator::putBack()
+{
+  tDrawing& drawing = m_layer.drawing();
+  for (const StartPosition& s : m_start) {
+    s.atom->x3 = s.x;
+    s.atom->y3 = s.y;
+    s.atom->z3 = s.z;
+    s.atom->update3d();
+  }
+  m_start.clear();
+  drawing.update();
+  drawing.setn1n2();
+  drawing.Repaint();
+}
+
+void TAnimator::stopAnimating()
+{
+  if (!m_running)
+    return;
+  m_timer->stop();
+  m_running = false;
+  putBack();
+  hide();
+  emit finished();
 }
 
 void TAnimator::Button1Click()
 {
-  m_animating = false;
-  hide();
+  stopAnimating();
   emit stopPressed();
+}
+
+void TAnimator::closeEvent(QCloseEvent* event)
+{
+  // Closing the window is Stop.
+  QWidget::closeEvent(event);
+  Button1Click();
 }
 
 } // namespace trelvix

@@ -1,57 +1,90 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QButtonGroup;
+class QTimer;
 
 namespace trelvix {
 
 class CommandLayer;
+class tXY;
 
-/// The animation control window: "Mode" (Spin, Tumble, Rock, Wag), "Speed" (Fast 8, Medium 4,
-/// Slow 2 degrees per frame) and "Stop". It runs the motion loops on the UI thread: each frame
-/// turns the model about its starting centre of gravity, redraws it and lets the program handle
-/// pending events, so the menus and this window's buttons work between frames. A motion started
-/// while one runs runs inside the current frame; stopping ends the inner loop and then the outer.
+/// The angle, in degrees, of motion (0 spin, 1 tumble, 2 rock, 3 wag) after it has travelled
+/// `travel` degrees: spin and tumble turn on through 0..360, rock and wag swing 0 → +60 → -60 →
+/// +60 ..., always `travel` degrees of path away from the start.
+double motionAngle(int motion, double travel);
+
+/// The animation control window: "Mode" (Spin, Tumble, Rock, Wag), "Speed" (Fast, Medium, Slow)
+/// and "Stop". The motion is timed, not counted in frames: the model turns at the chosen
+/// degrees per second whatever the machine, redrawn by a timer at most 60 times a second, so
+/// the menus and this window's buttons work all the while. Stop, from wherever it comes, puts
+/// every atom back where it was when the motion started and closes the window: the document
+/// ends as it began.
 class TAnimator : public QWidget
 {
   Q_OBJECT
 
 public:
+  /// The speeds of Fast, Medium and Slow, degrees per second.
+  static constexpr std::array<double, 3> degreesPerSecond{ 240, 120, 60 };
+  /// The frame timer's period, milliseconds (about 60 frames a second at most).
+  static constexpr int framePeriod = 16;
+
   TAnimator(CommandLayer& layer, QWidget* parent = nullptr);
 
-  /// Starts motion (0 spin, 1 tumble, 2 rock, 3 wag) at medium speed and shows the window;
-  /// returns when the motion has been stopped (at once for a document of two atoms or fewer).
+  /// Starts motion (0 spin, 1 tumble, 2 rock, 3 wag) at medium speed and shows the window; a
+  /// motion already running changes to it. Returns at once. A document of two atoms or fewer
+  /// does not move, but the window and the animation bar stay until Stop.
   void start(int motion);
-  /// Clears the animating flag: every running loop ends after its frame.
-  void stopAnimating() { m_animating = false; }
+  /// Ends the motion: the atoms back where they started, the window closed, `finished` told.
+  void stopAnimating();
 
-  bool animating() const { return m_animating; }
-  /// True while any motion loop is on the stack.
-  bool running() const { return m_depth > 0; }
-  /// Degrees per frame; Rock and Wag reverse its sign at each end of the swing.
-  int step() const { return m_step; }
+  /// True while a motion is on (the window and the animation bar are shown).
+  bool running() const { return m_running; }
+  bool animating() const { return m_running; }
+  /// The speed in force, degrees per second.
+  double speed() const { return m_speed; }
   void setSpeed(int index);
 
 signals:
-  /// After every frame: the loop's motion and its angle in degrees.
-  void frameShown(int motion, int angle);
+  /// After every frame: the motion and its angle in degrees.
+  void frameShown(int motion, double angle);
   /// The Stop button was pressed: the main window goes back to drawing.
   void stopPressed();
-  /// The outermost motion loop has ended.
+  /// The motion has ended and the document is as it was before it.
   void finished();
 
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
 private:
-  void runMotion(int motion);
+  void changeMotion(int motion);
+  void frame();
+  void putBack();
   void Button1Click();
+
+  /// An atom and where it stood when the motion started.
+  struct StartPosition
+  {
+    tXY* atom;
+    double x, y, z;
+  };
 
   CommandLayer& m_layer;
   QButtonGroup* m_modes;
   QButtonGroup* m_speeds;
-  int m_step = 4;
-  bool m_animating = false;
-  int m_depth = 0;
+  QTimer* m_timer;
+  QElapsedTimer m_clock;
+  double m_speed = degreesPerSecond[1];
+  /// Degrees travelled before the last speed change, and the clock restarts there.
+  double m_travelled = 0;
+  int m_motion = 0;
+  bool m_running = false;
+  std::vector<StartPosition> m_start;
   std::array<double, 3> m_centre{};
 };
 

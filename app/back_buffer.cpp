@@ -7,6 +7,7 @@ namespace trelvix {
 
 BackBufferCanvas::BackBufferCanvas()
 {
+  setAntialiased(true);
   resize(QSize(1, 1), 1.0);
 }
 
@@ -35,7 +36,15 @@ void BackBufferCanvas::resize(QSize size, qreal ratio)
   m_image = std::move(image);
   m_size = size;
   m_painter.begin(&m_image);
+  m_painter.setWorldTransform(m_view);
   setPainter(&m_painter);
+}
+
+void BackBufferCanvas::setView(double scale, double offsetX, double offsetY)
+{
+  m_view = QTransform(scale, 0, 0, scale, offsetX, offsetY);
+  if (m_painter.isActive())
+    m_painter.setWorldTransform(m_view);
 }
 
 } // namespace trelvix

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/startup.h"
 #include "exchange/exchange_init.h"
 
 #include <QApplication>
@@ -7,8 +8,7 @@ int main(int argc, char** argv)
 {
   QApplication app(argc, argv);
   trelvix::initialiseExchange();
-  QApplication::setApplicationName(QStringLiteral("trelvix3d"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Trelvix3D"));
+  trelvix::configureApplication();
   trelvix::TTrelvix3D window(QApplication::arguments());
   window.show();
   return QApplication::exec();

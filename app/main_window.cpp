@@ -3,6 +3,8 @@
 #include "app/animator.h"
 #include "app/drawing_surface.h"
 #include "app/menu_bars.h"
+#include "app/recent_documents.h"
+#include "app/status_line.h"
 #include "app/stop_tool.h"
 #include "commands/command_layer.h"
 #include "document/code_table.h"
@@ -27,6 +29,8 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   setCentralWidget(m_surface);
   m_menus = new MenuBars(this);
   setMenuWidget(m_menus);
+  m_status = new StatusLine(this);
+  setStatusBar(m_status);
   m_shell.attach(this, m_surface);
   m_shell.setRepaintHandler([this] { scheduleRepaint(); });
 
@@ -44,14 +48,21 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   connect(m_surface, &DrawingSurface::released, this, &TTrelvix3D::pointerReleased);
   connect(m_surface, &DrawingSurface::keyReleased, this, &TTrelvix3D::keyReleased);
   connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
-  connect(m_animator, &TAnimator::stopPressed, this, [this] { showMenuBar(MenuBarId::MainMenu1); });
+  connect(m_surface, &DrawingSurface::wheeled, this, &TTrelvix3D::wheelTurned);
+  m_surface->setView(&m_layer->view());
+  // However the motion ends (STOP, the animator's Stop, closing), the drawing bar comes back.
   connect(m_animator, &TAnimator::finished, this, [this] {
+    showMenuBar(MenuBarId::MainMenu1);
     if (m_closeWhenIdle)
       QTimer::singleShot(0, this, &QWidget::close);
   });
 
   // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
-  setGeometry(1, 1, std::max(640, m_menus->sizeHint().width() + 8), 480);
+  // The frame, title bar included, at (1, 1): a client area placed there would put the title
+  // bar above the screen.
+  resize(std::max(640, m_menus->sizeHint().width() + 8), 480);
+  move(1, 1);
+  setAcceptDrops(true);
   startWith(arguments);
   undoStateChanged();
   refreshBuildCodeItems();
@@ -60,6 +71,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
 
 TTrelvix3D::~TTrelvix3D()
 {
+  m_surface->setView(nullptr);
   m_layer->removeObserver(this);
   m_layer.reset();
   setCurrentShell(nullptr);
@@ -198,6 +210,18 @@ void TTrelvix3D::perform(Command command, int tag)
       m_layer->Redo();
       undoStateChanged();
       break;
+    case Command::FitToWindow:
+      fitToWindow();
+      break;
+    case Command::CopySmiles:
+      copyStructureText(false);
+      break;
+    case Command::CopyMol:
+      copyStructureText(true);
+      break;
+    case Command::Paste:
+      pasteStructure();
+      break;
     case Command::AddProtons2D:
       showResult(m_layer->AddProtons2D());
       break;
@@ -301,6 +325,7 @@ void TTrelvix3D::refreshBuildCodeItems()
 
 void TTrelvix3D::documentReplaced()
 {
+  m_surface->syncView();
   scheduleRepaint();
 }
 
@@ -328,6 +353,7 @@ void TTrelvix3D::undoStateChanged()
 
 void TTrelvix3D::modeChanged()
 {
+  m_status->showArmed(*m_layer);
   undoStateChanged();
 }
 
@@ -351,8 +377,10 @@ void TTrelvix3D::closeEvent(QCloseEvent* event)
     return;
   }
   m_closeWhenIdle = false;
-  if (m_layer->drawing().savedFlag == 0)
-    saveBeforeLeaving();
+  if (m_layer->drawing().savedFlag == 0 && !settleChanges(true)) {
+    event->ignore();
+    return;
+  }
   if (m_shell.message("Exit Trelvix3D", "", MessageIcon::Question, MessageButtons::YesNo) ==
       MessageAnswer::Yes) {
     m_leaving = true;

@@ -19,6 +19,8 @@ class CommandLayer;
 class DrawingSurface;
 class HelpViewer;
 class MenuBars;
+class RecentDocuments;
+class StatusLine;
 class TAnimator;
 class TArrowForm;
 class TBondEditor;
@@ -52,6 +54,7 @@ public:
   QtShell& shell() { return m_shell; }
   DrawingSurface& surface() { return *m_surface; }
   MenuBars& menus() { return *m_menus; }
+  StatusLine& statusLine() { return *m_status; }
   TAnimator& animator() { return *m_animator; }
   TStopTool& stopTool() { return *m_stopTool; }
   HelpViewer& helpViewer() { return *m_help; }
@@ -84,6 +87,8 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   // main_window.cpp
@@ -106,6 +111,15 @@ private:
   /// The rubber band's rectangle, drawn in grey NotXor: drawn twice it is gone.
   void drawRubberBand();
   bool rubberBandShown() const;
+  /// A press that starts a view gesture instead of an edit: the middle button, or the left with
+  /// Alt (turning; Shift turns about the screen's z axis) or with Space held (panning).
+  bool startGesture(QPointF surface, Qt::MouseButton button, Qt::KeyboardModifiers keys);
+  /// The wheel zooms about the pointer.
+  void wheelTurned(QPointF surface, int degrees, Qt::KeyboardModifiers keys);
+  /// View > Fit to Window (and Home): every atom, label and symbol inside the surface.
+  void fitToWindow();
+  /// The view changed: the surface's buffer takes it and the document is drawn again.
+  void viewChanged();
 
   // main_window_editors.cpp
   /// The items of the editors' menu bars; false for any other command.
@@ -119,19 +133,36 @@ private:
   /// The print dialog, then the document printed (to a PDF file when there is no printer).
   void printDocument();
 
+  // main_window_clipboard.cpp
+  /// Edit > Copy as SMILES (false) or Copy as MOL (true): the drawing's molecules as text.
+  void copyStructureText(bool molfile);
+  /// Edit > Paste: SMILES or MOL text from the clipboard placed at the pointer, one undo step.
+  void pasteStructure();
+
   // main_window_files.cpp
   void startWith(const QStringList& arguments);
   void newDocument();
   void openDocument();
+  /// Opens the document at path once a changed document has been settled; false when it was not
+  /// opened (cancelled, or the file does not load: then it leaves the recent list).
+  bool openPath(const QString& path);
+  void refreshRecentMenu();
   void importDocument();
   void saveDocument();
   bool saveAs();
+  /// Writes the document under path, the file there first kept as path + "~".
   bool saveUnderName(const std::string& path);
+  /// Copies the file at path to path + "~" when there is one; false (and said) when the copy
+  /// cannot be made.
+  bool keepPreviousFile(const QString& path);
+  /// The whole path of the document's file (its name when it has none).
+  std::string currentPath() const;
   std::optional<QString> askSaveName();
   void exitProgram();
-  /// Saves a changed document before leaving: under its name, or through Save As when it has
-  /// the default name.
-  void saveBeforeLeaving();
+  /// A changed document about to be replaced or left: "Save changes to NAME?". True to go on:
+  /// saved (under its name, or through Save As when it has the default name) or discarded;
+  /// false for Cancel. When leaving, a save that did not happen goes on too.
+  bool settleChanges(bool leaving);
 
   // main_window_views.cpp
   void chooseStyle(int code);
@@ -179,6 +210,8 @@ private:
 
   // main_window_exchange.cpp
   void importStructureFile();
+  /// The molecules of the structure file at path appended to the drawing (one undo step).
+  void importStructurePath(const QString& path);
   void exportStructureFile();
   void addFromSmiles();
 
@@ -187,6 +220,7 @@ private:
   DefaultsRecord m_defaults{};
   DrawingSurface* m_surface = nullptr;
   MenuBars* m_menus = nullptr;
+  StatusLine* m_status = nullptr;
   TAnimator* m_animator = nullptr;
   TStopTool* m_stopTool = nullptr;
   HelpViewer* m_help = nullptr;
@@ -199,12 +233,25 @@ private:
   TSymbolEditor* m_symbolEditor = nullptr;
   TTextEditor* m_textEditor = nullptr;
   TGroupEditor* m_groupEditor = nullptr;
+  std::unique_ptr<RecentDocuments> m_recent;
   bool m_repaintPending = false;
   /// The rubber band: set by a left press in drawing mode, cleared by the release of a
   /// rectangle drawn downwards to the right; its corners in surface pixels.
   bool m_dragFlag = false;
   QPoint m_dragStart;
   QPoint m_dragEnd;
+  /// The view gesture under way: what it does, where the pointer was last (surface pixels), and
+  /// whether the next turning step is the drag's first (the one undo copy).
+  enum class Gesture : std::uint8_t
+  {
+    None,
+    Turn,
+    TurnAboutZ,
+    Pan
+  };
+  Gesture m_gesture = Gesture::None;
+  QPointF m_gestureLast;
+  bool m_gestureFirstStep = true;
   /// A close asked for while a long command ran: done once it has ended.
   bool m_closeWhenIdle = false;
   /// The close was confirmed: closeEvent lets it through.

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/molecular_data.h"
 #include "app/reaction_tool.h"
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/molecular_data.h"
@@ -45,6 +46,8 @@ void TTrelvix3D::openReactionTool()
     tool = new TReactionTool(*m_layer, this);
   if (!tool->start())
     return;
+  // Beside the main window: the reaction it reports on stays in view.
+  placeBesideOwner(tool);
   if (m_shell.scripted())
     tool->show();
   else

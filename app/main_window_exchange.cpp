@@ -2,6 +2,7 @@
 // file, Export Structure File writes the document's molecules, Add from SMILES arms a molecule
 // that the next press places.
 #include "app/main_window.h"
+#include "app/smiles_dialog.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/molecular_data.h"
@@ -115,7 +116,13 @@ void TTrelvix3D::importStructureFile()
       return std::nullopt;
     return chosen;
   });
-  const std::optional<ChosenFile> file = structureFile(name);
+  if (name)
+    importStructurePath(*name);
+}
+
+void TTrelvix3D::importStructurePath(const QString& path)
+{
+  const std::optional<ChosenFile> file = structureFile(path);
   if (!file)
     return;
   // Read whole before the document is touched: a fault anywhere in the file changes nothing.
@@ -171,12 +178,10 @@ void TTrelvix3D::exportStructureFile()
 void TTrelvix3D::addFromSmiles()
 {
   const std::optional<QString> typed = m_shell.askText([this]() -> std::optional<QString> {
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-      this, tr("Add from SMILES"), tr("SMILES:"), QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    const std::unique_ptr<QInputDialog> dialog = makeSmilesDialog(this);
+    if (dialog->exec() != QDialog::Accepted)
       return std::nullopt;
-    return text;
+    return dialog->textValue();
   });
   if (!typed)
     return;

@@ -1,6 +1,7 @@
 // The geometry commands of the main window (with the Stop window) and the document font.
 #include "app/animator.h"
 #include "app/main_window.h"
+#include "app/menu_bars.h"
 #include "app/stop_tool.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
@@ -46,12 +47,14 @@ void TTrelvix3D::optimise(int method)
   const auto command = static_cast<OptimiseCommand>(method);
   if (command == OptimiseCommand::OptimizeProtons && m_layer->drawing().Atoms.nprotons() <= 0)
     return; // nothing to move: the menu bar stays
+  // The bar in use comes back afterwards: the group editor's, while it stays open.
+  const MenuBarId before = m_menus->current();
   showMenuBar(MenuBarId::OptimizeMenu);
   m_stopTool->FormShow();
   m_layer->Optimize(
     command, m_stopTool->state(), [this](int, double energy) { m_stopTool->refresh(energy); });
   m_stopTool->finish();
-  showMenuBar(MenuBarId::MainMenu1);
+  showMenuBar(before);
   repaintDocument();
   if (m_closeWhenIdle)
     QTimer::singleShot(0, this, &QWidget::close);

@@ -8,6 +8,7 @@
 #include "app/group_editor.h"
 #include "app/main_window.h"
 #include "app/periodic_table.h"
+#include "app/status_line.h"
 #include "app/symbol_editor.h"
 #include "app/text_editor.h"
 #include "commands/command_layer.h"
@@ -16,6 +17,7 @@
 #include "model/structure_atom.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 
 namespace trelvix {
@@ -26,6 +28,11 @@ namespace {
 constexpr int cornerLimit = 32768;
 constexpr Colour rubberBandColour = 0x777777;
 constexpr int bigJump = 32;
+/// Degrees the model turns per surface pixel of a turning drag: 180 pixels, a quarter turn.
+constexpr double degreesPerPixel = 0.5;
+/// The zoom of one wheel notch (120 eighths of a degree).
+constexpr double zoomPerNotch = 1.2;
+constexpr double eighthsPerNotch = 120.0;
 
 PointerKeys pointerKeys(Qt::KeyboardModifiers keys)
 {
@@ -109,9 +116,26 @@ void TTrelvix3D::drawRubberBand()
   m_surface->update();
 }
 
-void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers)
+bool TTrelvix3D::startGesture(QPointF surface, Qt::MouseButton button, Qt::KeyboardModifiers keys)
+{
+  const bool alt = keys.testFlag(Qt::AltModifier);
+  if (button == Qt::MiddleButton || (button == Qt::LeftButton && alt))
+    m_gesture = keys.testFlag(Qt::ShiftModifier) ? Gesture::TurnAboutZ : Gesture::Turn;
+  else if (button == Qt::LeftButton && m_surface->spaceHeld())
+    m_gesture = Gesture::Pan;
+  else
+    return false;
+  m_gestureLast = surface;
+  m_gestureFirstStep = true;
+  return true;
+}
+
+void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
   if (m_layer->busy() || m_animator->running())
+    return;
+  // A gesture turns or moves the view and nothing else: no build, no rubber band, no editor.
+  if (m_gesture != Gesture::None || startGesture(m_surface->toSurface(point), button, keys))
     return;
   const QPoint at = point.toPoint();
   m_dragStart = at;
@@ -146,12 +170,44 @@ void TTrelvix3D::pointerPressed(QPointF point, Qt::MouseButton button, Qt::Keybo
 
 void TTrelvix3D::pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
 {
+  if (!m_layer->busy())
+    m_status->showUnderPointer(m_layer->drawing().GetAtom(point.x(), point.y()));
+  if (m_gesture != Gesture::None) {
+    if (m_layer->busy() || m_animator->running())
+      return;
+    const QPointF surface = m_surface->toSurface(point);
+    const QPointF step = surface - m_gestureLast;
+    m_gestureLast = surface;
+    if (step.isNull())
+      return;
+    switch (m_gesture) {
+      case Gesture::Turn:
+        // Rightwards brings the near side right (about y), downwards brings it down (about x).
+        m_layer->TurnView(
+          step.y() * degreesPerPixel, -step.x() * degreesPerPixel, 0, m_gestureFirstStep);
+        m_gestureFirstStep = false;
+        break;
+      case Gesture::TurnAboutZ:
+        m_layer->TurnView(0, 0, step.x() * degreesPerPixel, m_gestureFirstStep);
+        m_gestureFirstStep = false;
+        break;
+      default:
+        m_layer->PanView(step.x(), step.y());
+        viewChanged();
+        break;
+    }
+    return;
+  }
   // Only a drag with the left button alone and no keys held acts.
   if (buttons != Qt::LeftButton || pointerKeys(keys) != PointerKeys::None || m_layer->busy())
     return;
   const QPoint at = point.toPoint();
   if (m_layer->editorMode() != EditorMode::Drawing) {
     m_layer->dragTo(point.x(), point.y());
+    // The drag draws only what moves; a full redraw follows so that no antialiased fringe of
+    // what was erased stays behind.
+    if (m_layer->dragging())
+      scheduleRepaint();
     return;
   }
   if (!m_dragFlag || at.x() < 1 || at.y() < 1)
@@ -166,6 +222,13 @@ void TTrelvix3D::pointerMoved(QPointF point, Qt::MouseButtons buttons, Qt::Keybo
 
 void TTrelvix3D::pointerReleased(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
+  if (m_gesture != Gesture::None) {
+    // The gesture ends with the button that drives it; the right button meanwhile does nothing.
+    if (button == Qt::MiddleButton || button == Qt::LeftButton)
+      m_gesture = Gesture::None;
+    scheduleRepaint();
+    return;
+  }
   if (m_layer->busy() || m_animator->running())
     return;
   const QPoint at = point.toPoint();
@@ -202,6 +265,28 @@ void TTrelvix3D::pointerReleased(QPointF point, Qt::MouseButton button, Qt::Keyb
   // release would wipe the value before it could be read.
   if (mode != EditorMode::Measurement)
     scheduleRepaint();
+}
+
+void TTrelvix3D::wheelTurned(QPointF surface, int degrees, Qt::KeyboardModifiers)
+{
+  if (m_layer->busy() || m_animator->running())
+    return;
+  m_layer->ZoomView(std::pow(zoomPerNotch, degrees / eighthsPerNotch), surface.x(), surface.y());
+  viewChanged();
+}
+
+void TTrelvix3D::fitToWindow()
+{
+  if (m_animator->running())
+    return;
+  m_layer->FitView(m_surface->width(), m_surface->height());
+  viewChanged();
+}
+
+void TTrelvix3D::viewChanged()
+{
+  m_surface->syncView();
+  repaintDocument();
 }
 
 void TTrelvix3D::showModeEditor()
@@ -247,14 +332,25 @@ void TTrelvix3D::keyReleased(int key, Qt::KeyboardModifiers keys)
     m_layer->Reset();
     return;
   }
+  if (key == Qt::Key_Home) {
+    fitToWindow();
+    return;
+  }
   int dx = 0, dy = 0;
   if (jumpOf(key, keys.testFlag(Qt::ShiftModifier), dx, dy)) {
     // With the group editor open only its group moves.
     m_layer->Nudge(dx, dy);
     return;
   }
-  if (m_groupEditor->isVisible())
+  if (m_groupEditor->isVisible()) {
+    // Delete removes the selection (the group the rectangle or Ctrl + right click chose), as
+    // one undo step.
+    if (key == Qt::Key_Delete && m_layer->editedGroup()) {
+      m_layer->Edit(EditorEdit::GroupDelete);
+      showModeEditor();
+    }
     return;
+  }
   const std::string name = keyName(key);
   if (name.empty())
     return;

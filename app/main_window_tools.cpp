@@ -11,6 +11,7 @@
 #include "app/settings_form.h"
 #include "app/symbol_editor.h"
 #include "app/text_editor.h"
+#include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 
@@ -103,8 +104,7 @@ void TTrelvix3D::showHelp(int context)
 
 void TTrelvix3D::showSymbolPalette()
 {
-  m_arrows->show();
-  m_arrows->raise();
+  showBesideOwner(m_arrows);
 }
 
 void TTrelvix3D::editComments()

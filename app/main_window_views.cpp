@@ -68,6 +68,7 @@ void TTrelvix3D::animate(int motion)
 
 void TTrelvix3D::stopAnimation()
 {
+  // The animator closes and gives the document back as it was; its finish brings the bar back.
   m_animator->stopAnimating();
   showMenuBar(MenuBarId::MainMenu1);
 }

@@ -38,6 +38,9 @@ MenuBars::MenuBars(QWidget* parent)
       case Command::Styles:
         addStyles(e.bar, path, e.separatorBefore);
         break;
+      case Command::RecentDocuments:
+        m_recent = menuAt(e.bar, path + QLatin1Char(separator) + QString::fromUtf8(e.caption));
+        break;
       default: {
         QAction* item =
           addItem(e.bar, path, QString::fromUtf8(e.caption), e.command, e.tag, e.separatorBefore);

@@ -34,6 +34,8 @@ public:
   QAction* find(MenuBarId bar, const QString& path, const QString& caption) const;
   /// The items of every display style (three per style: drawing, animation and optimise bars).
   QList<QAction*> styleActions() const;
+  /// The File menu's "Open Recent" submenu, which the window fills.
+  QMenu* recentMenu() const { return m_recent; }
 
 signals:
   void triggered(Command command, int tag);
@@ -53,6 +55,7 @@ private:
   std::multimap<std::pair<int, int>, QAction*> m_actions; // (command, tag) -> items
   /// Which rows of the build-code table have their item (a code may stand in two menus).
   std::map<std::size_t, bool> m_buildCodePlaced;
+  QMenu* m_recent = nullptr;
 };
 
 } // namespace trelvix

@@ -53,6 +53,10 @@ enum class Command : std::uint8_t
   Reset,
   Undo,
   Redo,
+  FitToWindow,
+  CopySmiles,
+  CopyMol,
+  Paste,
   AddAtom,
   BranchAtom,
   AddFromSmiles,
@@ -87,8 +91,9 @@ enum class Command : std::uint8_t
   SymbolRotate,
   TextDone,
   // Rows that stand for a group of items rather than one item:
-  BuildCodes, ///< the build-code items under the row's menu path, in their table's order
-  Styles      ///< the fifteen display styles
+  BuildCodes,     ///< the build-code items under the row's menu path, in their table's order
+  Styles,         ///< the fifteen display styles
+  RecentDocuments ///< the submenu of the documents opened or saved last, filled by the window
 };
 
 /// One row of the menu table. path is the menu the item stands in ("&File", "SymmOp/Reflect"),

@@ -1,5 +1,6 @@
 #include "app/periodic_table.h"
 
+#include "app/drawing_surface.h"
 #include "app/editor_text.h"
 #include "app/element_cell.h"
 #include "commands/command_layer.h"
@@ -163,10 +164,12 @@ void TPeriodicTable::showAtomText()
 void TPeriodicTable::placeBesideAtom()
 {
   const tXY* atom = m_layer.editedAtom();
-  // The atom's position is in drawing units, which are the drawing surface's pixels.
+  // The atom's position is in drawing units: the surface's view places it in pixels.
   QPoint point(atom->screenX, atom->screenY);
   auto* main = qobject_cast<QMainWindow*>(parentWidget());
-  if (main && main->centralWidget())
+  if (auto* surface = main ? qobject_cast<DrawingSurface*>(main->centralWidget()) : nullptr)
+    point = surface->mapToGlobal(surface->toSurface(QPointF(point)).toPoint());
+  else if (main && main->centralWidget())
     point = main->centralWidget()->mapToGlobal(point);
   else if (parentWidget())
     point = parentWidget()->mapToGlobal(point);

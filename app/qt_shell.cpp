@@ -1,14 +1,20 @@
 #include "app/qt_shell.h"
 
 #include "app/drawing_surface.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace trelvix {
 
 namespace {
+
+/// How long the status bar shows the last message, milliseconds.
+constexpr int lastMessageTime = 10000;
 
 QMessageBox::Icon qIcon(MessageIcon icon)
 {
@@ -107,11 +113,42 @@ MessageAnswer QtShell::message(const std::string& text,
   } else {
     // An empty caption shows the program's name, as a message box of the system does.
     const QString title =
-      caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption);
+      caption.empty() ? QString::fromLatin1(programCaption) : QString::fromStdString(caption);
     QMessageBox box(qIcon(icon), title, QString::fromStdString(text), qButtons(buttons), m_window);
     answer = answerOf(box.exec());
   }
   m_shown.push_back({ text, caption, buttons, answer });
+  // The last message stays readable in the status bar after its box has gone.
+  if (auto* main = qobject_cast<QMainWindow*>(m_window.data()); main && main->statusBar())
+    main->statusBar()->showMessage(QString::fromStdString(text), lastMessageTime);
+  return answer;
+}
+
+MessageAnswer QtShell::askToSave(const QString& name)
+{
+  const QString text = QStringLiteral("Save changes to %1?").arg(name);
+  MessageAnswer answer = MessageAnswer::Cancel;
+  if (m_scripted) {
+    answer = scriptedAnswer(MessageButtons::YesNoCancel);
+  } else {
+    QMessageBox box(QMessageBox::Question,
+                    QString::fromLatin1(programCaption),
+                    text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    m_window);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+      case QMessageBox::Save:
+        answer = MessageAnswer::Yes;
+        break;
+      case QMessageBox::Discard:
+        answer = MessageAnswer::No;
+        break;
+      default:
+        break;
+    }
+  }
+  m_shown.push_back({ text.toStdString(), "", MessageButtons::YesNoCancel, answer });
   return answer;
 }
 
@@ -172,14 +209,14 @@ Point QtShell::cursorPos() const
 {
   if (!m_surface)
     return {};
-  const QPoint p = m_surface->mapFromGlobal(QCursor::pos());
+  const QPoint p = m_surface->toDrawing(m_surface->mapFromGlobal(QCursor::pos())).toPoint();
   return { p.x(), p.y() };
 }
 
 void QtShell::setCursorPos(Point pos)
 {
   if (m_surface)
-    QCursor::setPos(m_surface->mapToGlobal(QPoint(pos.x, pos.y)));
+    QCursor::setPos(m_surface->mapToGlobal(m_surface->toSurface(QPointF(pos.x, pos.y)).toPoint()));
 }
 
 std::optional<QString> QtShell::chooseFile(const std::function<std::optional<QString>()>& run)

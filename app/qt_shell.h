@@ -41,6 +41,10 @@ public:
                         const std::string& caption,
                         MessageIcon icon,
                         MessageButtons buttons) override;
+  /// "Save changes to NAME?" with the buttons Save, Discard and Cancel: the answer is Yes for
+  /// Save, No for Discard, Cancel for Cancel (and for a closed box). Scripted: from the queue of
+  /// answers, Cancel when it is empty. Recorded like every message.
+  MessageAnswer askToSave(const QString& name);
   void processEvents() override;
   bool stopRequested() const override;
   double random() override;

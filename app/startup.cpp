@@ -1,10 +1,17 @@
 #include "app/startup.h"
 
+#include <QCoreApplication>
+
 namespace trelvix {
 
 namespace {
 constexpr qsizetype maxNameLength = 79;
 } // namespace
+
+void configureApplication()
+{
+  QCoreApplication::setApplicationName(QStringLiteral("trelvix3d"));
+}
 
 std::optional<std::string> startupDocumentName(const QStringList& arguments)
 {

@@ -7,6 +7,13 @@
 
 namespace trelvix {
 
+/// The program's name as the user reads it, in message boxes with no caption of their own.
+inline constexpr const char* programCaption = "Trelvix3D";
+
+/// Names the application ("trelvix3d") without a display name of its own: the desktop appends a
+/// display name to every window caption, which already begins with the program's name.
+void configureApplication();
+
 /// The document to open at start: the last command-line argument (the program's own path when
 /// there is none), cut to 79 characters, when its upper-cased copy contains ".TVX" anywhere;
 /// nothing otherwise.

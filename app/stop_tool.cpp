@@ -1,5 +1,7 @@
 #include "app/stop_tool.h"
 
+#include "app/tool_placement.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,10 +39,8 @@ void TStopTool::FormShow()
 {
   m_state.FormShow();
   m_energy->clear();
-  const QPoint origin = parentWidget() ? parentWidget()->geometry().topLeft() : QPoint();
-  move(origin + QPoint(3, 3));
-  show();
-  raise();
+  // Beside the main window, never over its menu bar or the drawing being optimised.
+  showBesideOwner(this);
 }
 
 void TStopTool::finish()

@@ -19,7 +19,7 @@ public:
   explicit TStopTool(QWidget* parent = nullptr);
 
   StopTool& state() { return m_state; }
-  /// Shows the window at (3, 3) beside its owner and clears the stop flag.
+  /// Shows the window beside its owner (clear of its menu bar) and clears the stop flag.
   void FormShow();
   /// Hides the window without touching the flag (the run ended by itself).
   void finish();

@@ -9,4 +9,8 @@ namespace trelvix {
 /// that is already showing stays where the user put it.
 void showBesideOwner(QWidget* tool);
 
+/// Moves a tool window that is not shown yet (a dialog about to run modally) beside its owner
+/// by the same rule, from the size its layout asks for.
+void placeBesideOwner(QWidget* tool);
+
 } // namespace trelvix

@@ -3,6 +3,7 @@
 #include "commands/command_result.h"
 #include "commands/force_field_command.h"
 #include "commands/undo_history.h"
+#include "commands/view_transform.h"
 #include "mechanics/optimiser.h"
 
 #include <cstdint>
@@ -232,6 +233,23 @@ public:
   CommandResult Zoom(double factor);
   /// The view code of the document (0..19, 100..119 the stereo pair); allowed while busy.
   CommandResult SetView(int code);
+
+  // ---- The 3D view (command_layer_view.cpp)
+  /// How the page is shown on the surface (zoom and pan); identity for a new or opened document.
+  const ViewTransform& view() const { return m_view; }
+  /// Turns the model's element atoms about their centre of gravity by degrees about the screen's
+  /// x (rightwards), y (downwards) and z (into the screen) axes, in that order (axisRotation). The
+  /// first step of a gesture takes the undo copy, the others none: one drag is one undo step.
+  CommandResult TurnView(double aboutX, double aboutY, double aboutZ, bool firstStep);
+  /// Zooms the view by factor about the surface point (x, y), which stays where it is; the scale
+  /// stays within ViewTransform's limits.
+  CommandResult ZoomView(double factor, double x, double y);
+  /// Moves the view by (dx, dy) surface pixels.
+  CommandResult PanView(double dx, double dy);
+  /// The view that shows every atom, label and symbol of the document, centred, inside a surface
+  /// of width × height pixels with a margin; no larger than twice the drawn size.
+  CommandResult FitView(double width, double height);
+  void ResetView();
 
   // ---- Geometry
   /// Runs a geometry command on the edited group when the group editor is open, else on the
@@ -502,6 +520,7 @@ private:
   /// edit (they name the document's atoms) and built again when missing.
   std::unique_ptr<ForceField> m_measureTerms;
   ForceFieldOptimiser m_forceFieldOptimiser;
+  ViewTransform m_view;
 };
 
 } // namespace trelvix

@@ -151,6 +151,9 @@ void tDrawing::Color(Colour c)
 {
   for (tStructure* g : Groups)
     g->color(c);
+  // Labels and formulas belong to no structure; without this an edited label kept the text
+  // editor's red highlight into the saved file and every picture.
+  Labels.Color(c);
   const Colour symbolColour = (viewMode == 0 || viewMode == 70) ? c : black;
   for (tSymbol* s : *Symbols)
     s->color(symbolColour);

@@ -158,6 +158,13 @@ public:
   void showdot(Canvas& canvas) const;
   /// showdot on the main canvas with a solid pen of colour.
   void showbox(Colour colour);
+  /// The box the atom's drawn symbol text covers on canvas (styles 1, 2 and 5, and a carbon drawn
+  /// as a vertex that shows its "C" because it is linear), measured on canvas; an empty box
+  /// (all zero) for an atom that draws no text. Bond lines stop short of it.
+  Rect labelBox(Canvas& canvas);
+  /// A carbon drawn as a bare vertex that still shows its "C": one with a triple bond or two
+  /// double bonds (CO2, allenes, nitriles, CO), whose vertex would otherwise vanish in a line.
+  bool showsLinearCarbon() const;
   /// The symbol in the atom's colour, its vertical middle at the screen y: left-aligned at the
   /// screen x for shift flag 0, right-aligned at it for shift flag 2.
   virtual void showText(Canvas& canvas);

@@ -1,7 +1,10 @@
 #include "model/atom.h"
+#include "model/atom_host.h"
+#include "model/bond_list.h"
 #include "model/defaults.h"
 #include "model/element_colours.h"
 #include "model/label.h"
+#include "model/link.h"
 #include "platform/canvas_state_scope.h"
 #include "platform/shaded_sphere.h"
 #include "platform/shell.h"
@@ -69,6 +72,72 @@ std::string hydrogenText(int count)
 }
 
 } // namespace
+
+bool tXY::showsLinearCarbon() const
+{
+  if (element != carbon || style != 0 || !isatom())
+    return false;
+  AtomHost* host = atomHost();
+  if (!host)
+    return false;
+  int doubles = 0;
+  for (const tLink* b : host->hostBonds()) {
+    if (b->visible == 0 || (b->Atm1 != this && b->Atm2 != this))
+      continue;
+    const int type = b->bondType();
+    if (type == TripleBond || type == TripleResonanceBond)
+      return true;
+    doubles += type == DoubleBond ? 1 : 0;
+  }
+  return doubles >= 2;
+}
+
+Rect tXY::labelBox(Canvas& canvas)
+{
+  const CanvasStateScope state(canvas);
+  canvas.setFont(font);
+  const Point at{ screenX, screenY };
+  std::uint8_t shown = style;
+  if (shown == 0 && showsLinearCarbon())
+    shown = 1;
+  switch (shown) {
+    case 1: {
+      tLabel label(canvas,
+                   textDirection,
+                   shiftFlag == 2 ? tLabel::Backwards : tLabel::Forwards,
+                   0,
+                   font,
+                   symbol.str() + SCharge());
+      const Rect box = label.Extent(canvas, at);
+      canvas.setFont(label.previousFont);
+      return box;
+    }
+    case 2: {
+      const std::string sym = symbol.str();
+      const std::string hs = hydrogenText(mult());
+      const std::string prefix = shiftFlag == 2 ? hs : std::string();
+      const std::string text = prefix + sym + (shiftFlag == 2 ? std::string() : hs) + SCharge();
+      if (text.empty())
+        return {};
+      tLabel label(canvas, textDirection, tLabel::Forwards, 0, font, text);
+      const int prefixWidth = prefix.empty() ? 0 : canvas.textExtent(prefix).width;
+      const int firstHalf = canvas.textExtent(text.substr(0, 1)).width / 2;
+      const int symHalf = sym.empty() ? firstHalf : canvas.textExtent(sym.substr(0, 1)).width / 2;
+      const Rect box = label.Extent(
+        canvas, Point{ at.x - textDirection * prefixWidth + firstHalf - symHalf, at.y });
+      canvas.setFont(label.previousFont);
+      return box;
+    }
+    case 5: {
+      const std::string text = symbol.str();
+      const TextExtent e = canvas.textExtent(text);
+      const int left = shiftFlag == 2 ? at.x - e.width : at.x;
+      return Rect{ left, at.y - e.height / 2, left + e.width, at.y - e.height / 2 + e.height };
+    }
+    default:
+      return {};
+  }
+}
 
 int tXY::iRadius() const
 {
@@ -206,6 +275,11 @@ void tXY::print(Canvas& canvas)
 
   switch (style) {
     case 0:
+      // A linear carbon shows its symbol: in CO2 or HCN a bare vertex would vanish in the line.
+      if (showsLinearCarbon()) {
+        formula(symbol.str() + SCharge(), at);
+        return;
+      }
       // Skeletal atom: only the charge, and the number of a numbered carbon.
       ShowQ(canvas);
       if (atomNumber != 0 && symbol.str() == "C")

@@ -23,6 +23,9 @@ constexpr int fewestHatches = 3;
 // A wedge on a bond without line offsets (offsets are kept for multiple bonds only) gets a base
 // 6 pixels wide at right angles to the bond.
 constexpr double fallbackWedgeWidth = 6;
+// A bond line ends this many pixels short of the box of an atom's drawn label, so that the
+// letters stand free of it.
+constexpr int labelMargin = 2;
 
 struct Vec
 {
@@ -60,6 +63,41 @@ Point half(Point d)
 Vec along(Vec from, Vec to, double t)
 {
   return Vec{ from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t };
+}
+
+bool isEmpty(const Rect& r)
+{
+  return r.right <= r.left || r.bottom <= r.top;
+}
+
+bool inside(const Rect& r, Vec p)
+{
+  return p.x > r.left && p.x < r.right && p.y > r.top && p.y < r.bottom;
+}
+
+/// How far along the segment from `from` to `to` (0..1) it leaves box, from inside it; 0 when
+/// from lies outside the box.
+double leaving(Vec from, Vec to, const Rect& box)
+{
+  if (!inside(box, from))
+    return 0;
+  double t = 1;
+  const double dx = to.x - from.x;
+  const double dy = to.y - from.y;
+  if (dx > 0)
+    t = std::min(t, (box.right - from.x) / dx);
+  else if (dx < 0)
+    t = std::min(t, (box.left - from.x) / dx);
+  if (dy > 0)
+    t = std::min(t, (box.bottom - from.y) / dy);
+  else if (dy < 0)
+    t = std::min(t, (box.top - from.y) / dy);
+  return std::max(0.0, t);
+}
+
+Rect grown(Rect r, int by)
+{
+  return Rect{ r.left - by, r.top - by, r.right + by, r.bottom + by };
 }
 
 void dashedLine(Canvas& canvas, Point from, Point to)
@@ -106,9 +144,19 @@ void tLink::print(Canvas& canvas)
   if (visible == 0 || !Atm1 || !Atm2 || bondType() == CoordinateBond)
     return;
   const CanvasStateScope state(canvas);
+  // The bond stops short of the labels its atoms draw (O, NH2, a linear carbon's C): it runs
+  // from where it leaves the first label's box to where it enters the second's.
+  const Point a1{ Atm1->screenX, Atm1->screenY };
+  const Point a2{ Atm2->screenX, Atm2->screenY };
+  const Rect box1 = Atm1->labelBox(canvas);
+  const Rect box2 = Atm2->labelBox(canvas);
+  const double t1 = isEmpty(box1) ? 0 : leaving(toVec(a1), toVec(a2), grown(box1, labelMargin));
+  const double t2 = isEmpty(box2) ? 0 : leaving(toVec(a2), toVec(a1), grown(box2, labelMargin));
+  if (t1 + t2 >= 1)
+    return; // the labels touch: no line between them
+  const Point p1 = toPoint(along(toVec(a1), toVec(a2), t1));
+  const Point p2 = toPoint(along(toVec(a2), toVec(a1), t2));
   canvas.setPen(Pen{ PenStyle::Solid, penWidth, colour });
-  const Point p1{ Atm1->screenX, Atm1->screenY };
-  const Point p2{ Atm2->screenX, Atm2->screenY };
   const Point offset{ offsetX, offsetY };
   const Point sided = times(offset, cisTrans);
 
@@ -158,12 +206,15 @@ void tLink::print(Canvas& canvas)
       shiftedLine(sided, true);
       break;
     case DoubleBond:
-      if (lineStyle == 1) {
-        canvas.line(p1, p2);
-        shiftedLine(sided, false);
-      } else if (lineStyle == 4) {
+      // Style 4 centres the two lines; any other (1, or a wedge's style left from before the
+      // bond became double) draws the bond line with its second line beside it, so a double
+      // bond never goes missing.
+      if (lineStyle == 4) {
         shiftedLine(half(offset), false);
         shiftedLine(times(half(offset), -1), false);
+      } else {
+        canvas.line(p1, p2);
+        shiftedLine(sided, false);
       }
       break;
     case TripleResonanceBond:

@@ -65,10 +65,15 @@ public:
   /// Character i on the base line: its top at y - textHeight / 2.
   virtual void ShowLtr(Canvas& canvas, int i, Point at);
   /// The text as a chemical formula, character by character, from the anchor by the layout and
-  /// direction: a sign is a superscript, a digit after a sign too, any other digit a subscript,
-  /// every other character on the base line. Character widths are measured on canvas in the
-  /// label's font. An empty text or an unknown layout draws nothing.
+  /// direction: a sign is a superscript, a digit after a sign too, a digit after a letter, a
+  /// closing bracket or a subscript digit a subscript ("O2"), any other digit a coefficient on
+  /// the base line ("2 O2", "2H2O"), every other character on the base line. Character widths are
+  /// measured on canvas in the label's font. An empty text or an unknown layout draws nothing.
   virtual void Formula(Canvas& canvas, Point anchor);
+  /// The box, in pixels, that Formula(canvas, anchor) covers with the characters on the base
+  /// line (from textHeight / 2 above the anchor to as far below it); an empty box (all zero) for
+  /// an empty text or an unknown layout. Measured on canvas, whose font is left as it was.
+  virtual Rect Extent(Canvas& canvas, Point anchor);
   /// Formula in white (erasing the label on a white page), then the text colour restored.
   virtual void HideFormula(Canvas& canvas, Point anchor);
 };

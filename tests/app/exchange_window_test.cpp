@@ -179,7 +179,7 @@ private slots:
     auto window = openWindow();
     // Ethanol typed from its oxygen end: the file holds the canonical form.
     window->shell().queueText(QStringLiteral("OCC"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     pressAt(*window, { 200, 200 });
     QCOMPARE(atomCount(*window), 3);
 
@@ -223,7 +223,7 @@ private slots:
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.sdf")));
     auto window = openWindow();
     window->shell().queueText(QStringLiteral("CCO"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     pressAt(*window, { 200, 200 });
     for (const QString& path : { missing, blocked }) {
       window->shell().clearShown();
@@ -241,7 +241,7 @@ private slots:
   {
     auto window = openWindow();
     window->shell().queueText(QStringLiteral("c1ccccc1"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     QVERIFY(window->shell().shown().empty());
     QVERIFY(window->layer().placementArmed());
     QCOMPARE(atomCount(*window), 0);
@@ -270,7 +270,7 @@ private slots:
   {
     auto window = openWindow();
     window->shell().queueText(QStringLiteral("c1cc"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     QCOMPARE(window->shell().shown().size(), std::size_t(1));
     QVERIFY(window->shell().shown().front().text.find("c1cc") != std::string::npos);
     QVERIFY(!window->layer().placementArmed());
@@ -282,13 +282,13 @@ private slots:
   {
     auto window = openWindow();
     window->shell().queueText(QStringLiteral("CCO"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     QVERIFY(window->layer().placementArmed());
     QTest::keyClick(&window->surface(), Qt::Key_Escape);
     QVERIFY(!window->layer().placementArmed());
 
     window->shell().queueText(QStringLiteral("CCO"));
-    QVERIFY(choose(*window, "&Atom", "Add from S&MILES ..."));
+    QVERIFY(choose(*window, "&Atom", "Add from SM&ILES ..."));
     window->menus().action(MenuBarId::MainMenu1, Command::BuildCode, 154)->trigger();
     QVERIFY(!window->layer().placementArmed());
     pressAt(*window, { 200, 200 });

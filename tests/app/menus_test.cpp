@@ -61,8 +61,10 @@ private slots:
       captions << a->text();
     QCOMPARE(captions,
              (QStringList{ "&File",
+                           "&Edit",
                            "C&hemistry",
                            "&3D Functions",
+                           "&View",
                            "Reset",
                            "Undo",
                            "Redo",

@@ -177,7 +177,8 @@ private slots:
     window->layer().BuildAt(200, 200, ethaneCode);
     TMetricTool* tool = openTool(*window);
     QVERIFY(tool && tool->isVisible());
-    window->shell().queueFileChoice(QString());      // the unsaved drawing is not saved
+    window->shell().queueAnswer(MessageAnswer::Yes); // "Save changes": Save ...
+    window->shell().queueFileChoice(QString());      // ... but the dialog is cancelled
     window->shell().queueAnswer(MessageAnswer::Yes); // "Exit Trelvix3D"
     window->close();
     QVERIFY(!window->isVisible());

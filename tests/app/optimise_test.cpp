@@ -111,6 +111,8 @@ private slots:
     auto window = openWindow();
     buildFlatRing(*window);
     connect(&window->stopTool(), &TStopTool::energyShown, this, [&] { window->close(); });
+    // "Save changes": Save (the Save As dialog is cancelled), then "Exit Trelvix3D": Yes.
+    window->shell().queueAnswer(MessageAnswer::Yes);
     window->shell().queueAnswer(MessageAnswer::Yes);
     QVERIFY(choose(*window, "&3D Functions", "&Anneal Geometry"));
     QVERIFY(!window->layer().busy());

@@ -52,7 +52,8 @@ TEST_F(BondDrawingTest, LinesOfEachTypeAndStyle)
     { DoubleBond, 1, -1, { 0, 4 }, { at(0), at(-4) } },
     // Centred double bond: half the offset to each side, the sign ignored.
     { DoubleBond, 4, -1, { 0, 4 }, { at(4 / 2), at(-4 / 2) } },
-    { DoubleBond, 2, 1, { 0, 4 }, {} },
+    // A wedge's style left on a bond made double still draws both lines.
+    { DoubleBond, 2, 1, { 0, 4 }, { at(0), at(4) } },
     { TripleBond, 1, 1, { 0, 3 }, { at(0), at(3), at(-3) } },
     { TripleBond, 1, -1, { 0, 3 }, { at(0), at(-3), at(3) } },
     // The centred triple bond (style 4) ignores the cis/trans sign.

@@ -72,6 +72,34 @@ TEST_F(LabelDrawingTest, FormulaRaisesAndLowersCharacters)
       tLabel::Backwards,
       "CH4",
       { { "4", { 103, sub } }, { "H", { 103 - 7, base } }, { "C", { 103 - 14, base } } } },
+    // A leading number is a coefficient on the base line; the digits after a letter or a
+    // bracket count atoms and sink.
+    { 13,
+      1,
+      tLabel::Forwards,
+      "2 O2",
+      { { "2", { 97, base } },
+        { " ", { 97 + 7, base } },
+        { "O", { 97 + 14, base } },
+        { "2", { 97 + 21, sub } } } },
+    { 13,
+      1,
+      tLabel::Forwards,
+      "2H2O",
+      { { "2", { 97, base } },
+        { "H", { 97 + 7, base } },
+        { "2", { 97 + 14, sub } },
+        { "O", { 97 + 21, base } } } },
+    { 13,
+      1,
+      tLabel::Forwards,
+      "(CH3)2",
+      { { "(", { 97, base } },
+        { "C", { 97 + 7, base } },
+        { "H", { 97 + 14, base } },
+        { "3", { 97 + 21, sub } },
+        { ")", { 97 + 28, base } },
+        { "2", { 97 + 35, sub } } } },
     { 13, 1, 1, "CH4", {} },
     { 13, 1, tLabel::Forwards, "", {} },
   };
@@ -80,6 +108,32 @@ TEST_F(LabelDrawingTest, FormulaRaisesAndLowersCharacters)
     RecordingCanvas canvas;
     label.Formula(canvas, Point{ 100, 50 });
     EXPECT_EQ(texts(canvas), c.expected) << c.text << " height " << c.height;
+  }
+}
+
+TEST_F(LabelDrawingTest, ExtentCoversTheBaseLineCharacters)
+{
+  // Height 13: cells 13 x 7; the first cell's middle on the anchor (half a cell, 3, before it),
+  // from 13 / 2 above the anchor to (13 + 1) / 2 below it.
+  struct Case
+  {
+    std::int8_t direction;
+    std::uint16_t layout;
+    std::string text;
+    Rect expected;
+  };
+  const Case cases[] = {
+    { 1, tLabel::Forwards, "OH", Rect{ 100 - 3, 50 - 6, 100 - 3 + 2 * 7, 50 + 7 } },
+    { -1, tLabel::Forwards, "OH", Rect{ 100 - 3 - 7, 50 - 6, 100 - 3 + 7, 50 + 7 } },
+    // Backwards: the last cell starts half a cell past the anchor.
+    { 1, tLabel::Backwards, "HO", Rect{ 100 + 3 - 7, 50 - 6, 100 + 3 + 7, 50 + 7 } },
+    { 1, tLabel::Forwards, "", Rect{} },
+  };
+  for (const Case& c : cases) {
+    tLabel label(shell.canvas(), c.direction, c.layout, 0, fontOfHeight(13), c.text);
+    RecordingCanvas canvas;
+    EXPECT_EQ(label.Extent(canvas, Point{ 100, 50 }), c.expected) << c.text;
+    EXPECT_TRUE(canvas.ops().empty());
   }
 }
 
