@@ -1,6 +1,9 @@
-// File > Export Picture: the drawing's frame as a PNG, SVG or PDF file for publication.
+// File > Export Picture: the drawing's frame as a PNG, SVG or PDF file for publication, at the
+// size, resolution, background and margin chosen (and remembered) in a dialog with a preview.
 #include "app/main_window.h"
+#include "app/picture_options_dialog.h"
 #include "commands/command_layer.h"
+#include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "render/render_file.h"
 
@@ -88,7 +91,14 @@ void TTrelvix3D::exportPicture()
   if (!chosen || chosen->isEmpty())
     return;
   const QString name = pictureName(*chosen, pictureTypes[0]);
-  const PictureOptions options{ .format = typeOfName(name)->format };
+  const QString folder = QString::fromStdString(defaultsFolder());
+  PictureOptions start = rememberedPictureOptions(folder);
+  start.format = typeOfName(name)->format;
+  PictureOptionsDialog choices(drawing, start, this);
+  if (!m_shell.runDialog(choices))
+    return;
+  const PictureOptions options = choices.options();
+  rememberPictureOptions(folder, options);
   const std::string failure = writePicture(drawing, name.toStdString(), options);
   if (!failure.empty())
     m_shell.message(failure, "", MessageIcon::Error, MessageButtons::Ok);

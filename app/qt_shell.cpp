@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -228,6 +229,17 @@ std::optional<QString> QtShell::chooseFile(const std::function<std::optional<QSt
 std::optional<QString> QtShell::askText(const std::function<std::optional<QString>()>& run)
 {
   return m_scripted ? takeScripted(m_texts) : run();
+}
+
+bool QtShell::runDialog(QDialog& dialog)
+{
+  if (!m_scripted)
+    return dialog.exec() == QDialog::Accepted;
+  if (m_dialogAnswers.empty())
+    return true;
+  const std::function<bool(QDialog&)> answer = std::move(m_dialogAnswers.front());
+  m_dialogAnswers.pop_front();
+  return answer(dialog);
 }
 
 } // namespace trelvix

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QWidget;
 
 namespace trelvix {
@@ -65,6 +66,11 @@ public:
   /// taken from the queue of texts. run shows the real dialog.
   std::optional<QString> askText(const std::function<std::optional<QString>()>& run);
 
+  /// Runs a dialog of choices and says whether it was accepted. Scripted: the dialog is not
+  /// shown; the next queued answer fills its widgets and says whether to accept (with none
+  /// queued, the dialog is accepted as it stands, as pressing Enter would).
+  bool runDialog(QDialog& dialog);
+
   // ---- Test hook
   void setScripted(bool on) { m_scripted = on; }
   bool scripted() const { return m_scripted; }
@@ -82,6 +88,12 @@ public:
   void clearShown() { m_shown.clear(); }
   /// Queues the text the next input dialog returns (a null string: the dialog is cancelled).
   void queueText(const QString& text) { m_texts.push_back(text); }
+  /// Queues what answers the next dialog of choices: it sets the widgets (found by object name)
+  /// and returns true to accept, false to cancel.
+  void queueDialogAnswer(std::function<bool(QDialog&)> answer)
+  {
+    m_dialogAnswers.push_back(std::move(answer));
+  }
   /// How many file dialogs were asked for.
   int fileDialogs() const { return m_fileDialogs; }
 
@@ -97,6 +109,7 @@ private:
   std::deque<MessageAnswer> m_answers;
   std::deque<QString> m_files;
   std::deque<QString> m_texts;
+  std::deque<std::function<bool(QDialog&)>> m_dialogAnswers;
   std::vector<Shown> m_shown;
   int m_fileDialogs = 0;
 };

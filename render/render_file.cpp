@@ -79,9 +79,13 @@ Rect frameWithTexts(tDrawing& drawing)
   return box;
 }
 
-QByteArray svgOf(tDrawing& drawing, int width, int height)
+QByteArray svgOf(tDrawing& drawing, int width, int height, const PictureOptions& options)
 {
-  SvgCanvas canvas(width, height, drawing.title, drawingPixelsPerInch);
+  SvgCanvas canvas(width,
+                   height,
+                   drawing.title,
+                   drawingPixelsPerInch,
+                   { .printScale = options.scale, .white = !options.transparent });
   drawing.print(canvas);
   if (!canvas.finish())
     return {};
@@ -90,7 +94,7 @@ QByteArray svgOf(tDrawing& drawing, int width, int height)
 
 Picture pngOf(tDrawing& drawing, int width, int height, const PictureOptions& options)
 {
-  const double scale = static_cast<double>(options.dpi) / drawingPixelsPerInch;
+  const double scale = options.scale * options.dpi / drawingPixelsPerInch;
   const qint64 w = std::max<qint64>(std::llround(width * scale), 1);
   const qint64 h = std::max<qint64>(std::llround(height * scale), 1);
   if (w * h > largestImagePixels)
@@ -117,7 +121,7 @@ Picture pngOf(tDrawing& drawing, int width, int height, const PictureOptions& op
   return { data, {} };
 }
 
-QByteArray pdfOf(tDrawing& drawing, int width, int height)
+QByteArray pdfOf(tDrawing& drawing, int width, int height, double scale)
 {
   QByteArray data;
   QBuffer buffer(&data);
@@ -129,15 +133,17 @@ QByteArray pdfOf(tDrawing& drawing, int width, int height)
     writer.setTitle(QtCanvas::qText(drawing.title));
     writer.setCreator(QStringLiteral("Trelvix3D"));
     constexpr double millimetresPerPixel = 25.4 / drawingPixelsPerInch;
-    const QPageSize size(QSizeF(width * millimetresPerPixel, height * millimetresPerPixel),
-                         QPageSize::Millimeter,
-                         QString(),
-                         QPageSize::ExactMatch);
+    const QPageSize size(
+      QSizeF(width * scale * millimetresPerPixel, height * scale * millimetresPerPixel),
+      QPageSize::Millimeter,
+      QString(),
+      QPageSize::ExactMatch);
     if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
       return {};
     QPainter painter;
     if (!painter.begin(&writer))
       return {};
+    painter.scale(scale, scale);
     QtCanvas canvas(painter);
     canvas.setAntialiased(true);
     drawing.print(canvas);
@@ -160,7 +166,7 @@ QImage renderImage(tDrawing& drawing, int width, int height)
   return canvas.image().copy();
 }
 
-FramedCopy framedCopy(const tDrawing& drawing)
+FramedCopy framedCopy(const tDrawing& drawing, std::optional<int> margin)
 {
   FramedCopy framed;
   if (drawing.Atoms.empty())
@@ -170,10 +176,10 @@ FramedCopy framedCopy(const tDrawing& drawing)
   const Rect box = frameWithTexts(copy);
   // The frame runs through the outermost atoms' centres: a margin of half a bond keeps their
   // symbols and the arrow heads whole.
-  const int margin = static_cast<int>(bondScale() / 2);
-  framed.width = box.right - box.left + 2 * margin;
-  framed.height = box.bottom - box.top + 2 * margin;
-  copy.Move(margin - box.left, margin - box.top, 0);
+  const int border = std::max(margin.value_or(static_cast<int>(bondScale() / 2)), 0);
+  framed.width = box.right - box.left + 2 * border;
+  framed.height = box.bottom - box.top + 2 * border;
+  copy.Move(border - box.left, border - box.top, 0);
   return framed;
 }
 
@@ -185,7 +191,7 @@ FramePictures renderFrame(const tDrawing& drawing)
       return {};
     ImageCanvas image(framed.width, framed.height);
     framed.drawing->print(image);
-    QByteArray svg = svgOf(*framed.drawing, framed.width, framed.height);
+    QByteArray svg = svgOf(*framed.drawing, framed.width, framed.height, PictureOptions{});
     if (svg.isEmpty())
       return {};
     return { image.image().copy(), std::move(svg) };
@@ -201,7 +207,7 @@ Picture makePicture(const tDrawing& drawing, const PictureOptions& options)
     if (options.page) {
       picture = { drawing.clone(), options.pageWidth, options.pageHeight };
     } else {
-      picture = framedCopy(drawing);
+      picture = framedCopy(drawing, options.margin);
       if (!picture.drawing)
         return { {}, "Nothing to draw" };
     }
@@ -209,8 +215,8 @@ Picture makePicture(const tDrawing& drawing, const PictureOptions& options)
     if (options.format == RenderFormat::Png)
       return pngOf(copy, picture.width, picture.height, options);
     QByteArray bytes = options.format == RenderFormat::Svg
-                         ? svgOf(copy, picture.width, picture.height)
-                         : pdfOf(copy, picture.width, picture.height);
+                         ? svgOf(copy, picture.width, picture.height, options)
+                         : pdfOf(copy, picture.width, picture.height, options.scale);
     if (bytes.isEmpty())
       return { {}, "Cannot draw the picture" };
     return { std::move(bytes), {} };

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace trelvix {
@@ -25,14 +26,15 @@ QImage renderImage(tDrawing& drawing, int width, int height);
 /// A copy of the document moved so that its frame with the margin starts at the origin, and the
 /// size of that frame in pixels; no drawing when the document has no atoms. The frame is the box
 /// around its atoms and symbols widened to the text of its labels and formulas; the margin is
-/// half a bond. Throws OverflowError when the move overflows.
+/// half a bond unless margin gives it in drawing pixels. Throws OverflowError when the move
+/// overflows.
 struct FramedCopy
 {
   std::unique_ptr<tDrawing> drawing;
   int width = 0;
   int height = 0;
 };
-FramedCopy framedCopy(const tDrawing& drawing);
+FramedCopy framedCopy(const tDrawing& drawing, std::optional<int> margin = std::nullopt);
 
 /// The document's frame (see framedCopy) drawn on its own: an image on white of that size in
 /// pixels, and an SVG of the same picture whose printed size takes 0.254 mm per drawing pixel
@@ -59,8 +61,12 @@ struct PictureOptions
   /// PNG: image pixels per inch, also written as the image's resolution; at
   /// drawingPixelsPerInch one image pixel is one drawing pixel, 300 gives three times as many.
   int dpi = drawingPixelsPerInch;
-  /// PNG: a transparent background instead of white.
+  /// PNG and SVG: a transparent background instead of white.
   bool transparent = false;
+  /// Every length of the picture times this: more pixels in a PNG, a larger page in SVG and PDF.
+  double scale = 1.0;
+  /// The free border around a framed picture, in drawing pixels; none: half a bond.
+  std::optional<int> margin = std::nullopt;
 };
 
 /// The bytes of a picture file, or the message that says why there are none.

@@ -10,6 +10,13 @@
 
 namespace trelvix {
 
+/// How an SVG document's page is laid out.
+struct SvgPage
+{
+  double printScale = 1.0; ///< the printed size times this (the drawing is scaled alike)
+  bool white = true;       ///< a white background; else transparent
+};
+
 /// A canvas that makes an SVG document in memory: one drawing-surface pixel is one SVG user unit,
 /// and the surface starts white. NotXor figures are drawn normally (SVG has no raster operations).
 class SvgCanvas : public QtCanvas
@@ -17,7 +24,7 @@ class SvgCanvas : public QtCanvas
 public:
   /// Starts the SVG document, width × height pixels, with the given title (UTF-8). Its printed
   /// size takes dotsPerInch drawing pixels to the inch (96: a drawing pixel is a CSS pixel).
-  SvgCanvas(int width, int height, std::string_view title, int dotsPerInch = 96);
+  SvgCanvas(int width, int height, std::string_view title, int dotsPerInch = 96, SvgPage page = {});
   /// Finishes the document if finish() was not called.
   ~SvgCanvas() override;
 
