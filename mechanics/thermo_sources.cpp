@@ -263,9 +263,8 @@ std::string speciesSourceText(const ReactionSpecies& species, double T)
     }
     case ThermoSource::GroupAdditivity:
       return who + (dynamic_cast<const GroupEnthalpyThermo*>(species.groupThermo.get())
-                      ? "group additivity for the formation enthalpy, Benson's groups (their "
-                        "entropy and heat capacity are not published), S and Cp from "
-                        "statistical mechanics"
+                      ? "group additivity for the formation enthalpy, Benson's groups; S and "
+                        "Cp from statistical mechanics (the groups' own are not published)"
                       : "group additivity, Benson's groups");
     case ThermoSource::Estimate:
       return who + (species.bestSources
