@@ -44,7 +44,8 @@ private:
 /// neighbouring substituents of a benzene or pyridine ring, and the entropy of its symmetry
 /// (−R ln σ) and of its optical isomers (R ln 2 per stereocentre). nullptr when a group, a ring
 /// or an element is beyond the tables (fused rings, C=N, a halogen on a chain), and when a group
-/// has a published enthalpy only (pyridine nitrogen, nitro groups, secondary amides).
+/// serves its enthalpy only (pyridine nitrogen, nitro groups, secondary amides, fluorine and
+/// bromine on a ring).
 std::unique_ptr<GroupThermo> groupAdditivity(const SpeciesGraph& graph);
 
 /// The formation enthalpy at 298.15 K (cal/mol) from the same groups and corrections, also where

@@ -131,6 +131,11 @@ constexpr EnthalpyOnly enthalpyOnlyGroups[] = {
   { "N-(CO)2(H)", -18.50 },
   { "N-(C)(CO)2", -5.90 },
   { "N-(Cb)(CO)2", -0.50 },
+  // Fluorine and bromine on a benzene ring: enthalpies (and entropies, 16.1 and 21.6) as in
+  // S. W. Benson et al., Chem. Rev. 69, 279 (1969); their heat capacities could not be checked
+  // against the source here, so these two serve the enthalpy only.
+  { "Cb-(F)", -42.80 },
+  { "Cb-(Br)", 10.70 },
   // Amines on a benzene ring beyond the primary one.
   { "N-(C)(Cb)(H)", 14.90 },
   { "N-(C)2(Cb)", 26.20 },
