@@ -262,7 +262,10 @@ std::string speciesSourceText(const ReactionSpecies& species, double T)
       return who + "reference data" + (r ? ", " + r->source + form : std::string{});
     }
     case ThermoSource::GroupAdditivity:
-      return who + "group additivity, Benson's groups";
+      return who + (dynamic_cast<const GroupEnthalpyThermo*>(species.groupThermo.get())
+                      ? "group additivity for the formation enthalpy, Benson's groups; S and "
+                        "Cp from statistical mechanics (the groups' own are not published)"
+                      : "group additivity, Benson's groups");
     case ThermoSource::Estimate:
       return who + (species.bestSources
                       ? "estimate, formation enthalpy through the gaseous atoms (NASA-Glenn, "
@@ -339,6 +342,12 @@ void findSpeciesSources(ReactionSpecies& sp)
     EstimateResult estimate = formationBasisEstimate(sp);
     sp.estimateThermo = std::move(estimate.thermo);
     sp.estimateRefusal = std::move(estimate.refusal);
+    // Groups with a published enthalpy only: the formation enthalpy from them, S and Cp from the
+    // estimate's statistical mechanics.
+    if (!sp.groupThermo && sp.estimateThermo) {
+      if (const auto dH = groupFormationEnthalpy(structureGraph(*sp.structure)))
+        sp.groupThermo = std::make_shared<GroupEnthalpyThermo>(*dH, sp.estimateThermo);
+    }
     const PhaseKind kind = phaseKind(*sp.structure);
     if (kind == PhaseKind::Gas)
       return;

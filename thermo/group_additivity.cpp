@@ -20,8 +20,14 @@ constexpr long maxAutomorphisms = 100000;
 // The integral of Cp and Cp/T is exact on the straight pieces between these.
 constexpr std::array<double, 6> knots = groupTemperatures;
 
-// The written order of neighbour types in a group key.
-constexpr std::array<std::string_view, 7> typeOrder{ "C", "Cd", "Ct", "Cb", "CO", "O", "N" };
+// The written order of neighbour types in a group key; the first seven are the centres a methyl
+// may sit on and still be C-(C)(H)3.
+constexpr std::array<std::string_view, 13> typeOrder{ "C",  "Cd",  "Ct", "Cb", "CO", "O", "N",
+                                                      "CN", "NO2", "F",  "Cl", "Br", "I" };
+constexpr std::size_t methylCentres = 7;
+// The types that have no group of their own: their values are in the groups of the atom that
+// carries them.
+constexpr std::array<std::string_view, 6> carried{ "CN", "NO2", "F", "Cl", "Br", "I" };
 
 // Half-bonds of a bond: an aromatic bond counts one and a half.
 int halfBonds(const GraphBond& b)
@@ -31,8 +37,50 @@ int halfBonds(const GraphBond& b)
 
 int valence(int element)
 {
-  return element == 6 ? 4 : element == 7 ? 3 : element == 8 ? 2 : 0;
+  switch (element) {
+    case 6:
+      return 4;
+    case 7:
+      return 3;
+    case 8:
+      return 2;
+    case 9:
+    case 17:
+    case 35:
+    case 53:
+      return 1;
+    default:
+      return 0;
+  }
 }
+
+const char* halogenSymbol(int element)
+{
+  return element == 9 ? "F" : element == 17 ? "Cl" : element == 35 ? "Br" : "I";
+}
+
+bool isCarried(std::string_view type)
+{
+  return std::find(carried.begin(), carried.end(), type) != carried.end();
+}
+
+/// The sums of a species' groups and corrections; entropy and heat capacities only when every
+/// group has them.
+struct GroupSum
+{
+  double dH = 0;
+  double S = 0;
+  std::array<double, 6> cp{};
+  bool complete = true;
+
+  void add(const GroupValue& v)
+  {
+    dH += v.dH;
+    S += v.S;
+    for (std::size_t k = 0; k < cp.size(); ++k)
+      cp[k] += v.cp[k];
+  }
+};
 
 class GroupAnalysis
 {
@@ -44,37 +92,22 @@ public:
 
   std::unique_ptr<GroupThermo> estimate()
   {
-    if (g_.atoms.size() < 2 || !closedShell())
+    std::optional<GroupSum> sum = groupSum();
+    if (!sum || !sum->complete)
       return nullptr;
-    findRings();
-    markBenzeneRings();
-    if (!assignTypes())
-      return nullptr;
-    double dH = 0, S = 0;
-    std::array<double, 6> cp{};
-    const auto add = [&](const GroupValue& v) {
-      dH += v.dH;
-      S += v.S;
-      for (std::size_t k = 0; k < cp.size(); ++k)
-        cp[k] += v.cp[k];
-    };
-    for (int i = 0; i < atomCount(); ++i) {
-      if (type_[i].empty())
-        continue;
-      const GroupValue* v = groupValue(groupKey(i));
-      if (!v)
-        return nullptr;
-      add(*v);
-    }
-    if (!addRingCorrections(add))
-      return nullptr;
-    for (int k = orthoPairs(); k > 0; --k)
-      add(orthoCorrection());
     const std::optional<double> symmetry = symmetryNumber();
     if (!symmetry)
       return nullptr;
-    S += tableR * (stereocentres() * std::log(2.0) - std::log(*symmetry));
-    return std::make_unique<GroupThermo>(dH * calPerKcal, S, cp);
+    sum->S += tableR * (stereocentres() * std::log(2.0) - std::log(*symmetry));
+    return std::make_unique<GroupThermo>(sum->dH * calPerKcal, sum->S, sum->cp);
+  }
+
+  std::optional<double> formationEnthalpy()
+  {
+    const std::optional<GroupSum> sum = groupSum();
+    if (!sum)
+      return std::nullopt;
+    return sum->dH * calPerKcal;
   }
 
 private:
@@ -83,6 +116,8 @@ private:
   std::vector<std::string> type_;
   std::vector<std::vector<int>> rings_;
   std::vector<bool> inBenzene_;
+  std::vector<bool> nitro_;
+  std::vector<bool> nitroOxygen_;
   std::vector<int> orbit_;
   std::vector<long> labels_;
   std::vector<int> order_;
@@ -91,11 +126,84 @@ private:
 
   int atomCount() const { return static_cast<int>(g_.atoms.size()); }
 
-  // Only C, H, O and N, uncharged, every valence filled.
+  // The groups, ring corrections and ortho corrections of the species; nullopt when one of them
+  // is beyond the tables, even for its enthalpy.
+  std::optional<GroupSum> groupSum()
+  {
+    if (g_.atoms.size() < 2)
+      return std::nullopt;
+    findNitroGroups();
+    if (!closedShell())
+      return std::nullopt;
+    findRings();
+    markBenzeneRings();
+    if (!assignTypes() || !carriedByGroups())
+      return std::nullopt;
+    GroupSum sum;
+    for (int i = 0; i < atomCount(); ++i) {
+      if (type_[i].empty() || isCarried(type_[i]))
+        continue;
+      const std::string key = groupKey(i);
+      if (const GroupValue* v = groupValue(key)) {
+        sum.add(*v);
+      } else if (const std::optional<double> dH = groupEnthalpy(key)) {
+        sum.dH += *dH;
+        sum.complete = false;
+      } else {
+        return std::nullopt;
+      }
+    }
+    if (!addRingCorrections([&](const GroupValue& v) { sum.add(v); }))
+      return std::nullopt;
+    for (int k = orthoPairs(); k > 0; --k)
+      sum.add(orthoCorrection());
+    return sum;
+  }
+
+  // A nitrogen with a single bond to the rest of the species and two oxygens that have no other
+  // bond: N(=O)=O as drawn, or [N+](=O)[O-] with its charges.
+  void findNitroGroups()
+  {
+    nitro_.assign(g_.atoms.size(), false);
+    nitroOxygen_.assign(g_.atoms.size(), false);
+    for (int i = 0; i < atomCount(); ++i) {
+      const GraphAtom& n = g_.atoms[i];
+      if (n.element != 7 || n.hydrogens != 0 || g_.degree(i) != 3)
+        continue;
+      std::vector<int> oxygens, orders;
+      int others = 0, chargeSum = n.charge;
+      for (int j : g_.neighbours(i)) {
+        const GraphAtom& o = g_.atoms[j];
+        const int order = g_.bondBetween(i, j)->order;
+        if (o.element == 8 && o.hydrogens == 0 && g_.degree(j) == 1) {
+          oxygens.push_back(j);
+          orders.push_back(order);
+          chargeSum += o.charge;
+        } else {
+          others += order == 1 ? 1 : 2;
+        }
+      }
+      if (oxygens.size() != 2 || others != 1 || chargeSum != 0)
+        continue;
+      std::sort(orders.begin(), orders.end());
+      const bool drawn = n.charge == 0 && orders == std::vector<int>{ 2, 2 };
+      const bool charged = n.charge == 1 && orders == std::vector<int>{ 1, 2 };
+      if (!drawn && !charged)
+        continue;
+      nitro_[i] = true;
+      for (int o : oxygens)
+        nitroOxygen_[o] = true;
+    }
+  }
+
+  // Only C, H, O, N and the halogens, uncharged but for a nitro group's own charges, every
+  // valence filled.
   bool closedShell() const
   {
     for (int i = 0; i < atomCount(); ++i) {
       const GraphAtom& a = g_.atoms[i];
+      if (nitro_[i] || nitroOxygen_[i])
+        continue;
       if (valence(a.element) == 0 || a.charge != 0)
         return false;
       int half = 2 * a.hydrogens;
@@ -140,7 +248,8 @@ private:
     return g_.bondBetween(ring[k], ring[(k + 1) % ring.size()])->order;
   }
 
-  // Six carbons joined by aromatic bonds or by alternating single and double bonds.
+  // Six atoms joined by aromatic bonds or by alternating single and double bonds: carbons, or
+  // carbons and one nitrogen (a pyridine ring).
   void markBenzeneRings()
   {
     inBenzene_.assign(g_.atoms.size(), false);
@@ -155,9 +264,12 @@ private:
       bool shifted = true;
       for (std::size_t k = 0; k < 6; ++k)
         shifted = shifted && ringBondOrder(ring, k) == (k % 2 == 0 ? 2 : 1);
-      const bool carbons =
-        std::all_of(ring.begin(), ring.end(), [&](int i) { return g_.atoms[i].element == 6; });
-      if (carbons && (aromatic || alternating || shifted)) {
+      const auto carbons =
+        std::count_if(ring.begin(), ring.end(), [&](int i) { return g_.atoms[i].element == 6; });
+      const auto nitrogens =
+        std::count_if(ring.begin(), ring.end(), [&](int i) { return g_.atoms[i].element == 7; });
+      if ((carbons == 6 || (carbons == 5 && nitrogens == 1)) &&
+          (aromatic || alternating || shifted)) {
         for (int i : ring)
           inBenzene_[i] = true;
       }
@@ -171,26 +283,38 @@ private:
     type_.assign(g_.atoms.size(), "");
     for (int i = 0; i < atomCount(); ++i) {
       const int z = g_.atoms[i].element;
-      int doubles = 0, triples = 0, aromaticBonds = 0, doubleToO = 0;
+      if (nitro_[i] || nitroOxygen_[i]) {
+        type_[i] = nitro_[i] ? "NO2" : ""; // the oxygens belong to their nitrogen
+        continue;
+      }
+      int doubles = 0, triples = 0, aromaticBonds = 0, doubleToO = 0, tripleToN = 0;
       for (int j : g_.neighbours(i)) {
         const int order = g_.bondBetween(i, j)->order;
+        const int zj = g_.atoms[j].element;
         if (ringBond(i, j))
           ++aromaticBonds;
         else if (order == 0)
-          return false; // aromatic outside a benzene ring
+          return false; // aromatic outside a benzene or pyridine ring
         else if (order == 2) {
           ++doubles;
-          doubleToO += g_.atoms[j].element == 8;
-          if (g_.atoms[j].element == 7 || (z != 6 && g_.atoms[j].element != 6))
+          doubleToO += zj == 8;
+          if (zj == 7 || (z != 6 && zj != 6))
             return false;
         } else if (order == 3) {
           ++triples;
-          if (z != 6 || g_.atoms[j].element != 6)
+          tripleToN += zj == 7;
+          if (!((z == 6 && (zj == 6 || zj == 7)) || (z == 7 && zj == 6)))
             return false;
         }
       }
-      if (z == 6 && inBenzene_[i])
+      if (valence(z) == 1)
+        type_[i] = g_.degree(i) == 1 ? halogenSymbol(z) : "";
+      else if (z == 6 && inBenzene_[i])
         type_[i] = aromaticBonds == 2 ? "Cb" : "";
+      else if (z == 7 && inBenzene_[i])
+        type_[i] = aromaticBonds == 2 && g_.degree(i) == 2 ? "NI" : "";
+      else if (z == 6 && tripleToN == 1)
+        type_[i] = g_.degree(i) == 2 && g_.atoms[i].hydrogens == 0 ? "CN" : "";
       else if (z == 6)
         type_[i] = triples == 1                     ? "Ct"
                    : doubles == 2 && doubleToO == 0 ? "Ca"
@@ -199,12 +323,30 @@ private:
                                                     : "";
       else if (z == 8)
         type_[i] = doubles == 0 ? "O" : "-"; // the oxygen of a carbonyl belongs to its carbon
+      else if (triples == 1)
+        type_[i] = g_.degree(i) == 1 ? "-" : ""; // the nitrogen of a nitrile belongs to its CN
       else
         type_[i] = doubles == 0 && triples == 0 ? "N" : "";
       if (type_[i].empty())
         return false;
       if (type_[i] == "-")
         type_[i].clear();
+    }
+    return true;
+  }
+
+  // Each nitrile, nitro group and halogen is carried by a neighbour with a group of its own,
+  // whose key names it; carried by another of its kind (cyanogen, ClCl) nothing would count it.
+  bool carriedByGroups() const
+  {
+    for (int i = 0; i < atomCount(); ++i) {
+      if (!isCarried(type_[i]))
+        continue;
+      for (int j : g_.neighbours(i)) {
+        if (!nitroOxygen_[j] && g_.bondBetween(i, j)->order != 3 &&
+            (type_[j].empty() || isCarried(type_[j])))
+          return false;
+      }
     }
     return true;
   }
@@ -227,14 +369,22 @@ private:
   {
     if (type_[i] == "Ca")
       return "Ca";
+    // Benson's pyridine nitrogen, N_I-(C_B): its ring partners are C_B groups.
+    if (type_[i] == "NI")
+      return "NI-(Cb)";
     std::vector<std::string_view> around;
     for (int j : g_.neighbours(i)) {
       if (!isPartnerOf(i, j))
         around.push_back(type_[j]);
     }
     const int h = g_.atoms[i].hydrogens;
-    // Benson's convention: a methyl is C-(C)(H)3 whatever it is bonded to.
-    if (type_[i] == "C" && h == 3 && around.size() == 1)
+    // Benson's convention: a methyl is C-(C)(H)3 whatever carbon, oxygen or nitrogen group it is
+    // bonded to (not a nitrile, nitro group or halogen: those have groups of their own).
+    const auto methylCentre = [](std::string_view t) {
+      return std::find(typeOrder.begin(), typeOrder.begin() + methylCentres, t) !=
+             typeOrder.begin() + methylCentres;
+    };
+    if (type_[i] == "C" && h == 3 && around.size() == 1 && methylCentre(around[0]))
       return "C-(C)(H)3";
     std::string key = type_[i] + "-";
     for (std::string_view t : typeOrder) {
@@ -284,12 +434,15 @@ private:
     return true;
   }
 
-  // Neighbouring atoms of a benzene ring that both carry a substituent.
+  // Neighbouring carbons of a benzene or pyridine ring that both carry a substituent.
   int orthoPairs() const
   {
+    const auto substituted = [&](int i) {
+      return g_.atoms[i].element == 6 && g_.atoms[i].hydrogens == 0;
+    };
     int pairs = 0;
     for (const GraphBond& b : g_.bonds) {
-      if (ringBond(b.a, b.b) && g_.atoms[b.a].hydrogens == 0 && g_.atoms[b.b].hydrogens == 0)
+      if (ringBond(b.a, b.b) && substituted(b.a) && substituted(b.b))
         ++pairs;
     }
     return pairs;
@@ -554,6 +707,38 @@ bool GroupThermo::covers(double T) const
 std::unique_ptr<GroupThermo> groupAdditivity(const SpeciesGraph& graph)
 {
   return GroupAnalysis(graph).estimate();
+}
+
+std::optional<double> groupFormationEnthalpy(const SpeciesGraph& graph)
+{
+  return GroupAnalysis(graph).formationEnthalpy();
+}
+
+GroupEnthalpyThermo::GroupEnthalpyThermo(double dHf298,
+                                         std::shared_ptr<const SpeciesThermo> entropySource)
+  : dHf298_(dHf298)
+  , source_(std::move(entropySource))
+{
+}
+
+double GroupEnthalpyThermo::enthalpy(double T) const
+{
+  return dHf298_ + source_->enthalpy(T) - source_->enthalpy(referenceT);
+}
+
+double GroupEnthalpyThermo::entropy(double T) const
+{
+  return source_->entropy(T);
+}
+
+double GroupEnthalpyThermo::heatCapacity(double T) const
+{
+  return source_->heatCapacity(T);
+}
+
+bool GroupEnthalpyThermo::covers(double T) const
+{
+  return source_->covers(T) && source_->covers(referenceT);
 }
 
 } // namespace trelvix

@@ -2,9 +2,16 @@
 //
 // Groups: S. W. Benson, Thermochemical Kinetics, 2nd ed. (Wiley, 1976), appendix tables A.1-A.5
 // (hydrocarbon, oxygen and nitrogen groups; ring and ortho corrections, enthalpy and entropy).
+// The nitrogen groups beyond the amines (aromatic nitrogen, nitriles, nitro groups, amides) are
+// those of its pp. 278-279, the aromatic halogens those of its p. 281.
 // Heat-capacity ring corrections: the reference table's cyclic hydrocarbons (NASA Glenn
 // polynomials) less the sums of their groups; heterocycles take those of the carbocycle of
 // their size.
+//
+// Where Benson gives a group's enthalpy but not its heat capacities (and mostly not its entropy
+// either), the group stands in the enthalpy-only table below: a species that needs one has its
+// formation enthalpy from the groups and its entropy and heat capacity from elsewhere. Nothing
+// is filled in for the numbers the tables do not give.
 #include "thermo/group_values.h"
 
 #include <algorithm>
@@ -83,6 +90,56 @@ constexpr GroupValue groups[] = {
   { "N-(C)2(H)", 15.40, 8.94, { 4.20, 5.21, 6.13, 6.83, 7.90, 8.65 } },
   { "N-(C)3", 24.40, -13.46, { 3.48, 4.56, 5.43, 5.97, 6.56, 6.67 } },
   { "N-(Cb)(H)2", 4.80, 29.71, { 5.72, 6.51, 7.32, 8.07, 9.41, 10.47 } },
+  // Nitriles: the C#N taken whole as CN, on the carbon that carries it.
+  { "C-(C)(CN)(H)2", 22.50, 40.20, { 11.10, 13.40, 15.50, 17.20, 19.70, 21.30 } },
+  { "C-(C)2(CN)(H)", 25.80, 19.80, { 11.00, 12.70, 14.10, 15.40, 17.30, 18.60 } },
+  { "Cd-(CN)(H)", 37.40, 36.58, { 9.80, 11.70, 13.30, 14.50, 16.30, 17.30 } },
+  { "Ct-(CN)", 63.80, 35.40, { 10.30, 11.30, 12.10, 12.70, 13.60, 14.30 } },
+  { "Cb-(CN)", 35.80, 20.50, { 9.80, 11.20, 12.30, 13.10, 14.20, 14.90 } },
+  // Amides: the carbonyl carbon on nitrogen, and the nitrogen of a primary amide.
+  { "CO-(N)(H)", -29.60, 34.93, { 7.03, 7.87, 8.82, 9.68, 11.16, 12.20 } },
+  { "CO-(C)(N)", -32.80, 16.20, { 5.37, 6.17, 7.07, 7.66, 9.62, 11.19 } },
+  { "N-(CO)(H)2", -14.90, 24.69, { 4.07, 5.74, 7.13, 8.29, 9.96, 11.22 } },
+  // Halogens on a benzene ring (the carbon that carries them; the halogen has no group).
+  { "Cb-(Cl)", -3.80, 18.90, { 7.40, 8.40, 9.20, 9.70, 10.20, 10.40 } },
+  { "Cb-(I)", 24.00, 23.70, { 8.00, 8.90, 9.60, 9.90, 10.30, 10.50 } },
+};
+
+// Groups whose formation enthalpy (kcal/mol) Benson gives without heat capacities. The entropy
+// he gives for some is noted; without the heat capacities it cannot serve above 298.15 K.
+struct EnthalpyOnly
+{
+  std::string_view key;
+  double dH;
+};
+
+constexpr EnthalpyOnly enthalpyOnlyGroups[] = {
+  // The nitrogen of a pyridine ring, N_I-(C_B): its ring carbons are C_B groups like those of
+  // benzene. With five Cb-(H) it gives pyridine 33.2 kcal/mol (measured 33.6, 140.4 kJ/mol).
+  { "NI-(Cb)", 16.70 },
+  // Nitro groups, NO2 taken whole, on the carbon (or oxygen, a nitrate) that carries them.
+  { "C-(C)(NO2)(H)2", -15.10 }, // S 48.4
+  { "C-(C)2(NO2)(H)", -15.80 }, // S 26.9
+  { "C-(C)(NO2)2(H)", -14.90 },
+  { "O-(C)(NO2)", -19.40 }, // S 48.5
+  // Nitriles.
+  { "C-(C)3(CN)", 29.00 }, // S -2.8
+  { "Cd-(CN)2", 34.10 },
+  // Secondary and tertiary amides and imides.
+  { "N-(C)(CO)(H)", -4.40 }, // S 3.9
+  { "N-(Cb)(CO)(H)", 0.40 },
+  { "N-(CO)2(H)", -18.50 },
+  { "N-(C)(CO)2", -5.90 },
+  { "N-(Cb)(CO)2", -0.50 },
+  // Fluorine and bromine on a benzene ring: enthalpies (and entropies, 16.1 and 21.6) as in
+  // S. W. Benson et al., Chem. Rev. 69, 279 (1969); their heat capacities could not be checked
+  // against the source here, so these two serve the enthalpy only.
+  { "Cb-(F)", -42.80 },
+  { "Cb-(Br)", 10.70 },
+  // Amines on a benzene ring beyond the primary one.
+  { "N-(C)(Cb)(H)", 14.90 },
+  { "N-(C)2(Cb)", 26.20 },
+  { "N-(Cb)2(H)", 16.30 },
 };
 
 // Ring corrections, keyed "size:heteroatom:double bonds".
@@ -108,10 +165,11 @@ constexpr GroupValue rings[] = {
 
 constexpr GroupValue ortho{ "ortho", 0.57, -1.61, { 1.12, 1.35, 1.30, 1.17, 0.88, 0.66 } };
 
-const GroupValue* find(const auto& table, std::string_view key)
+template<class Table>
+auto find(const Table& table, std::string_view key)
 {
-  const auto it = std::find_if(
-    std::begin(table), std::end(table), [&](const GroupValue& g) { return g.key == key; });
+  const auto it =
+    std::find_if(std::begin(table), std::end(table), [&](const auto& g) { return g.key == key; });
   return it == std::end(table) ? nullptr : &*it;
 }
 
@@ -120,6 +178,15 @@ const GroupValue* find(const auto& table, std::string_view key)
 const GroupValue* groupValue(std::string_view key)
 {
   return find(groups, key);
+}
+
+std::optional<double> groupEnthalpy(std::string_view key)
+{
+  if (const GroupValue* full = find(groups, key))
+    return full->dH;
+  if (const EnthalpyOnly* partial = find(enthalpyOnlyGroups, key))
+    return partial->dH;
+  return std::nullopt;
 }
 
 const GroupValue* ringCorrection(int size, int heteroatom, int doubleBonds)

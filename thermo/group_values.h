@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace trelvix {
@@ -16,9 +17,14 @@ struct GroupValue
 };
 
 /// Benson's group values, keyed "centre-(neighbour)n…(H)n" with the neighbours in the order C,
-/// Cd, Ct, Cb, CO, O, N (a double-bond, triple-bond or ring partner of Cd, Ct, Cb and CO is not
-/// written, as Benson writes them). nullptr when the table has no such group.
+/// Cd, Ct, Cb, CO, O, N, CN, NO2, F, Cl, Br, I (a double-bond, triple-bond or ring partner of Cd,
+/// Ct, Cb and CO is not written, as Benson writes them; CN and NO2 are the nitrile and nitro
+/// groups taken whole). nullptr when the table has no such group or knows only its enthalpy.
 const GroupValue* groupValue(std::string_view key);
+
+/// The formation enthalpy (kcal/mol) of a group, from the full table or from the groups whose
+/// entropy and heat capacities are not published; nullopt when neither has it.
+std::optional<double> groupEnthalpy(std::string_view key);
 
 /// The correction for a ring of size atoms that are not aromatic, with the given heteroatom (0
 /// for a carbocycle) and number of double bonds in the ring; nullptr when there is none.

@@ -50,13 +50,33 @@ TEST(ThermodynamicIdentity, HoldsForEveryLiquidAndSolidOfTheTable)
 
 TEST(ThermodynamicIdentity, HoldsForGroupAdditivity)
 {
-  for (const char* smiles : { "CCCC", "CC(C)O", "CC=O", "c1ccccc1C", "C1CCCCC1", "CCOCC" }) {
+  for (const char* smiles : { "CCCC",
+                              "CC(C)O",
+                              "CC=O",
+                              "c1ccccc1C",
+                              "C1CCCCC1",
+                              "CCOCC",
+                              "CCC#N",
+                              "CC(N)=O",
+                              "Clc1ccccc1" }) {
     const std::unique_ptr<GroupThermo> g = groupAdditivity(*graphFromSmiles(smiles));
     ASSERT_TRUE(g) << smiles;
     // Between the knots of its heat capacities: 300, 400, 500, 600, 800, 1000 K.
     for (double T : { 250.0, 350.0, 450.0, 550.0, 700.0, 900.0, 1200.0 })
       expectIdentity(*g, T, smiles);
   }
+}
+
+// Pyridine's formation enthalpy from its groups on another source's S and Cp (here n-hexane's
+// groups stand in for the statistical mechanics the reaction analysis uses).
+TEST(ThermodynamicIdentity, HoldsForGroupEnthalpyOnAnotherSource)
+{
+  const std::shared_ptr<const SpeciesThermo> source = groupAdditivity(*graphFromSmiles("CCCCCC"));
+  ASSERT_TRUE(source);
+  const GroupEnthalpyThermo pyridine(*groupFormationEnthalpy(*graphFromSmiles("c1ccncc1")), source);
+  EXPECT_NEAR(pyridine.enthalpy(298.15), 33200, 1e-6);
+  for (double T : { 250.0, 350.0, 450.0, 550.0, 700.0, 900.0, 1200.0 })
+    expectIdentity(pyridine, T, "pyridine");
 }
 
 TEST(ThermodynamicIdentity, HoldsForStatisticalMechanics)
