@@ -6,14 +6,18 @@
 #include "app/recent_documents.h"
 #include "app/status_line.h"
 #include "app/stop_tool.h"
+#include "app/tool_bar.h"
 #include "commands/command_layer.h"
 #include "document/code_table.h"
+#include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "forcefields/force_field_optimiser.h"
 #include "model/defaults.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -29,6 +33,8 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   setCentralWidget(m_surface);
   m_menus = new MenuBars(this);
   setMenuWidget(m_menus);
+  m_toolBar = new ToolBar(*m_menus, this);
+  addToolBar(Qt::TopToolBarArea, m_toolBar);
   m_status = new StatusLine(this);
   setStatusBar(m_status);
   m_shell.attach(this, m_surface);
@@ -43,6 +49,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   m_shell.setStopSource([this] { return m_stopTool->state().stopFlag(); });
 
   connect(m_menus, &MenuBars::triggered, this, &TTrelvix3D::perform);
+  connect(m_toolBar, &ToolBar::triggered, this, &TTrelvix3D::perform);
   connect(m_surface, &DrawingSurface::pressed, this, &TTrelvix3D::pointerPressed);
   connect(m_surface, &DrawingSurface::moved, this, &TTrelvix3D::pointerMoved);
   connect(m_surface, &DrawingSurface::released, this, &TTrelvix3D::pointerReleased);
@@ -60,8 +67,10 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
   // The frame, title bar included, at (1, 1): a client area placed there would put the title
   // bar above the screen.
-  resize(std::max(640, m_menus->sizeHint().width() + 8), 480);
+  // The tool bar comes on top of that, so the drawing keeps its room.
+  resize(std::max(640, m_menus->sizeHint().width() + 8), 480 + m_toolBar->sizeHint().height());
   move(1, 1);
+  restoreWindowPlace();
   setAcceptDrops(true);
   startWith(arguments);
   undoStateChanged();
@@ -159,6 +168,9 @@ void TTrelvix3D::perform(Command command, int tag)
     case Command::AddAtom:
       m_layer->openAtomPlacement(AtomPlacement::Add);
       showModeEditor();
+      // The tool bar's atoms come with their element chosen.
+      if (tag > 0)
+        m_layer->chooseElement(tag);
       break;
     case Command::BranchAtom:
       // Branching needs an atom to branch from; the mode is add-atom in any case.
@@ -269,6 +281,8 @@ void TTrelvix3D::showResult(const CommandResult&)
 void TTrelvix3D::showMenuBar(MenuBarId bar)
 {
   m_menus->showBar(bar);
+  // The tool bar's items are the drawing bar's: with another bar shown they wait.
+  m_toolBar->setEnabled(bar == MenuBarId::MainMenu1);
 }
 
 void TTrelvix3D::backToDrawing()
@@ -384,10 +398,35 @@ void TTrelvix3D::closeEvent(QCloseEvent* event)
   if (m_shell.message("Exit Trelvix3D", "", MessageIcon::Question, MessageButtons::YesNo) ==
       MessageAnswer::Yes) {
     m_leaving = true;
+    keepWindowPlace();
     event->accept();
   } else {
     event->ignore();
   }
+}
+
+namespace {
+
+QString windowPlaceFile()
+{
+  return QDir(QString::fromStdString(defaultsFolder())).filePath(QStringLiteral("window.ini"));
+}
+
+} // namespace
+
+void TTrelvix3D::keepWindowPlace() const
+{
+  QSettings(windowPlaceFile(), QSettings::IniFormat).setValue("geometry", saveGeometry());
+}
+
+void TTrelvix3D::restoreWindowPlace()
+{
+  // The size and place the window had when the program was left last; Qt keeps a window that
+  // would fall off today's screens on them.
+  const QByteArray kept =
+    QSettings(windowPlaceFile(), QSettings::IniFormat).value("geometry").toByteArray();
+  if (!kept.isEmpty())
+    restoreGeometry(kept);
 }
 
 } // namespace trelvix

@@ -21,6 +21,7 @@ class HelpViewer;
 class MenuBars;
 class RecentDocuments;
 class StatusLine;
+class ToolBar;
 class TAnimator;
 class TArrowForm;
 class TBondEditor;
@@ -55,6 +56,7 @@ public:
   DrawingSurface& surface() { return *m_surface; }
   MenuBars& menus() { return *m_menus; }
   StatusLine& statusLine() { return *m_status; }
+  ToolBar& toolBar() { return *m_toolBar; }
   TAnimator& animator() { return *m_animator; }
   TStopTool& stopTool() { return *m_stopTool; }
   HelpViewer& helpViewer() { return *m_help; }
@@ -91,6 +93,9 @@ protected:
   void dropEvent(QDropEvent* event) override;
 
 private:
+  /// The window's size and place, kept in the config folder when the program is left.
+  void keepWindowPlace() const;
+  void restoreWindowPlace();
   // main_window.cpp
   void scheduleRepaint();
   void undo();
@@ -221,6 +226,7 @@ private:
   DrawingSurface* m_surface = nullptr;
   MenuBars* m_menus = nullptr;
   StatusLine* m_status = nullptr;
+  ToolBar* m_toolBar = nullptr;
   TAnimator* m_animator = nullptr;
   TStopTool* m_stopTool = nullptr;
   HelpViewer* m_help = nullptr;

@@ -2,6 +2,7 @@
 #include "app/animator.h"
 #include "app/main_window.h"
 #include "app/menu_bars.h"
+#include "app/tool_bar.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 
@@ -20,6 +21,7 @@ void TTrelvix3D::chooseStyle(int code)
   // style chosen in stereo view returns to the plain view of that style.
   for (QAction* item : m_menus->styleActions())
     item->setChecked(item->data().toInt() == code);
+  m_toolBar->showStyle(code);
   // Also while the optimiser runs: its bar offers the styles, shown with the next pass.
   m_layer->SetView(code);
 }
@@ -44,6 +46,7 @@ void TTrelvix3D::refreshViewChecks()
   if (style < styleCount) {
     for (QAction* item : m_menus->styleActions())
       item->setChecked(item->data().toInt() == style);
+    m_toolBar->showStyle(style);
   }
   const bool normal = code < stereoOffset;
   for (QAction* item : m_menus->actions(Command::NormalView))

@@ -8,6 +8,7 @@
 #include "mechanics/reaction.h"
 #include "mechanics/reaction_curve.h"
 #include "mechanics/thermochemistry.h"
+#include "model/atom.h"
 #include "platform/fixed_text.h"
 #include "platform/shell.h"
 
@@ -329,7 +330,13 @@ void TReactionTool::report()
   bool copied = false;
   // The report's lines are text labels of the document while it is copied: the frame takes them
   // in.
-  m_layer.Report(m_T, m_P, [&copied](tDrawing& d) { copied = copyFrameToClipboard(d); });
+  m_layer.Report(m_T, m_P, [&copied](tDrawing& d) {
+    QStringList lines;
+    for (const tLAtm* line : d.reportLines)
+      if (line)
+        lines << QString::fromStdString(std::string(line->symbol.str()));
+    copied = copyFrameToClipboard(d, lines);
+  });
   // The report is drawn in black: the current reactant is highlighted again.
   m_layer.HighlightReactant(currentReactant());
   if (copied)

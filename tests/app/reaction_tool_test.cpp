@@ -1,5 +1,6 @@
 // The Reaction Tool on the methane combustion example: balance, verdict, the scroll bars'
 // limits, amounts and phases through the command layer, Report and Done.
+#include "app/frame_clipboard.h"
 #include "app/reaction_plot.h"
 #include "app/reaction_tool.h"
 #include "app_fixture.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -293,11 +295,34 @@ private slots:
     QVERIFY(inkBelow(picture, drawn.bottom - drawn.top + 14 + 24));
     // The lines are whole: the frame takes in their text, the margin stays white.
     QVERIFY(!inkOnTheEdge(picture));
+    // Beside the picture, the lines as text and as a table for a notebook.
+    const QStringList lines = copied->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("Summary"));
+    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("^deltaH = +-?[0-9]+\\.[0-9] Kcal$")))
+              .size() == 1);
+    QVERIFY(copied->hasHtml());
+    QVERIFY(copied->html().contains(QStringLiteral("<tr><td>deltaH</td><td>")));
     QCOMPARE(text(*tool, "ReactionMsg"), QStringLiteral("Report copied to clipboard"));
     QVERIFY(!window->layer().drawing().hasReport());
     QCOMPARE(atomCount(*window), atoms);
     QCOMPARE(int(window->layer().drawing().savedFlag), 1);
     QVERIFY(highlighted(tool->currentReactant()));
+  }
+
+  void reportLinesBecomeATableOfNamesAndValues()
+  {
+    const QStringList lines{ QStringLiteral("    Summary"),
+                             QStringLiteral("P =    1.0  T = 298K"),
+                             QStringLiteral("logK   = 34.125"),
+                             QStringLiteral("CH4 (gas): table <NIST>") };
+    QCOMPARE(textLinesAsHtml(lines),
+             QStringLiteral("<table>\n"
+                            "<tr><td colspan=\"2\">Summary</td></tr>\n"
+                            "<tr><td>P</td><td>1.0</td></tr>\n"
+                            "<tr><td>T</td><td>298K</td></tr>\n"
+                            "<tr><td>logK</td><td>34.125</td></tr>\n"
+                            "<tr><td colspan=\"2\">CH4 (gas): table &lt;NIST&gt;</td></tr>\n"
+                            "</table>\n"));
   }
 
   void reportOnAnEmptyDocumentHasNothingToReport()
