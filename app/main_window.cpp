@@ -64,11 +64,12 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
       QTimer::singleShot(0, this, &QWidget::close);
   });
 
-  // 640 × 480 at (1, 1), wider when the drawing bar's items need more room in this font.
+  // 640 × 480 at (1, 1), wider when the drawing bar's items or the tool bar need more room.
   // The frame, title bar included, at (1, 1): a client area placed there would put the title
   // bar above the screen.
   // The tool bar comes on top of that, so the drawing keeps its room.
-  resize(std::max(640, m_menus->sizeHint().width() + 8), 480 + m_toolBar->sizeHint().height());
+  const int width = std::max({ 640, m_menus->sizeHint().width(), m_toolBar->sizeHint().width() });
+  resize(width + 8, 480 + m_toolBar->sizeHint().height());
   move(1, 1);
   restoreWindowPlace();
   setAcceptDrops(true);

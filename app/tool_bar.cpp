@@ -73,18 +73,18 @@ void turnArrow(QPainter& p, bool back)
 void minimum(QPainter& p, const char* mark)
 {
   QPainterPath well;
-  well.moveTo(2, 4);
-  well.cubicTo(8, 26, 16, 26, 22, 4);
+  const double top = *mark ? 9 : 4;
+  well.moveTo(2, top);
+  well.cubicTo(8, 26, 16, 26, 22, top);
   p.drawPath(well);
   p.setBrush(QColor(0xc0, 0x20, 0x20));
   p.drawEllipse(QPointF(12, 15.5), 3.0, 3.0);
   if (*mark) {
     QFont font = p.font();
-    font.setPixelSize(8);
+    font.setPixelSize(7);
     font.setBold(true);
     p.setFont(font);
-    p.drawText(
-      QRectF(0, 0, iconSide, 9), Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(mark));
+    p.drawText(QRectF(0, 0, iconSide, 8), Qt::AlignCenter, QString::fromLatin1(mark));
   }
 }
 
@@ -182,18 +182,24 @@ ToolBar::ToolBar(MenuBars& menus, QWidget* parent)
   for (const ToolItem& item : toolItems) {
     if (item.separatorBefore)
       addSeparator();
-    QAction* action = menus.action(MenuBarId::MainMenu1, item.command, item.tag);
-    if (!action) {
-      // The atoms have no menu item of their own: their pictures are actions of the bar.
-      action = new QAction(QString::fromLatin1(item.tip), this);
-      const Command command = item.command;
-      const int tag = item.tag;
-      connect(
-        action, &QAction::triggered, this, [this, command, tag] { emit triggered(command, tag); });
+    auto* picture =
+      new QAction(pictureOf(item, devicePixelRatioF()), QString::fromLatin1(item.tip), this);
+    const Command command = item.command;
+    const int tag = item.tag;
+    connect(
+      picture, &QAction::triggered, this, [this, command, tag] { emit triggered(command, tag); });
+    // A menu item's picture is enabled and checked as the item is (the menus keep their texts:
+    // the item itself carries no picture).
+    if (QAction* menuItem = menus.action(MenuBarId::MainMenu1, command, tag)) {
+      const auto follow = [picture, menuItem] {
+        picture->setEnabled(menuItem->isEnabled());
+        picture->setCheckable(menuItem->isCheckable());
+        picture->setChecked(menuItem->isChecked());
+      };
+      connect(menuItem, &QAction::changed, picture, follow);
+      follow();
     }
-    action->setIcon(pictureOf(item, devicePixelRatioF()));
-    action->setToolTip(QString::fromLatin1(item.tip));
-    addAction(action);
+    addAction(picture);
   }
   addSeparator();
   m_styles = new QComboBox(this);

@@ -12,8 +12,8 @@ class MenuBars;
 
 /// The main window's tool bar: pictures for the drawing bar's most used items (the rings 3 to 8,
 /// benzene, a chain, the reaction arrow, Reset, Undo, Redo and Optimize), the atoms C, N, O and S,
-/// and a list of the display styles. A picture of a menu item is that item's own action, so it
-/// is enabled, armed and named as the item is; every press comes out as the menus' triggered.
+/// and a list of the display styles. A picture of a menu item is enabled and checked as the item
+/// is; every press comes out as the menus' triggered.
 class ToolBar : public QToolBar
 {
   Q_OBJECT

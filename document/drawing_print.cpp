@@ -2,6 +2,7 @@
 #include "document/drawing.h"
 #include "document/symbol.h"
 #include "model/atom.h"
+#include "model/atom_host.h"
 #include "model/list_drawing.h"
 #include "platform/checked.h"
 #include "platform/shell.h"
@@ -145,6 +146,9 @@ void tDrawing::printView(Canvas& canvas, int view)
 
 void tDrawing::print(Canvas& canvas)
 {
+  // What the atoms ask of their document while drawn (their bonds, for the carbons of CO2 and
+  // nitriles) comes from this one, also when a copy is drawn for a picture.
+  const AtomHostScope host(this);
   printView(canvas, viewMode);
   printenergy(canvas);
   if (molesFlag) {

@@ -42,4 +42,22 @@ AtomHost* atomHost();
 /// Registers host (not owned); nullptr when the document goes away.
 void setAtomHost(AtomHost* host);
 
+/// Makes host the host in force for a while (a copy being drawn answers for its own atoms), and
+/// puts the one before back at the end of the scope.
+class AtomHostScope
+{
+public:
+  explicit AtomHostScope(AtomHost* host)
+    : m_before(atomHost())
+  {
+    setAtomHost(host);
+  }
+  ~AtomHostScope() { setAtomHost(m_before); }
+  AtomHostScope(const AtomHostScope&) = delete;
+  AtomHostScope& operator=(const AtomHostScope&) = delete;
+
+private:
+  AtomHost* m_before;
+};
+
 } // namespace trelvix

@@ -225,6 +225,26 @@ private slots:
     QCOMPARE(svgWidthMillimetres(twice), 2 * svgWidthMillimetres(single));
   }
 
+  void theCarbonOfCarbonDioxideIsInThePictureAsInTheWindow()
+  {
+    QTemporaryDir folder;
+    auto window = openWindow();
+    constexpr int carbonDioxideCode = 582;
+    window->layer().BuildAt(200, 200, carbonDioxideCode);
+    const QString path = folder.filePath(QStringLiteral("co2.svg"));
+    window->shell().queueFileChoice(path);
+    QVERIFY(choose(*window, "&File", "Export Picture ..."));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    while (!xml.atEnd())
+      if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+        texts << xml.readElementText().trimmed();
+    texts.sort();
+    QCOMPARE(texts, (QStringList{ QStringLiteral("C"), QStringLiteral("O"), QStringLiteral("O") }));
+  }
+
   void aFileThatCannotBeWrittenIsReported()
   {
     QTemporaryDir folder;
