@@ -1,5 +1,7 @@
 // Frame time of a full redraw: documents of growing size in three view styles, on the QImage
-// canvas the window's back buffer uses and on the recording canvas (the model's own cost).
+// canvas the window's back buffer uses and on the recording canvas (the model's own cost); and
+// one step of a turning drag, from the command to the drawn pixels.
+#include "commands/command_layer.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/recording_canvas.h"
 #include "sample_chain.h"
@@ -20,23 +22,25 @@ constexpr int elementCycle[] = { 6, 6, 8, 6, 7, 6, 1, 6 };
 /// n atoms filling the page the way a large molecule fills the window: layers of a 24-pixel grid
 /// 40 x 30 atoms wide, each layer 24 units deeper and shifted a little, every row a zig-zag chain
 /// of single bonds.
+void fillPage(tDrawing& doc, int n)
+{
+  constexpr int columns = 40;
+  constexpr int rows = 30;
+  addChain(doc, n, [](int i) {
+    const int layer = i / (columns * rows);
+    const int row = (i / columns) % rows;
+    const int column = i % columns;
+    return ChainAtom{ elementCycle[i % std::size(elementCycle)],
+                      20 + 24.0 * column + 7 * layer,
+                      20 + 24.0 * row + 5 * layer + (column % 2) * 6,
+                      24.0 * layer,
+                      column != 0 };
+  });
+}
+
 struct FrameDocument : CurrentDocument
 {
-  explicit FrameDocument(int n)
-  {
-    constexpr int columns = 40;
-    constexpr int rows = 30;
-    addChain(doc, n, [](int i) {
-      const int layer = i / (columns * rows);
-      const int row = (i / columns) % rows;
-      const int column = i % columns;
-      return ChainAtom{ elementCycle[i % std::size(elementCycle)],
-                        20 + 24.0 * column + 7 * layer,
-                        20 + 24.0 * row + 5 * layer + (column % 2) * 6,
-                        24.0 * layer,
-                        column != 0 };
-    });
-  }
+  explicit FrameDocument(int n) { fillPage(doc, n); }
 };
 
 /// The QImage canvas drawing every shaded sphere as its four ellipses, for comparison.
@@ -84,6 +88,31 @@ void BM_FrameRecording(benchmark::State& state)
   frames(state, canvas);
 }
 
+/// One move event of a middle-button drag: the layer turns the model by half a degree about two
+/// axes (merged into the drag's one undo step) and the back buffer is drawn again. The window
+/// then only copies the buffer to the screen.
+void BM_TurnStep(benchmark::State& state)
+{
+  ScriptedShell shell;
+  setCurrentShell(&shell);
+  {
+    auto doc = std::make_unique<tDrawing>();
+    setCurrentDrawing(doc.get());
+    fillPage(*doc, static_cast<int>(state.range(0)));
+    doc->viewMode = static_cast<std::uint8_t>(state.range(1));
+    CommandLayer layer(std::move(doc));
+    ImageCanvas canvas(pageWidth, pageHeight);
+    layer.TurnView(0, 0.5, 0, true);
+    for (auto _ : state) {
+      layer.TurnView(0.5, 0.5, 0, false);
+      canvas.fillSurface(white);
+      layer.drawing().print(canvas);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+  }
+  setCurrentShell(nullptr);
+}
+
 // Views: 0 Normal, 10 Color Spheres, 8 Color Balls+Rods.
 void sizesAndViews(benchmark::internal::Benchmark* b)
 {
@@ -96,6 +125,12 @@ void sizesAndViews(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_FrameImage)->Apply(sizesAndViews);
 BENCHMARK(BM_FrameRecording)->Apply(sizesAndViews);
+BENCHMARK(BM_TurnStep)
+  ->ArgNames({ "atoms", "view" })
+  ->Unit(benchmark::kMillisecond)
+  ->Args({ 1000, 10 })
+  ->Args({ 1000, 0 })
+  ->Args({ 10000, 10 });
 BENCHMARK(BM_FrameImageDiscs)
   ->ArgNames({ "atoms", "view" })
   ->Unit(benchmark::kMillisecond)
