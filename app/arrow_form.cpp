@@ -107,7 +107,7 @@ struct PictureItem
 };
 
 // The palette's pictures in order, with the build codes they arm.
-const std::array<PictureItem, 12> pictureTable{ {
+const std::array<PictureItem, 13> pictureTable{ {
   { 720, "Reaction arrow", singleArrow },
   { 721, "Double-headed arrow", doubleArrow },
   { 722, "Equilibrium arrow", equilibriumHalf },
@@ -120,6 +120,7 @@ const std::array<PictureItem, 12> pictureTable{ {
   { 729, "Triangle", triangle },
   { 607, "Text label", [](QPainter& p) { letters(p, QStringLiteral("A"), false); } },
   { 608, "Formula", [](QPainter& p) { letters(p, QStringLiteral("H2O"), true); } },
+  { 730, "Plus sign", [](QPainter& p) { letters(p, QStringLiteral("+"), false); } },
 } };
 
 /// The picture of item, drawn for the screen's pixel density.

@@ -7,9 +7,10 @@ class QToolButton;
 
 namespace trelvix {
 
-/// The symbol palette: twelve picture buttons that arm the build codes of the graphic symbols
-/// (arrows 720-727, arc 728, triangle 729) and of the text label (607) and formula (608), and
-/// "Close". A picture looks pressed while the mouse button is down on it.
+/// The symbol palette: thirteen picture buttons that arm the build codes of the graphic symbols
+/// (arrows 720-727, arc 728, triangle 729), of the text label (607) and formula (608) and of the
+/// plus sign between reacting pieces (730), and "Close". A picture looks pressed while the mouse
+/// button is down on it.
 class TArrowForm : public QWidget
 {
   Q_OBJECT

@@ -101,6 +101,7 @@ std::vector<BuildCodeItem> makeTable()
   t.push_back({ 499, nullptr, nullptr, placeMethyl });
   for (std::uint16_t code = 720; code <= 729; ++code)
     t.push_back({ code, nullptr, nullptr, placeSymbol });
+  t.push_back({ 730, nullptr, nullptr, placePlusSign });
   return t;
 }
 

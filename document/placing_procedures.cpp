@@ -172,6 +172,23 @@ bool placeSymbol(int code, double x, double y)
   return true;
 }
 
+bool placePlusSign(int, double x, double y)
+{
+  if (!CurrentDrawing)
+    return false;
+  Canvas& canvas = currentShell().mainCanvas();
+  const FontRecord before = canvas.font();
+  canvas.setFont(CurrentDrawing->font);
+  const TextExtent extent = canvas.textExtent("+");
+  canvas.setFont(before);
+  // A label hangs from its point: half its extent up and to the left centres it.
+  auto* plus = new tLAtm(x - extent.width / 2.0, y - extent.height / 2.0, "+");
+  plus->SetFont(CurrentDrawing->font);
+  CurrentDrawing->Atoms.Add(plus);
+  CurrentDrawing->Labels.Add(plus);
+  return true;
+}
+
 void addLoneAtom(int z, double x, double y)
 {
   if (!CurrentDrawing || z < 1 || z > maxElement)

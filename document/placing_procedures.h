@@ -27,6 +27,9 @@ bool placeOneAtomGroup(int code, double x, double y);
 bool placeBenzene(int code, double x, double y);
 /// 720..729: the arrows, the arcs and the triangle of the symbol palette.
 bool placeSymbol(int code, double x, double y);
+/// The plus sign between the pieces of a reaction: a text label "+" in the document's font,
+/// centred on (x, y). Like every label it belongs to no piece, so no reaction counts it.
+bool placePlusSign(int code, double x, double y);
 
 /// A new empty label (code 607) or formula (608) at (x, y) in the current document, its text
 /// to be typed in the text editor; nullptr for any other code.

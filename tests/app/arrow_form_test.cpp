@@ -13,11 +13,11 @@ class ArrowFormTest : public QObject
   Q_OBJECT
 
 private slots:
-  void twelvePicturesArmTheSymbolCodes()
+  void thirteenPicturesArmTheSymbolCodes()
   {
     TArrowForm form;
     form.show();
-    const QList<int> codes{ 720, 721, 722, 723, 724, 725, 726, 727, 728, 729, 607, 608 };
+    const QList<int> codes{ 720, 721, 722, 723, 724, 725, 726, 727, 728, 729, 607, 608, 730 };
     QCOMPARE(static_cast<int>(form.pictures().size()), codes.size());
     QSignalSpy armed(&form, &TArrowForm::armed);
     for (int i = 0; i < codes.size(); ++i) {
