@@ -1,0 +1,56 @@
+#pragma once
+
+// MMFF94's non-bonded energy in one loop over the atom pairs: the buffered 14-7 van der Waals
+// term and the buffered Coulomb term of every pair three or more bonds apart within one fragment,
+// the electrostatics of 1-4 pairs scaled by 0.75 (Halgren, J. Comput. Chem. 17, 490 (1996)).
+// RDKit builds one term object per pair, which costs most of an iteration for a large molecule;
+// here the parameters come from RDKit's typing as a table per pair of atom types, and no pair is
+// left out, so the energy is MMFF94's in full. Only the force-field library's own sources include
+// this header: RDKit stays inside it.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace RDKit {
+class ROMol;
+namespace MMFF {
+class MMFFMolProperties;
+}
+} // namespace RDKit
+
+namespace trelvix {
+
+class MmffNonBonded
+{
+public:
+  /// The pairs of mol (explicit hydrogens) with the parameters, charges and dielectric of
+  /// properties (MMFF94-typed).
+  MmffNonBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProperties& properties);
+
+  /// The energy (kcal/mol) at x (Å, 3N values); its gradient (kcal mol⁻¹ Å⁻¹) is added to
+  /// gradient.
+  double addEnergyAndGradient(std::span<const double> x, std::span<double> gradient) const;
+
+private:
+  struct VdW
+  {
+    double rStar = 1; // Å, the minimum of the 14-7 curve
+    double depth = 0; // kcal/mol
+  };
+  // A pair closer than the full terms: excluded (1-2, 1-3) or 1-4.
+  struct Near
+  {
+    std::uint32_t atom;
+    double electrostaticScale;
+  };
+
+  std::size_t m_types = 0;
+  std::vector<std::uint32_t> m_type;     // per atom, index into the type tables
+  std::vector<VdW> m_vdw;                // per pair of types
+  std::vector<double> m_charge;          // per atom, e, divided by √D
+  std::vector<std::uint32_t> m_fragment; // per atom
+  std::vector<std::vector<Near>> m_near; // per atom, its closer partners of higher index
+  bool m_distanceDielectric = false;
+};
+
+} // namespace trelvix
