@@ -4,10 +4,12 @@
 #include "forcefields/keyed_molecule.h"
 #include "forcefields/lbfgs.h"
 #include "forcefields/rdkit_force_field.h"
+#include "forcefields/stiffness_preconditioner.h"
 #include "mechanics/stop_tool.h"
 #include "platform/shell.h"
 
 #include <GraphMol/Conformer.h>
+#include <GraphMol/ROMol.h>
 #include <vector>
 
 namespace trelvix {
@@ -30,6 +32,25 @@ std::vector<double> conformerPositions(const RDKit::Conformer& conformer)
     xyz.push_back(p.z);
   }
   return xyz;
+}
+
+// The bonds and angles of mol, for the steps' preconditioner.
+StiffnessPreconditioner stiffnessOf(const RDKit::ROMol& mol)
+{
+  std::vector<StiffnessPreconditioner::Bond> bonds;
+  for (const RDKit::Bond* bond : mol.bonds())
+    bonds.push_back({ bond->getBeginAtomIdx(), bond->getEndAtomIdx() });
+  std::vector<StiffnessPreconditioner::Angle> angles;
+  for (const RDKit::Atom* centre : mol.atoms()) {
+    std::vector<std::uint32_t> ends;
+    for (const RDKit::Atom* end : mol.atomNeighbors(centre))
+      ends.push_back(end->getIdx());
+    for (std::size_t a = 0; a < ends.size(); ++a) {
+      for (std::size_t b = a + 1; b < ends.size(); ++b)
+        angles.push_back({ ends[a], ends[b], centre->getIdx() });
+    }
+  }
+  return StiffnessPreconditioner(mol.getNumAtoms(), std::move(bonds), std::move(angles));
 }
 
 } // namespace
@@ -63,14 +84,15 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
   run.forceField = built.name;
   Shell& shell = currentShell();
   stop.FormShow();
-  ForceFields::ForceField& field = *built.field;
+  StiffnessPreconditioner stiffness = stiffnessOf(*keyed.mol);
   LimitedMemoryBfgs minimiser(
-    [&field](std::span<const double> x, std::span<double> gradient) {
-      return energyAndGradient(field, x, gradient);
+    [&built](std::span<const double> x, std::span<double> gradient) {
+      return energyAndGradient(built, x, gradient);
     },
     conformerPositions(keyed.mol->getConformer()),
     gradientTolerance,
-    maxStep);
+    maxStep,
+    &stiffness);
   while (!minimiser.converged() && minimiser.iterations() < forceFieldIterationLimit) {
     minimiser.iterate(forceFieldChunk);
     run.iterations = minimiser.iterations();

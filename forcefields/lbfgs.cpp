@@ -11,6 +11,11 @@ namespace {
 constexpr std::size_t memory = 10;
 constexpr double armijo = 1e-4;
 constexpr int halvings = 40;
+// Relative size of the energy's rounding: near the minimum a step along a stiff coordinate
+// lowers the energy by less than this, and then a lower gradient decides.
+constexpr double energyNoise = 1e-12;
+// Iterations between rebuilds of the preconditioner.
+constexpr int preconditionerRefresh = 10;
 
 double dot(const std::vector<double>& a, const std::vector<double>& b)
 {
@@ -33,13 +38,17 @@ double largest(const std::vector<double>& v)
 LimitedMemoryBfgs::LimitedMemoryBfgs(EnergyAndGradient function,
                                      std::vector<double> x,
                                      double gradientTolerance,
-                                     double maxStep)
+                                     double maxStep,
+                                     Preconditioner* preconditioner)
   : m_function(std::move(function))
   , m_x(std::move(x))
   , m_gradient(m_x.size())
   , m_tolerance(gradientTolerance)
   , m_maxStep(maxStep)
+  , m_preconditioner(preconditioner)
 {
+  if (m_preconditioner)
+    m_preconditioner->update(m_x);
   m_energy = m_function(m_x, m_gradient);
   m_converged = largest(m_gradient) < m_tolerance;
 }
@@ -49,8 +58,8 @@ double LimitedMemoryBfgs::largestGradient() const
   return largest(m_gradient);
 }
 
-// d = −H g by the two-loop recursion; without history a steepest-descent step of at most
-// maxStep.
+// d = −H g by the two-loop recursion, H₀ the preconditioner's inverse or else the last pair's
+// scale; without either a steepest-descent step of at most maxStep.
 void LimitedMemoryBfgs::direction(std::vector<double>& d) const
 {
   d = m_gradient;
@@ -61,16 +70,20 @@ void LimitedMemoryBfgs::direction(std::vector<double>& d) const
     for (std::size_t i = 0; i < d.size(); ++i)
       d[i] -= alpha[k] * p.y[i];
   }
-  double scale = 0;
-  if (m_history.empty()) {
-    const double g = largest(m_gradient);
-    scale = g > 0 ? m_maxStep / g : 0;
+  if (m_preconditioner) {
+    m_preconditioner->apply(d);
   } else {
-    const Pair& last = m_history.back();
-    scale = dot(last.s, last.y) / dot(last.y, last.y);
+    double scale = 0;
+    if (m_history.empty()) {
+      const double g = largest(m_gradient);
+      scale = g > 0 ? m_maxStep / g : 0;
+    } else {
+      const Pair& last = m_history.back();
+      scale = dot(last.s, last.y) / dot(last.y, last.y);
+    }
+    for (double& v : d)
+      v *= scale;
   }
-  for (double& v : d)
-    v *= scale;
   for (std::size_t k = 0; k < m_history.size(); ++k) {
     const Pair& p = m_history[k];
     const double beta = p.rho * dot(p.y, d);
@@ -99,12 +112,16 @@ bool LimitedMemoryBfgs::step()
     slope *= m_maxStep / longest;
   }
   std::vector<double> trial(m_x.size()), gradient(m_x.size());
+  const double noise = energyNoise * std::max(1.0, std::abs(m_energy));
+  const double gradientSquared = dot(m_gradient, m_gradient);
   double t = 1;
   for (int tries = 0; tries < halvings; ++tries, t *= 0.5) {
     for (std::size_t i = 0; i < m_x.size(); ++i)
       trial[i] = m_x[i] + t * d[i];
     const double e = m_function(trial, gradient);
-    if (std::isfinite(e) && e <= m_energy + armijo * t * slope) {
+    const bool lower = e <= m_energy + armijo * t * slope;
+    const bool flatter = e <= m_energy + noise && dot(gradient, gradient) < gradientSquared;
+    if (std::isfinite(e) && (lower || flatter)) {
       Pair p{ std::vector<double>(m_x.size()), std::vector<double>(m_x.size()), 0 };
       for (std::size_t i = 0; i < m_x.size(); ++i) {
         p.s[i] = trial[i] - m_x[i];
@@ -130,6 +147,8 @@ bool LimitedMemoryBfgs::iterate(int steps)
 {
   for (int k = 0; k < steps && !m_converged; ++k) {
     ++m_iterations;
+    if (m_preconditioner && m_iterations % preconditionerRefresh == 0)
+      m_preconditioner->update(m_x);
     if (!step()) {
       if (m_history.empty()) {
         m_converged = true; // no step lowers the energy: as low as the numbers go

@@ -3,7 +3,8 @@
 // A limited-memory BFGS minimiser whose state lives between calls, so that a run can go in chunks
 // of iterations (the window repaints and may stop it in between) without losing its curvature
 // history. Each iteration costs the energy and gradient plus a few vectors of 3N: nothing grows
-// with the square of the atom count, as a dense BFGS does.
+// with the square of the atom count, as a dense BFGS does. A preconditioner, when given, stands
+// for the initial inverse Hessian of the two-loop recursion.
 #include <deque>
 #include <functional>
 #include <span>
@@ -15,15 +16,28 @@ namespace trelvix {
 using EnergyAndGradient =
   std::function<double(std::span<const double> x, std::span<double> gradient)>;
 
+/// An approximate Hessian P whose inverse the minimiser applies to its vectors.
+class Preconditioner
+{
+public:
+  virtual ~Preconditioner() = default;
+  /// Rebuilds P at x.
+  virtual void update(std::span<const double> x) = 0;
+  /// v becomes P⁻¹ v.
+  virtual void apply(std::span<double> v) const = 0;
+};
+
 class LimitedMemoryBfgs
 {
 public:
   /// Starts at x. gradientTolerance: converged when no gradient component is larger. maxStep:
-  /// no coordinate moves more than this in one iteration.
+  /// no coordinate moves more than this in one iteration. preconditioner (not owned, may be
+  /// null) is rebuilt at the start and every few iterations.
   LimitedMemoryBfgs(EnergyAndGradient function,
                     std::vector<double> x,
                     double gradientTolerance,
-                    double maxStep);
+                    double maxStep,
+                    Preconditioner* preconditioner = nullptr);
 
   /// Up to steps iterations; true once converged (then further calls do nothing).
   bool iterate(int steps);
@@ -45,6 +59,7 @@ private:
   double m_energy = 0;
   double m_tolerance;
   double m_maxStep;
+  Preconditioner* m_preconditioner;
   bool m_converged = false;
   int m_iterations = 0;
   struct Pair

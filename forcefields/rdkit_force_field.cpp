@@ -55,6 +55,10 @@ BuiltForceField buildMMFF(RDKit::ROMol& mol)
   std::unique_ptr<RDKit::MMFF::MMFFMolProperties> properties = typeMMFF(mol, built.failure);
   if (!properties)
     return built;
+  // RDKit's field holds the bonded terms; the pairs go through the one loop of MmffNonBonded.
+  built.nonBonded = std::make_unique<MmffNonBonded>(mol, *properties);
+  properties->setMMFFVdWTerm(false);
+  properties->setMMFFEleTerm(false);
   built.field.reset(RDKit::MMFF::constructForceField(mol, properties.get()));
   built.name = "MMFF94";
   for (unsigned int i = 0; i < mol.getNumAtoms(); ++i)
@@ -96,10 +100,11 @@ BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice)
   return built;
 }
 
-double energyAndGradient(ForceFields::ForceField& field,
+double energyAndGradient(BuiltForceField& built,
                          std::span<const double> x,
                          std::span<double> gradient)
 {
+  ForceFields::ForceField& field = *built.field;
   std::vector<double> at(x.begin(), x.end());
   // The energy first: it refreshes the distances the terms share. Each term adds its gradient
   // to what the buffer holds.
@@ -107,7 +112,7 @@ double energyAndGradient(ForceFields::ForceField& field,
   std::fill(gradient.begin(), gradient.end(), 0.0);
   for (const ForceFields::ContribPtr& term : field.contribs())
     term->getGrad(at.data(), gradient.data());
-  return energy;
+  return built.nonBonded ? energy + built.nonBonded->addEnergyAndGradient(x, gradient) : energy;
 }
 
 std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice)

@@ -3,6 +3,7 @@
 // MMFF94 and UFF on a keyed molecule, through RDKit's force-field builders. Only the force-field
 // library's own sources include this header: RDKit stays inside it.
 #include "commands/force_field_command.h"
+#include "forcefields/mmff_non_bonded.h"
 
 #include <ForceField/ForceField.h>
 #include <memory>
@@ -19,7 +20,10 @@ namespace trelvix {
 /// A force field built on a molecule's first conformer (its positions point into it).
 struct BuiltForceField
 {
+  /// RDKit's terms: all of UFF; MMFF94's bonded terms.
   std::unique_ptr<ForceFields::ForceField> field;
+  /// MMFF94's van der Waals and electrostatic terms; none with UFF.
+  std::unique_ptr<MmffNonBonded> nonBonded;
   /// "MMFF94" or "UFF".
   std::string name;
   /// Fixed partial charges, e: MMFF94's own, or Gasteiger's with UFF.
@@ -33,10 +37,10 @@ struct BuiltForceField
 /// MMFF94 and falls back on UFF when MMFF94 cannot type an atom.
 BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice);
 
-/// The energy (kcal/mol) of field at x (Å, 3N values) and its gradient (kcal mol⁻¹ Å⁻¹) summed
+/// The energy (kcal/mol) of built at x (Å, 3N values) and its gradient (kcal mol⁻¹ Å⁻¹) summed
 /// from the terms themselves: ForceField::calcGrad rescales the gradient for RDKit's own
 /// minimiser.
-double energyAndGradient(ForceFields::ForceField& field,
+double energyAndGradient(BuiltForceField& built,
                          std::span<const double> x,
                          std::span<double> gradient);
 

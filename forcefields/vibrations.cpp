@@ -53,13 +53,13 @@ bool rdkitHessian(KeyedMolecule& keyed,
   }
   result.forceField = built.name;
   charges = built.charges;
-  ForceFields::ForceField& ff = *built.field;
-  std::optional<std::vector<double>> h =
-    hessianFromGradients([&ff](std::span<const double> x,
-                               std::span<double> gradient) { energyAndGradient(ff, x, gradient); },
-                         result.coordinates,
-                         gradientStep,
-                         progress);
+  std::optional<std::vector<double>> h = hessianFromGradients(
+    [&built](std::span<const double> x, std::span<double> gradient) {
+      energyAndGradient(built, x, gradient);
+    },
+    result.coordinates,
+    gradientStep,
+    progress);
   if (!h) {
     result.failure = stoppedMessage();
     return false;

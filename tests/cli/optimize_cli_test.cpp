@@ -145,8 +145,11 @@ TEST_F(OptimizeCliTest, ForceFieldsNameThemselvesAndTheirEnergy)
   ASSERT_EQ(run("build --3d -o ethanol.tvx smiles:CCO@200,200"), 0) << err;
   ASSERT_EQ(run("optimize ethanol.tvx -o mmff.tvx --ff mmff94 --progress"), 0) << err;
   EXPECT_TRUE(std::regex_match(out, std::regex("MMFF94 -?[0-9]+\\.[0-9]{4} kcal/mol\n"))) << out;
-  // Progress lines "ITERATIONS KCAL FIELD", then the note that hydrogens were added.
-  EXPECT_TRUE(std::regex_search(err, std::regex("^50 -?[0-9]+\\.[0-9]{4} MMFF94\n"))) << err;
+  // Progress lines "ITERATIONS KCAL FIELD", the first after one chunk of at most 50 iterations
+  // (fewer when the run converges within it), then the note that hydrogens were added.
+  EXPECT_TRUE(
+    std::regex_search(err, std::regex("^([1-9]|[1-4][0-9]|50) -?[0-9]+\\.[0-9]{4} MMFF94\n")))
+    << err;
   EXPECT_NE(err.find("Hydrogens were added in 3D before the optimisation"), std::string::npos);
 
   // Selenium has no MMFF94 type: refused with the atom named, nothing written; auto takes UFF.

@@ -131,5 +131,37 @@ TEST_F(VibrationsTest, ImplicitHydrogensAreRefusedAndModesMoveTheAtoms)
   EXPECT_NEAR(first.z3, z, 1e-9);
 }
 
+// Gas-phase fundamentals, cm⁻¹, lowest first (degenerate bends twice): T. Shimanouchi, Tables of
+// Molecular Vibrational Frequencies, Consolidated Volume I, NSRDS-NBS 39 (1972), as the NIST
+// Chemistry WebBook gives them. MMFF94 is no spectroscopic force field: Halgren, J. Comput.
+// Chem. 17, 490 (1996) reports an rms deviation of 61 cm⁻¹ from experimental fundamentals. A
+// harmonic force field against anharmonic fundamentals: the stretches must come within 5 %, the
+// bends within 15 % (MMFF94 puts the bends of HCN and acetylene 11-14 % high).
+struct FundamentalsCase
+{
+  const char* smiles;
+  std::vector<double> fundamentals;
+  std::vector<double> tolerance; // fraction, per mode
+};
+
+const FundamentalsCase fundamentalsCases[] = {
+  { "C#N", { 712, 712, 2097, 3311 }, { 0.15, 0.15, 0.05, 0.05 } },
+  { "C#C", { 612, 612, 730, 730, 1974, 3289, 3374 }, { 0.15, 0.15, 0.15, 0.15, 0.05, 0.05, 0.05 } },
+};
+
+TEST_F(VibrationsTest, TripleBondsComeNearTheirFundamentals)
+{
+  for (const FundamentalsCase& c : fundamentalsCases) {
+    std::unique_ptr<CommandLayer> layer = optimised(c.smiles);
+    const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+    ASSERT_TRUE(v.failure.empty()) << v.failure;
+    ASSERT_EQ(v.analysis.modes.size(), c.fundamentals.size()) << c.smiles;
+    for (std::size_t m = 0; m < c.fundamentals.size(); ++m)
+      EXPECT_NEAR(
+        v.analysis.modes[m].wavenumber, c.fundamentals[m], c.tolerance[m] * c.fundamentals[m])
+        << c.smiles << " mode " << m + 1;
+  }
+}
+
 } // namespace
 } // namespace trelvix
