@@ -20,6 +20,8 @@
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
+#include <exception>
+#include <new>
 
 namespace trelvix {
 
@@ -108,6 +110,18 @@ bool allowedWhileRunning(Command command)
 } // namespace
 
 void TTrelvix3D::perform(Command command, int tag)
+{
+  try {
+    runCommand(command, tag);
+  } catch (const std::bad_alloc&) {
+    m_shell.message(
+      "Not enough memory for this command", "", MessageIcon::Error, MessageButtons::Ok);
+  } catch (const std::exception&) {
+    m_shell.message("The command failed", "", MessageIcon::Error, MessageButtons::Ok);
+  }
+}
+
+void TTrelvix3D::runCommand(Command command, int tag)
 {
   if ((m_layer->busy() || m_animator->running()) && !allowedWhileRunning(command))
     return;

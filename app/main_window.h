@@ -72,6 +72,8 @@ public:
   const DefaultsRecord& defaultsRecord() const { return m_defaults; }
 
   /// Runs a menu command as its item would (the tests and the tool windows use it too).
+  /// Runs a menu or tool bar command. A fault a library throws past the command layer ends as a
+  /// message, never as a closed window with the work lost.
   void perform(Command command, int tag = 0);
   /// Switches the menu bar (the editors and long commands do).
   void showMenuBar(MenuBarId bar);
@@ -129,6 +131,7 @@ private:
   // main_window_editors.cpp
   /// The items of the editors' menu bars; false for any other command.
   bool performEditorCommand(Command command, int tag);
+  void runCommand(Command command, int tag);
   /// The font dialog on the edited object's font, applied on OK.
   void changeEditedFont();
 

@@ -19,10 +19,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <new>
+#include <string>
 
 namespace trelvix {
 
 namespace {
+
+/// What the user reads when an edit fails halfway: an overflow says so, as it always has; any
+/// other fault gets plain words instead of the library's internal text.
+std::string failureText(const std::exception& e)
+{
+  if (dynamic_cast<const OverflowError*>(&e))
+    return e.what();
+  if (dynamic_cast<const std::bad_alloc*>(&e))
+    return "Not enough memory for this command: the drawing is as it was";
+  return "The command failed: the drawing is as it was";
+}
 
 constexpr int linkAtomsCode = 524;
 constexpr int labelCode = 607;
@@ -297,7 +311,7 @@ CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Pe
     } else {
       changed = edit();
     }
-  } catch (const OverflowError& e) {
+  } catch (const std::exception& e) {
     // The document may be half changed: the copy taken just before is the document again (or,
     // for an edit without a copy of its own, the one before the last step).
     const tDrawing* newest = m_history.newest();
@@ -311,7 +325,7 @@ CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Pe
       replaced = true;
     }
     changed = false;
-    showMessage(e.what(), "", MessageIcon::Error);
+    showMessage(failureText(e), "", MessageIcon::Error);
   }
   if (!changed && !replaced) {
     // Nothing changed after all: no step, and the saved state stays.

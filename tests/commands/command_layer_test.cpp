@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <new>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -146,6 +148,38 @@ TEST_F(CommandLayerTest, WhileOptimisingEveryOtherCommandIsRefused)
   EXPECT_FALSE(layer.busy());
   // The run can be undone.
   EXPECT_TRUE(layer.Undo().changed);
+}
+
+// A fault deep in a library (here the force field, after it moved the atoms) puts the document
+// back as it was before the command and says so in plain words; memory running out says that.
+TEST_F(CommandLayerTest, AFailingCommandPutsTheDocumentBackAndSaysSoPlainly)
+{
+  struct Case
+  {
+    std::function<void()> fail;
+    const char* message;
+  };
+  const Case cases[] = {
+    { [] { throw std::runtime_error("vector::_M_range_check: __n (which is 7)"); },
+      "The command failed: the drawing is as it was" },
+    { [] { throw std::bad_alloc(); },
+      "Not enough memory for this command: the drawing is as it was" },
+  };
+  layer.BuildAt(100, 100, 501);
+  const double x = doc().Atoms.At(0)->x3;
+  for (const Case& c : cases) {
+    layer.setForceFieldOptimiser(
+      [&c](tStructure& target, ForceFieldChoice, StopTool&, const ForceFieldProgress&) {
+        target.Atoms.At(0)->x3 += 50;
+        c.fail();
+        return ForceFieldRun{};
+      });
+    StopTool stop;
+    const CommandResult r = layer.OptimizeWith(ForceFieldChoice::MMFF94, stop);
+    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(doc().Atoms.At(0)->x3, x);
+    EXPECT_FALSE(layer.busy());
+  }
 }
 
 TEST_F(CommandLayerTest, OptimizeProtonsWithoutProtonsDoesNothing)
