@@ -15,8 +15,8 @@ class tXY;
 std::vector<tXY*> sideOf(const tDrawing& doc, const tLink& bond, tXY* start);
 
 /// The second line of a multiple bond to its next side: right (offsets 4, 1), centred (1, 1),
-/// left (1, -1), right again; a bond not yet drawn to one side (0, 0) goes right. Other offsets
-/// stay as they are.
+/// left (1, -1), right again. The sum of the offsets tells the side (5 right, 2 centred, 0 left
+/// or not yet to one side); offsets of any other sum stay as they are.
 void cycleBondSide(tLink& bond);
 
 /// The pieces of the document, other than group itself, whose atoms all belong to group: what
