@@ -479,7 +479,11 @@ private:
   tStructure* enclosedGroup(double x1, double y1, double x2, double y2, bool inclusive);
   /// Forgets a selection group the group editor made (it leaves the document's pieces).
   void dropSelection();
-  bool applyEdit(EditorEdit edit, double value);
+  /// One editor edit as its handler sees it, and its row of the edit table
+  /// (command_layer_edits.cpp): the object it needs, its policies and its handler.
+  struct EditCall;
+  struct EditRow;
+  static const EditRow& editRow(EditorEdit edit);
 
   std::unique_ptr<tDrawing> m_drawing;
   UndoHistory m_history;

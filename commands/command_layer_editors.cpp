@@ -3,6 +3,7 @@
 #include "commands/command_layer.h"
 #include "commands/message_capture.h"
 #include "document/drawing.h"
+#include "document/editor_operations.h"
 #include "document/placing_procedures.h"
 #include "document/symbol.h"
 #include "model/bond.h"
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <utility>
 
 namespace trelvix {
@@ -179,37 +179,15 @@ CommandResult CommandLayer::rightClick(double x, double y, PointerKeys keys)
 
 tStructure* CommandLayer::enclosedGroup(double x1, double y1, double x2, double y2, bool inclusive)
 {
-  const auto inside = [&](const tXY* a) {
-    return inclusive ? a->x3 >= x1 && a->x3 <= x2 && a->y3 >= y1 && a->y3 <= y2
-                     : a->x3 > x1 && a->x3 < x2 && a->y3 > y1 && a->y3 < y2;
-  };
-  std::set<tXY*> atoms;
-  for (tXY* a : m_drawing->Atoms) {
-    if (a->isatom() && inside(a))
-      atoms.insert(a);
+  const BandGroup band =
+    encloseGroup(*m_drawing, x1, y1, x2, y2, inclusive ? BandEdges::Included : BandEdges::Excluded);
+  // A group made for the band replaces the one made before; the document keeps it only if Fuse
+  // says so.
+  if (band.made) {
+    dropSelection();
+    m_selection = band.group;
   }
-  if (atoms.empty())
-    return nullptr;
-  // A piece that is exactly what the rectangle holds is edited itself.
-  for (tStructure* piece : m_drawing->Groups) {
-    const std::set<tXY*> own(piece->Atoms.begin(), piece->Atoms.end());
-    if (own == atoms)
-      return piece;
-  }
-  // Otherwise a new piece of what it holds, which the document keeps only if Fuse says so.
-  auto selection = std::make_unique<tStructure>();
-  for (tXY* a : m_drawing->Atoms) {
-    if (atoms.contains(a))
-      selection->Atoms.Add(a);
-  }
-  for (tLink* b : m_drawing->Bonds) {
-    if (atoms.contains(b->Atm1) && atoms.contains(b->Atm2))
-      selection->Bonds.Add(b);
-  }
-  dropSelection();
-  m_selection = selection.release();
-  m_drawing->Groups.Add(m_selection);
-  return m_selection;
+  return band.group;
 }
 
 void CommandLayer::dropSelection()

@@ -2,6 +2,7 @@
 #include "commands/command_layer.h"
 #include "commands/message_capture.h"
 #include "document/drawing.h"
+#include "document/editor_operations.h"
 #include "document/symbol.h"
 #include "model/bond.h"
 #include "model/defaults.h"
@@ -11,8 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
-#include <set>
 #include <vector>
 
 namespace trelvix {
@@ -25,6 +26,7 @@ constexpr double degree = std::numbers::pi / 180;
 constexpr std::int8_t wedgeStyle = 2;       // a single bond drawn as a solid wedge
 constexpr std::int8_t hashedWedgeStyle = 3; // and as a hatched one
 
+/// The object an edit needs.
 enum class Target : std::uint8_t
 {
   Atom,
@@ -34,86 +36,25 @@ enum class Target : std::uint8_t
   Group
 };
 
-/// How an edit runs: the object it needs and whether it is one step of a slider or scroll bar
-/// (the first step of a movement takes the undo copy, and positions stay relative to where the
-/// movement started).
-struct EditRow
+/// How an edit runs, as flags; an edit without any takes its undo copy and is followed by the
+/// update that makes the new positions the reference.
+enum EditPolicy : unsigned
 {
-  EditorEdit edit;
-  Target target;
-  bool step = false;
+  Plain = 0,
+  /// One step of a slider or scroll bar: the first step takes the undo copy, and positions stay
+  /// relative to where the movement started (no update after it).
+  MovementStep = 1,
+  /// The slider or scroll bar released: the movement ends, with no undo copy of its own.
+  MovementEnd = 2,
+  /// Back to drawing afterwards: the editor's object is gone.
+  EditorEnd = 4,
+  /// The highlight goes before the undo copy, so the copy keeps none.
+  UnhighlightedCopy = 8,
+  /// No update after it: the update would recompute what the edit sets (a bond's side).
+  KeepsLayout = 16,
+  /// It deletes its object: nothing is highlighted again after it.
+  DeletesObject = 32
 };
-
-constexpr EditRow editRows[] = {
-  { EditorEdit::AtomLeftRight, Target::Atom },
-  { EditorEdit::AtomReflect, Target::Atom },
-  { EditorEdit::AtomHydrogens, Target::Atom },
-  { EditorEdit::AtomProtons, Target::Atom },
-  { EditorEdit::AtomCharge, Target::Atom },
-  { EditorEdit::AtomStyle, Target::Atom },
-  { EditorEdit::AtomElement, Target::Atom },
-  { EditorEdit::AtomClone, Target::Atom },
-  { EditorEdit::AtomDelete, Target::Atom },
-  { EditorEdit::BondType, Target::Bond },
-  { EditorEdit::BondPivot, Target::Bond, true },
-  { EditorEdit::BondRotate, Target::Bond, true },
-  { EditorEdit::BondZoom, Target::Bond, true },
-  { EditorEdit::BondScrollEnd, Target::Bond },
-  { EditorEdit::BondSide, Target::Bond },
-  { EditorEdit::BondLine, Target::Bond },
-  { EditorEdit::BondCut, Target::Bond },
-  { EditorEdit::SymbolRotate, Target::Symbol, true },
-  { EditorEdit::SymbolZoom, Target::Symbol, true },
-  { EditorEdit::SymbolScrollEnd, Target::Symbol },
-  { EditorEdit::SymbolRotateBy, Target::Symbol },
-  { EditorEdit::SymbolScale, Target::Symbol },
-  { EditorEdit::SymbolFlip, Target::Symbol },
-  { EditorEdit::SymbolReflect, Target::Symbol },
-  { EditorEdit::SymbolLine, Target::Symbol },
-  { EditorEdit::SymbolStyle, Target::Symbol },
-  { EditorEdit::SymbolClone, Target::Symbol },
-  { EditorEdit::SymbolDelete, Target::Symbol },
-  { EditorEdit::TextClone, Target::Text },
-  { EditorEdit::TextDelete, Target::Text },
-  { EditorEdit::GroupPivotAtom, Target::Group, true },
-  { EditorEdit::GroupPivotAtomY, Target::Group, true },
-  { EditorEdit::GroupPivotAtomX, Target::Group, true },
-  { EditorEdit::GroupBondPivot, Target::Group, true },
-  { EditorEdit::GroupRotate, Target::Group, true },
-  { EditorEdit::GroupTurn, Target::Group, true },
-  { EditorEdit::GroupTilt, Target::Group, true },
-  { EditorEdit::GroupZoom, Target::Group, true },
-  { EditorEdit::GroupSliderEnd, Target::Group },
-  { EditorEdit::GroupNumber, Target::Group },
-  { EditorEdit::GroupLine, Target::Group },
-  { EditorEdit::GroupClone, Target::Group },
-  { EditorEdit::GroupDelete, Target::Group },
-  { EditorEdit::GroupFuse, Target::Group },
-  { EditorEdit::GroupInvert, Target::Group },
-  { EditorEdit::GroupReflect, Target::Group },
-  { EditorEdit::GroupRotateBy, Target::Group },
-  { EditorEdit::GroupTurnBy, Target::Group },
-  { EditorEdit::GroupTiltBy, Target::Group },
-  { EditorEdit::GroupScale, Target::Group },
-};
-
-const EditRow& rowOf(EditorEdit edit)
-{
-  return *std::find_if(
-    std::begin(editRows), std::end(editRows), [edit](const EditRow& r) { return r.edit == edit; });
-}
-
-bool endsMovement(EditorEdit edit)
-{
-  return edit == EditorEdit::BondScrollEnd || edit == EditorEdit::GroupSliderEnd ||
-         edit == EditorEdit::SymbolScrollEnd;
-}
-
-bool endsEditor(EditorEdit edit)
-{
-  return edit == EditorEdit::AtomDelete || edit == EditorEdit::BondCut ||
-         edit == EditorEdit::TextDelete || edit == EditorEdit::GroupDelete;
-}
 
 /// Turns atoms by angle degrees about the axis from a1 to a2 (right-handed).
 void turnAbout(const std::vector<tXY*>& atoms, const tXY& a1, const tXY& a2, double angle)
@@ -125,30 +66,399 @@ void turnAbout(const std::vector<tXY*>& atoms, const tXY& a1, const tXY& a2, dou
   moving.Atoms.deleteall(); // the atoms stay the document's
 }
 
-/// The atoms reached from start through the document's bonds without crossing bond; empty when
-/// the bond lies in a ring (both ends are reached), since then nothing can turn about it alone.
-std::vector<tXY*> sideOf(const tDrawing& doc, const tLink& bond, tXY* start)
+/// The bond type of the bond editor's pictures: single, double, triple, the three transition
+/// bonds, a wedge, a hashed wedge; the ninth picture has no action.
+void setBondPicture(tLink& bond, int picture)
 {
-  std::vector<tXY*> side{ start };
-  std::set<tXY*> seen{ start };
-  for (std::size_t i = 0; i < side.size(); ++i) {
-    for (tLink* b : doc.Bonds) {
-      if (b == &bond)
-        continue;
-      tXY* next = b->partner(side[i]);
-      if (next && seen.insert(next).second)
-        side.push_back(next);
-    }
+  switch (picture) {
+    case 1:
+      bond.ssingle();
+      break;
+    case 2:
+      bond.ddouble();
+      break;
+    case 3:
+      bond.triple();
+      break;
+    case 4:
+      bond.hydro();
+      bond.DXY();
+      break;
+    case 5:
+      bond.reson();
+      bond.DXY();
+      break;
+    case 6:
+      bond.triplereson();
+      bond.DXY();
+      break;
+    case 7:
+      bond.setstyle(SingleBond, wedgeStyle);
+      break;
+    case 8:
+      bond.setstyle(SingleBond, hashedWedgeStyle);
+      break;
+    default:
+      break;
   }
-  const tXY* other = bond.partner(start);
-  return seen.contains(const_cast<tXY*>(other)) ? std::vector<tXY*>{} : side;
 }
 
 } // namespace
 
+/// One edit as its handler sees it: the layer with its current objects and the value passed.
+struct CommandLayer::EditCall
+{
+  CommandLayer& layer;
+  double value;
+  /// Set by a handler whose editor closes only at times (the last symbol deleted).
+  bool closes = false;
+
+  tDrawing& doc() const { return *layer.m_drawing; }
+  /// The value as a whole number (a count, a picture, an element).
+  int number() const { return static_cast<int>(std::lround(value)); }
+  tXY& atom() const { return *layer.m_editedAtom; }
+  tLink& bond() const { return *layer.m_editedBond; }
+  tSymbol& symbol() const { return *layer.m_editedSymbol; }
+  tLAtm& text() const { return *layer.m_editedText; }
+  tStructure& group() const { return *layer.m_editedGroup; }
+
+  /// The group turned by value degrees through its pivot atom about axis (3 the view axis,
+  /// 2 the vertical, 1 the horizontal).
+  void turnAboutPivotAtom(int axis) const
+  {
+    if (const tXY* pivot = layer.pivotAtom()) {
+      const Point centre{ pivot->screenX, pivot->screenY };
+      group().Transform3d(&centre, pivot->z3, value, axis);
+      group().Bonds.Update();
+    }
+  }
+};
+
+/// One editor edit: the object it needs, how it runs, what it does, and what it says when its
+/// object is missing (where the user asked for something that needs one).
+struct CommandLayer::EditRow
+{
+  EditorEdit edit;
+  Target target;
+  unsigned policy; ///< EditPolicy flags
+  void (*apply)(EditCall& call);
+  const char* missingMessage = nullptr;
+
+  bool has(EditPolicy flag) const { return (policy & flag) != 0; }
+};
+
+const CommandLayer::EditRow& CommandLayer::editRow(EditorEdit edit)
+{
+  // The handlers are written here, inside the layer, so that they reach its current objects.
+  static constexpr EditRow rows[] = {
+    { EditorEdit::AtomLeftRight, Target::Atom, Plain, [](EditCall& c) { c.atom().shiftlR(); } },
+    { EditorEdit::AtomReflect, Target::Atom, Plain, [](EditCall& c) { c.atom().Revtext(); } },
+    { EditorEdit::AtomHydrogens,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) { c.atom().ChangeH(c.number()); } },
+    { EditorEdit::AtomProtons,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) {
+        c.atom().ChangeQ(c.number());
+        c.atom().ChangeH(c.number());
+      } },
+    { EditorEdit::AtomCharge,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) { c.atom().ChangeQ(c.number()); } },
+    { EditorEdit::AtomStyle,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) {
+        c.atom().ChangeStyle(static_cast<std::uint8_t>(std::clamp(c.number(), 0, 2)), false);
+      } },
+    { EditorEdit::AtomElement,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) {
+        if (c.atom().isatom() && c.number() >= 1 && c.number() <= maxElement)
+          c.atom().Change(c.number(), 2);
+      } },
+    { EditorEdit::AtomClone,
+      Target::Atom,
+      Plain,
+      [](EditCall& c) {
+        // Above everything else, so it is drawn in front; with its element's own hydrogens.
+        tXY& atom = c.atom();
+        double top = atom.z3;
+        for (const tXY* a : c.doc().Atoms)
+          top = std::max(top, a->z3);
+        tXY* copy = c.doc().duplicateAtom(atom, 0, 0, top + 5 - atom.z3);
+        if (copy->isatom())
+          copy->Change(copy->element, copy->style);
+        c.layer.m_editedAtom = copy;
+        c.layer.enterEditor(EditorMode::AtomEditor);
+      } },
+    { EditorEdit::AtomDelete,
+      Target::Atom,
+      EditorEnd | UnhighlightedCopy | DeletesObject,
+      [](EditCall& c) {
+        c.doc().deleteAtom(&c.atom());
+        c.doc().checkatoms();
+      } },
+
+    { EditorEdit::BondType,
+      Target::Bond,
+      Plain,
+      [](EditCall& c) { setBondPicture(c.bond(), c.number()); },
+      "No Bond Selected" },
+    { EditorEdit::BondPivot,
+      Target::Bond,
+      MovementStep,
+      [](EditCall& c) {
+        // The part on the far side of the reference atom turns about the bond.
+        tLink& bond = c.bond();
+        tXY* reference = c.layer.m_bondReference ? c.layer.m_bondReference : bond.Atm1;
+        tXY* moving = bond.partner(reference);
+        if (moving)
+          turnAbout(
+            sideOf(c.doc(), bond, moving), *reference, *moving, c.value - c.layer.m_lastPivot);
+        c.layer.m_lastPivot = c.value;
+      } },
+    { EditorEdit::BondRotate,
+      Target::Bond,
+      MovementStep,
+      [](EditCall& c) { c.bond().rotate(c.bond().getcenter(), c.value * degree); } },
+    { EditorEdit::BondZoom,
+      Target::Bond,
+      MovementStep,
+      [](EditCall& c) {
+        // At rest (0) the bond keeps its length; the ends of the bar halve or nearly double it.
+        c.bond().Zoom(std::max(0.1, 1 + 0.01 * c.value));
+      } },
+    { EditorEdit::BondScrollEnd,
+      Target::Bond,
+      MovementEnd,
+      [](EditCall& c) { c.layer.m_lastPivot = 0; } },
+    { EditorEdit::BondSide,
+      Target::Bond,
+      KeepsLayout,
+      [](EditCall& c) { cycleBondSide(c.bond()); } },
+    { EditorEdit::BondLine,
+      Target::Bond,
+      Plain,
+      [](EditCall& c) {
+        c.bond().hide();
+        c.bond().width(nextWidth);
+      } },
+    { EditorEdit::BondCut,
+      Target::Bond,
+      EditorEnd | DeletesObject,
+      [](EditCall& c) {
+        c.doc().deleteBond(&c.bond());
+        c.doc().checkatoms();
+      } },
+
+    { EditorEdit::SymbolRotate,
+      Target::Symbol,
+      MovementStep,
+      [](EditCall& c) { c.symbol().Rotate(nullptr, c.value); } },
+    { EditorEdit::SymbolZoom,
+      Target::Symbol,
+      MovementStep,
+      [](EditCall& c) { c.symbol().Zoom(std::max(0.05, c.value)); } },
+    // The update after every edit makes the slid shape the reference.
+    { EditorEdit::SymbolScrollEnd, Target::Symbol, MovementEnd, [](EditCall&) {} },
+    { EditorEdit::SymbolRotateBy,
+      Target::Symbol,
+      Plain,
+      [](EditCall& c) { c.symbol().Rotate(nullptr, c.value); } },
+    { EditorEdit::SymbolScale,
+      Target::Symbol,
+      Plain,
+      [](EditCall& c) { c.symbol().Zoom(std::max(0.05, 0.01 * c.value)); } },
+    { EditorEdit::SymbolFlip, Target::Symbol, Plain, [](EditCall& c) { c.symbol().flip(1); } },
+    { EditorEdit::SymbolReflect, Target::Symbol, Plain, [](EditCall& c) { c.symbol().flip(2); } },
+    { EditorEdit::SymbolLine,
+      Target::Symbol,
+      Plain,
+      [](EditCall& c) {
+        c.symbol().setLineWidth(static_cast<std::uint8_t>((c.symbol().lineWidth() + 1) % 4));
+      } },
+    { EditorEdit::SymbolStyle,
+      Target::Symbol,
+      Plain,
+      [](EditCall& c) {
+        // Arrow heads come in six styles; the other symbols have one look.
+        if (c.symbol().isArrow())
+          c.symbol().setStyle(static_cast<std::uint8_t>((c.symbol().style() + 1) % 6));
+      } },
+    { EditorEdit::SymbolClone,
+      Target::Symbol,
+      Plain,
+      [](EditCall& c) {
+        const double step = bondScale();
+        if (tSymbol* copy = c.doc().duplicateSymbol(c.symbol(), step, step)) {
+          c.layer.m_editedSymbol = copy;
+          c.layer.enterEditor(EditorMode::SymbolEditor);
+        }
+      } },
+    { EditorEdit::SymbolDelete,
+      Target::Symbol,
+      DeletesObject,
+      [](EditCall& c) {
+        c.doc().deleteSymbol(&c.symbol());
+        c.layer.m_editedSymbol = nullptr;
+        c.closes = c.doc().Symbols->empty();
+      } },
+
+    { EditorEdit::TextClone,
+      Target::Text,
+      Plain,
+      [](EditCall& c) {
+        tXY* copy = c.doc().duplicateAtom(c.text(), 0, bondScale(), 0);
+        c.layer.m_editedText = static_cast<tLAtm*>(copy);
+        c.layer.enterEditor(EditorMode::TextEditor);
+      } },
+    { EditorEdit::TextDelete,
+      Target::Text,
+      EditorEnd | UnhighlightedCopy | DeletesObject,
+      [](EditCall& c) {
+        c.doc().deleteAtom(&c.text());
+        c.doc().checkatoms();
+      } },
+
+    { EditorEdit::GroupPivotAtom,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.turnAboutPivotAtom(3); } },
+    { EditorEdit::GroupPivotAtomY,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.turnAboutPivotAtom(2); } },
+    { EditorEdit::GroupPivotAtomX,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.turnAboutPivotAtom(1); } },
+    { EditorEdit::GroupBondPivot,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) {
+        if (const tLink* pivot = c.layer.pivotBond())
+          c.group().bondRotate(*pivot, c.value - c.layer.m_lastPivot);
+        c.layer.m_lastPivot = c.value;
+      } },
+    { EditorEdit::GroupRotate,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.group().Rotate(c.value); } },
+    { EditorEdit::GroupTurn,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.group().Tilt(0, c.value); } },
+    { EditorEdit::GroupTilt,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.group().Tilt(c.value, 0); } },
+    { EditorEdit::GroupZoom,
+      Target::Group,
+      MovementStep,
+      [](EditCall& c) { c.group().Zoom(std::max(0.05, c.value)); } },
+    { EditorEdit::GroupSliderEnd,
+      Target::Group,
+      MovementEnd,
+      [](EditCall& c) {
+        c.layer.m_lastPivot = 0;
+        c.doc().setn1n2();
+      } },
+    { EditorEdit::GroupNumber,
+      Target::Group,
+      Plain,
+      [](EditCall& c) {
+        tStructure& group = c.group();
+        const bool numbered = std::any_of(
+          group.Atoms.begin(), group.Atoms.end(), [](const tXY* a) { return a->atomNumber != 0; });
+        if (numbered)
+          group.Zeros();
+        else
+          group.AutoNumber(0, c.number() == 0); // counting on from the drawing's numbers, or from 1
+      } },
+    { EditorEdit::GroupLine, Target::Group, Plain, [](EditCall& c) { c.group().linewidths(); } },
+    { EditorEdit::GroupClone,
+      Target::Group,
+      Plain,
+      [](EditCall& c) {
+        // The copy goes beside the group, so both are seen.
+        tStructure& group = c.group();
+        group.frame();
+        auto copy = std::unique_ptr<tStructure>(group.CloneS());
+        tStructure* placed = copy.get();
+        placePiece(std::move(copy),
+                   [&](tStructure& piece) { piece.Add(group.BoxWidth() + bondScale(), 0); });
+        if (c.doc().Groups.Contains(placed))
+          c.layer.openGroupEditor(placed);
+      } },
+    { EditorEdit::GroupDelete,
+      Target::Group,
+      EditorEnd | UnhighlightedCopy | DeletesObject,
+      [](EditCall& c) {
+        const std::vector<tXY*> atoms(c.group().Atoms.begin(), c.group().Atoms.end());
+        for (tXY* a : atoms)
+          c.doc().deleteAtom(a);
+        c.doc().checkatoms();
+      } },
+    { EditorEdit::GroupFuse,
+      Target::Group,
+      Plain,
+      [](EditCall& c) {
+        // The group becomes a piece of its own; pieces wholly inside it are no longer needed.
+        if (c.layer.m_selection == &c.group())
+          c.layer.m_selection = nullptr;
+        for (tStructure* piece : piecesCoveredBy(c.doc(), c.group()))
+          c.doc().RemoveGroup(piece);
+      } },
+    { EditorEdit::GroupInvert,
+      Target::Group,
+      Plain,
+      [](EditCall& c) {
+        c.group().invert();
+        c.group().updatexyz();
+        c.group().Bonds.Update();
+      },
+      "No group selected" },
+    { EditorEdit::GroupReflect,
+      Target::Group,
+      Plain,
+      [](EditCall& c) { c.group().Reflect(std::clamp(c.number(), 1, 3)); } },
+    { EditorEdit::GroupRotateBy,
+      Target::Group,
+      Plain,
+      [](EditCall& c) { c.group().rotate3d(3, c.value); } },
+    { EditorEdit::GroupTurnBy,
+      Target::Group,
+      Plain,
+      [](EditCall& c) { c.group().Tilt(0, c.value); } },
+    { EditorEdit::GroupTiltBy,
+      Target::Group,
+      Plain,
+      [](EditCall& c) { c.group().Tilt(c.value, 0); } },
+    { EditorEdit::GroupScale,
+      Target::Group,
+      Plain,
+      [](EditCall& c) { c.group().Zoom(std::max(0.05, 0.01 * c.value)); } },
+  };
+  // One row per edit, in the order of EditorEdit, so that the edit is its row's index.
+  static_assert(std::size(rows) == static_cast<std::size_t>(EditorEdit::GroupScale) + 1);
+  static_assert([] {
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+      if (rows[i].edit != static_cast<EditorEdit>(i))
+        return false;
+    }
+    return true;
+  }());
+  return rows[static_cast<std::size_t>(edit)];
+}
+
 CommandResult CommandLayer::Edit(EditorEdit edit, double value)
 {
-  const EditRow& row = rowOf(edit);
+  const EditRow& row = editRow(edit);
   const bool present = [&] {
     switch (row.target) {
       case Target::Atom:
@@ -169,318 +479,36 @@ CommandResult CommandLayer::Edit(EditorEdit edit, double value)
     const MessageCapture capture(result);
     result.refused = m_busy;
     result.known = false;
-    // Say why where the user asked for something that needs a bond or a group.
-    if (!m_busy && edit == EditorEdit::BondType)
-      showMessage("No Bond Selected", "", MessageIcon::Information);
-    else if (!m_busy && edit == EditorEdit::GroupInvert)
-      showMessage("No group selected", "", MessageIcon::Information);
+    if (!m_busy && row.missingMessage)
+      showMessage(row.missingMessage, "", MessageIcon::Information);
     return result;
   }
   // One undo copy for a whole slider movement: taken at its first step.
-  const bool snapshot = row.step ? !m_gesture : !endsMovement(edit);
-  if (row.step)
+  const bool step = row.has(MovementStep);
+  const bool snapshot = step ? !m_gesture : !row.has(MovementEnd);
+  if (step)
     m_gesture = true;
-  if (endsMovement(edit))
+  if (row.has(MovementEnd))
     m_gesture = false;
-  if (edit == EditorEdit::AtomDelete || edit == EditorEdit::GroupDelete ||
-      edit == EditorEdit::TextDelete)
-    m_drawing->Color(false); // the undo copy keeps no highlight
-  bool closes = false;
-  // The side of a bond's second line is what the update would recompute: it is left out there.
-  const bool update = !row.step && edit != EditorEdit::BondSide;
-  CommandResult result =
-    perform([&] { closes = applyEdit(edit, value); },
-            { .undo = snapshot ? UndoPolicy::Step : UndoPolicy::Merged, .update = update });
-  if (closes || endsEditor(edit))
+  if (row.has(UnhighlightedCopy))
+    m_drawing->Color(false);
+  EditCall call{ *this, value };
+  CommandResult result = perform(
+    [&] {
+      row.apply(call);
+      if (row.has(DeletesObject))
+        return;
+      // What the editor works on shows in the highlight colour.
+      if (m_mode == EditorMode::GroupEditor && m_editedGroup)
+        m_editedGroup->color(highlightColour);
+      else if (m_mode == EditorMode::BondEditor && m_editedBond)
+        m_editedBond->color(highlightColour);
+    },
+    { .undo = snapshot ? UndoPolicy::Step : UndoPolicy::Merged,
+      .update = !step && !row.has(KeepsLayout) });
+  if (call.closes || row.has(EditorEnd))
     setEditorMode(EditorMode::Drawing);
   return result;
-}
-
-bool CommandLayer::applyEdit(EditorEdit edit, double value)
-{
-  tDrawing& doc = *m_drawing;
-  const int n = static_cast<int>(std::lround(value));
-  tXY* atom = m_editedAtom;
-  tLink* bond = m_editedBond;
-  tSymbol* symbol = m_editedSymbol;
-  tLAtm* text = m_editedText;
-  tStructure* group = m_editedGroup;
-  switch (edit) {
-    case EditorEdit::AtomLeftRight:
-      atom->shiftlR();
-      break;
-    case EditorEdit::AtomReflect:
-      atom->Revtext();
-      break;
-    case EditorEdit::AtomHydrogens:
-      atom->ChangeH(n);
-      break;
-    case EditorEdit::AtomProtons:
-      atom->ChangeQ(n);
-      atom->ChangeH(n);
-      break;
-    case EditorEdit::AtomCharge:
-      atom->ChangeQ(n);
-      break;
-    case EditorEdit::AtomStyle:
-      atom->ChangeStyle(static_cast<std::uint8_t>(std::clamp(n, 0, 2)), false);
-      break;
-    case EditorEdit::AtomElement:
-      if (atom->isatom() && n >= 1 && n <= maxElement)
-        atom->Change(n, 2);
-      break;
-    case EditorEdit::AtomClone: {
-      // Above everything else, so it is drawn in front; with its element's own hydrogens.
-      double top = atom->z3;
-      for (const tXY* a : doc.Atoms)
-        top = std::max(top, a->z3);
-      tXY* copy = doc.duplicateAtom(*atom, 0, 0, top + 5 - atom->z3);
-      if (copy->isatom())
-        copy->Change(copy->element, copy->style);
-      m_editedAtom = copy;
-      enterEditor(EditorMode::AtomEditor);
-      break;
-    }
-    case EditorEdit::AtomDelete:
-      doc.deleteAtom(atom);
-      doc.checkatoms();
-      return true;
-
-    case EditorEdit::BondType: {
-      // The nine pictures: single, double, triple, the three transition bonds, a wedge, a
-      // hashed wedge; the ninth has no action.
-      switch (n) {
-        case 1:
-          bond->ssingle();
-          break;
-        case 2:
-          bond->ddouble();
-          break;
-        case 3:
-          bond->triple();
-          break;
-        case 4:
-          bond->hydro();
-          bond->DXY();
-          break;
-        case 5:
-          bond->reson();
-          bond->DXY();
-          break;
-        case 6:
-          bond->triplereson();
-          bond->DXY();
-          break;
-        case 7:
-          bond->setstyle(SingleBond, wedgeStyle);
-          break;
-        case 8:
-          bond->setstyle(SingleBond, hashedWedgeStyle);
-          break;
-        default:
-          break;
-      }
-      break;
-    }
-    case EditorEdit::BondPivot: {
-      // The part on the far side of the reference atom turns about the bond.
-      tXY* reference = m_bondReference ? m_bondReference : bond->Atm1;
-      tXY* moving = bond->partner(reference);
-      if (moving)
-        turnAbout(sideOf(doc, *bond, moving), *reference, *moving, value - m_lastPivot);
-      m_lastPivot = value;
-      break;
-    }
-    case EditorEdit::BondRotate:
-      bond->rotate(bond->getcenter(), value * degree);
-      break;
-    case EditorEdit::BondZoom:
-      // At rest (0) the bond keeps its length; the ends of the bar halve or nearly double it.
-      bond->Zoom(std::max(0.1, 1 + 0.01 * value));
-      break;
-    case EditorEdit::BondScrollEnd:
-      m_lastPivot = 0;
-      break;
-    case EditorEdit::BondSide:
-      // The second line of a multiple bond: right, centred, left in turn.
-      if (bond->offsetX + bond->offsetY == 0) {
-        bond->offsetX = 4;
-        bond->offsetY = 1;
-      } else if (bond->offsetX + bond->offsetY == 2) {
-        bond->offsetY = -1;
-      } else if (bond->offsetX + bond->offsetY == 5) {
-        bond->offsetX = 1;
-        bond->offsetY = 1;
-      }
-      break;
-    case EditorEdit::BondLine:
-      bond->hide();
-      bond->width(nextWidth);
-      break;
-    case EditorEdit::BondCut:
-      doc.deleteBond(bond);
-      doc.checkatoms();
-      return true;
-
-    case EditorEdit::SymbolRotate:
-      symbol->Rotate(nullptr, value);
-      break;
-    case EditorEdit::SymbolZoom:
-      symbol->Zoom(std::max(0.05, value));
-      break;
-    case EditorEdit::SymbolScrollEnd:
-      break; // the update after every edit makes the slid shape the reference
-    case EditorEdit::SymbolRotateBy:
-      symbol->Rotate(nullptr, value); // the update after it makes this shape the reference
-      break;
-    case EditorEdit::SymbolScale:
-      symbol->Zoom(std::max(0.05, 0.01 * value));
-      break;
-    case EditorEdit::SymbolFlip:
-      symbol->flip(1);
-      break;
-    case EditorEdit::SymbolReflect:
-      symbol->flip(2);
-      break;
-    case EditorEdit::SymbolLine:
-      symbol->setLineWidth(static_cast<std::uint8_t>((symbol->lineWidth() + 1) % 4));
-      break;
-    case EditorEdit::SymbolStyle:
-      // Arrow heads come in six styles; the other symbols have one look.
-      if (symbol->isArrow())
-        symbol->setStyle(static_cast<std::uint8_t>((symbol->style() + 1) % 6));
-      break;
-    case EditorEdit::SymbolClone: {
-      const double step = bondScale();
-      if (tSymbol* copy = doc.duplicateSymbol(*symbol, step, step)) {
-        m_editedSymbol = copy;
-        enterEditor(EditorMode::SymbolEditor);
-      }
-      break;
-    }
-    case EditorEdit::SymbolDelete:
-      doc.deleteSymbol(symbol);
-      m_editedSymbol = nullptr;
-      return doc.Symbols->empty();
-
-    case EditorEdit::TextClone: {
-      tXY* copy = doc.duplicateAtom(*text, 0, bondScale(), 0);
-      m_editedText = static_cast<tLAtm*>(copy);
-      enterEditor(EditorMode::TextEditor);
-      break;
-    }
-    case EditorEdit::TextDelete:
-      doc.deleteAtom(text);
-      doc.checkatoms();
-      return true;
-
-    case EditorEdit::GroupPivotAtom:
-    case EditorEdit::GroupPivotAtomY:
-    case EditorEdit::GroupPivotAtomX:
-      if (const tXY* pivot = pivotAtom()) {
-        const Point centre{ pivot->screenX, pivot->screenY };
-        const int axis = edit == EditorEdit::GroupPivotAtom    ? 3
-                         : edit == EditorEdit::GroupPivotAtomY ? 2
-                                                               : 1;
-        group->Transform3d(&centre, pivot->z3, value, axis);
-        group->Bonds.Update();
-      }
-      break;
-    case EditorEdit::GroupBondPivot:
-      if (const tLink* pivot = pivotBond())
-        group->bondRotate(*pivot, value - m_lastPivot);
-      m_lastPivot = value;
-      break;
-    case EditorEdit::GroupRotate:
-      group->Rotate(value);
-      break;
-    case EditorEdit::GroupTurn:
-      group->Tilt(0, value);
-      break;
-    case EditorEdit::GroupTilt:
-      group->Tilt(value, 0);
-      break;
-    case EditorEdit::GroupZoom:
-      group->Zoom(std::max(0.05, value));
-      break;
-    case EditorEdit::GroupSliderEnd:
-      m_lastPivot = 0;
-      doc.setn1n2();
-      break;
-    case EditorEdit::GroupNumber: {
-      const bool numbered = std::any_of(
-        group->Atoms.begin(), group->Atoms.end(), [](const tXY* a) { return a->atomNumber != 0; });
-      if (numbered)
-        group->Zeros();
-      else
-        group->AutoNumber(0, n == 0); // counting on from the drawing's numbers, or from 1
-      break;
-    }
-    case EditorEdit::GroupLine:
-      group->linewidths();
-      break;
-    case EditorEdit::GroupClone: {
-      // The copy goes beside the group, so both are seen.
-      group->frame();
-      auto copy = std::unique_ptr<tStructure>(group->CloneS());
-      tStructure* placed = copy.get();
-      placePiece(std::move(copy),
-                 [&](tStructure& piece) { piece.Add(group->BoxWidth() + bondScale(), 0); });
-      if (doc.Groups.Contains(placed))
-        openGroupEditor(placed);
-      break;
-    }
-    case EditorEdit::GroupDelete: {
-      const std::vector<tXY*> atoms(group->Atoms.begin(), group->Atoms.end());
-      for (tXY* a : atoms)
-        doc.deleteAtom(a);
-      doc.checkatoms();
-      return true;
-    }
-    case EditorEdit::GroupFuse: {
-      // The group becomes a piece of its own; pieces wholly inside it are no longer needed.
-      if (m_selection == group)
-        m_selection = nullptr;
-      const std::set<tXY*> members(group->Atoms.begin(), group->Atoms.end());
-      std::vector<tStructure*> covered;
-      for (tStructure* piece : doc.Groups) {
-        if (piece != group && !piece->Atoms.empty() &&
-            std::all_of(piece->Atoms.begin(), piece->Atoms.end(), [&](tXY* a) {
-              return members.contains(a);
-            }))
-          covered.push_back(piece);
-      }
-      for (tStructure* piece : covered)
-        doc.RemoveGroup(piece);
-      break;
-    }
-    case EditorEdit::GroupInvert:
-      group->invert();
-      group->updatexyz();
-      group->Bonds.Update();
-      break;
-    case EditorEdit::GroupReflect:
-      group->Reflect(std::clamp(n, 1, 3));
-      break;
-    case EditorEdit::GroupRotateBy:
-      group->rotate3d(3, value);
-      break;
-    case EditorEdit::GroupTurnBy:
-      group->Tilt(0, value);
-      break;
-    case EditorEdit::GroupTiltBy:
-      group->Tilt(value, 0);
-      break;
-    case EditorEdit::GroupScale:
-      group->Zoom(std::max(0.05, 0.01 * value));
-      break;
-  }
-  // What the editor works on shows in the highlight colour.
-  if (m_mode == EditorMode::GroupEditor && m_editedGroup)
-    m_editedGroup->color(highlightColour);
-  else if (m_mode == EditorMode::BondEditor && m_editedBond)
-    m_editedBond->color(highlightColour);
-  return false;
 }
 
 CommandResult CommandLayer::EditFont(const FontRecord& font)

@@ -177,6 +177,77 @@ TEST_F(EditorsTest, TheBondPivotTurnsByTheDifferenceOfTheTrackPositions)
   EXPECT_NEAR(std::fabs(std::remainder(torsionOf() - start, 360)), 25, 1e-6);
 }
 
+TEST_F(EditorsTest, TheBondEditorsPivotTurnsThePartBeyondItsReferenceAtom)
+{
+  // Propane; the bond editor on its first bond, picked nearer the end carbon, so the middle
+  // carbon and the far carbon beyond it are the part that turns.
+  layer.BuildAt(200, 200, ethaneCode + 1);
+  ASSERT_EQ(doc().Bonds.Count(), 2);
+  const auto bondCount = [&](const tXY* a) {
+    int n = 0;
+    for (const tLink* b : doc().Bonds)
+      n += b->Atm1 == a || b->Atm2 == a;
+    return n;
+  };
+  tLink* pivot = onlyBond();
+  tXY* end = bondCount(pivot->Atm1) == 1 ? pivot->Atm1 : pivot->Atm2;
+  tXY* middle = pivot->partner(end);
+  tXY* far = doc().Bonds.At(1)->partner(middle);
+  const auto indexOf = [&](const tXY* a) {
+    for (int i = 0; i < doc().Atoms.Count(); ++i)
+      if (atom(i) == a)
+        return i;
+    return -1;
+  };
+  const int farIndex = indexOf(far);
+  const double pickX = (end->x3 + middle->x3) / 2 + (end->x3 - middle->x3) * 0.3;
+  const double pickY = (end->y3 + middle->y3) / 2 + (end->y3 - middle->y3) * 0.3;
+  layer.rightClick(pickX, pickY, PointerKeys::Shift);
+  ASSERT_EQ(layer.editorMode(), EditorMode::BondEditor);
+  ASSERT_EQ(layer.bondReference(), end);
+
+  // Half a turn about the axis end -> middle puts the far carbon at its mirror image through
+  // the axis: 2 f - p, with f the foot of the perpendicular from p onto the axis.
+  const double dx = middle->x3 - end->x3, dy = middle->y3 - end->y3, dz = middle->z3 - end->z3;
+  const double px = far->x3 - end->x3, py = far->y3 - end->y3, pz = far->z3 - end->z3;
+  const double t = (px * dx + py * dy + pz * dz) / (dx * dx + dy * dy + dz * dz);
+  const double x0 = far->x3, y0 = far->y3, z0 = far->z3;
+  const double endX = end->x3, middleX = middle->x3;
+  // The scroll bar goes to 90, then 180: it turns by the difference, 180 in all.
+  layer.Edit(EditorEdit::BondPivot, 90);
+  layer.Edit(EditorEdit::BondPivot, 180);
+  layer.Edit(EditorEdit::BondScrollEnd);
+  EXPECT_NEAR(far->x3, end->x3 + 2 * t * dx - px, 1e-6);
+  EXPECT_NEAR(far->y3, end->y3 + 2 * t * dy - py, 1e-6);
+  EXPECT_NEAR(far->z3, end->z3 + 2 * t * dz - pz, 1e-6);
+  EXPECT_DOUBLE_EQ(end->x3, endX); // the axis stays where it is
+  EXPECT_DOUBLE_EQ(middle->x3, middleX);
+  // The whole movement is one undo step.
+  layer.Undo();
+  EXPECT_NEAR(atom(farIndex)->x3, x0, 1e-9);
+  EXPECT_NEAR(atom(farIndex)->y3, y0, 1e-9);
+  EXPECT_NEAR(atom(farIndex)->z3, z0, 1e-9);
+}
+
+TEST_F(EditorsTest, TheBondSideStepsRightCentredLeftAndTheEditorStaysOpen)
+{
+  ethane();
+  layer.rightClick(midX(), midY(), PointerKeys::Shift);
+  layer.Edit(EditorEdit::BondType, 2);
+  onlyBond()->offsetX = 0;
+  onlyBond()->offsetY = 0;
+  const struct
+  {
+    int x, y;
+  } sides[] = { { 4, 1 }, { 1, 1 }, { 1, -1 }, { 4, 1 } }; // right, centred, left, right
+  for (const auto& side : sides) {
+    layer.Edit(EditorEdit::BondSide);
+    EXPECT_EQ(onlyBond()->offsetX, side.x);
+    EXPECT_EQ(onlyBond()->offsetY, side.y);
+    EXPECT_EQ(layer.editorMode(), EditorMode::BondEditor);
+  }
+}
+
 TEST_F(EditorsTest, DraggingAnAtomMovesItByThePointersTravelAndUndoPutsItBack)
 {
   ethane();
