@@ -46,6 +46,7 @@ void TTrelvix3D::createToolWindows()
   actions.setFont = [this](const FontRecord& font) { m_layer->SetFont(font); };
   actions.changeFont = [this](FontRecord& font) { return chooseFont(font); };
   actions.setOneLevelUndo = [this](bool on) { applyUndoChoice(on); };
+  actions.setElementColours = [this](bool) { repaintDocument(); };
   m_settings = new TSettingsForm(m_defaults, defaultsPath(), std::move(actions), this);
 }
 

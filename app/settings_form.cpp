@@ -74,14 +74,22 @@ TSettingsForm::TSettingsForm(DefaultsRecord& record,
   m_line = radioGroup(this, groups, QStringLiteral("Line"), lineCaptions);
 
   // Today's editors undo many steps with a Redo beside Undo; the classic item undoes one step
-  // and then redoes it. The choice stands on the buttons' row, so the window grows no taller.
+  // and then redoes it. The choices stand one above the other on the buttons' row, so the window
+  // keeps its width.
   m_oneLevelUndo = new QCheckBox(QStringLiteral("One-level Undo"), this);
   m_oneLevelUndo->setToolTip(QStringLiteral("A second Undo redoes; there is no Redo item"));
+  // Off at first: the drawings stay black, as printed journals want them.
+  m_elementColours = new QCheckBox(QStringLiteral("Colour by Element"), this);
+  m_elementColours->setToolTip(
+    QStringLiteral("Element symbols and bond halves of the 2D styles in the element's colour"));
   auto* done = new QPushButton(QStringLiteral("Done"), this);
   auto* font = new QPushButton(QStringLiteral("Font"), this);
   done->setDefault(true);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(m_oneLevelUndo);
+  auto* choices = new QVBoxLayout;
+  choices->addWidget(m_oneLevelUndo);
+  choices->addWidget(m_elementColours);
+  buttons->addLayout(choices);
   buttons->addStretch();
   buttons->addWidget(font);
   buttons->addWidget(done);
@@ -100,6 +108,14 @@ TSettingsForm::TSettingsForm(DefaultsRecord& record,
     setOneLevelUndo(m_record, on);
     if (m_actions.setOneLevelUndo)
       m_actions.setOneLevelUndo(on);
+    writeDefaults();
+  });
+  connect(m_elementColours, &QCheckBox::toggled, this, [this](bool on) {
+    if (on == modelDefaults().ElementColours)
+      return;
+    setElementColours(m_record, on);
+    if (m_actions.setElementColours)
+      m_actions.setElementColours(on);
     writeDefaults();
   });
   connect(done, &QPushButton::clicked, this, [this] {
@@ -121,6 +137,7 @@ void TSettingsForm::showEvent(QShowEvent* event)
   }
   checkOnly(m_jump, jump);
   m_oneLevelUndo->setChecked(oneLevelUndo(m_record));
+  m_elementColours->setChecked(modelDefaults().ElementColours);
   QDialog::showEvent(event);
 }
 

@@ -29,6 +29,8 @@ struct SettingsActions
   std::function<bool(FontRecord& font)> changeFont;
   /// Undo as the classic one-level item (true) or the history of many steps.
   std::function<void(bool oneLevel)> setOneLevelUndo;
+  /// The 2D styles now colour by element (true) or draw black; the document is redrawn.
+  std::function<void(bool on)> setElementColours;
 };
 
 /// The defaults window "Settings" (modal): the bond-length scale, the arrow-key step, the line
@@ -67,6 +69,7 @@ private:
   QButtonGroup* m_jump;
   QButtonGroup* m_line;
   QCheckBox* m_oneLevelUndo;
+  QCheckBox* m_elementColours;
 };
 
 } // namespace trelvix

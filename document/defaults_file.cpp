@@ -22,6 +22,8 @@ constexpr std::size_t offSpareWord = 56;
 constexpr std::size_t offJumpX = 58;
 constexpr std::size_t offJumpY = 60;
 constexpr std::size_t offSpareByte = 62;
+// The first byte of the reserved word at 63: 1 when the 2D styles colour by element.
+constexpr std::size_t offColourChoice = 63;
 constexpr std::size_t offHome = 67;
 constexpr std::size_t offSecondDirectory = 212;
 constexpr std::size_t directorySize = 145;
@@ -83,6 +85,7 @@ void applyDefaults(const DefaultsRecord& r)
   d.font = FontRecord::unpack(font);
   d.JumpX = getField<std::int16_t>(r, offJumpX);
   d.JumpY = getField<std::int16_t>(r, offJumpY);
+  d.ElementColours = r[offColourChoice] == 1;
 }
 
 DefaultsRecord loadDefaults(const std::string& path)
@@ -186,6 +189,12 @@ bool oneLevelUndo(const DefaultsRecord& record)
 void setOneLevelUndo(DefaultsRecord& record, bool on)
 {
   record[offUndoChoice] = on ? 1 : 0;
+}
+
+void setElementColours(DefaultsRecord& record, bool on)
+{
+  record[offColourChoice] = on ? 1 : 0;
+  modelDefaults().ElementColours = on;
 }
 
 } // namespace trelvix

@@ -59,6 +59,9 @@ void storeDefaults(DefaultsRecord& record);
 /// history of many steps (kept in the record's reserved byte 2; 0, the history, at reset).
 bool oneLevelUndo(const DefaultsRecord& record);
 void setOneLevelUndo(DefaultsRecord& record, bool on);
+/// Whether the 2D styles colour element symbols and bonds by element, in the record (the first
+/// byte of the reserved word at 63; 0, black as always, at reset) and in force.
+void setElementColours(DefaultsRecord& record, bool on);
 
 /// The defaults at program start.
 struct StartDefaults

@@ -251,7 +251,11 @@ void tXY::print(Canvas& canvas)
 {
   const CanvasStateScope state(canvas);
   canvas.setFont(font);
-  canvas.setTextColour(colour);
+  // The written styles (skeletal, symbol, symbol with hydrogens) take the element's ink when the
+  // 2D styles colour by element; a coloured (highlighted, hidden) atom keeps its colour.
+  const bool written = style <= 2 && isatom();
+  canvas.setTextColour(
+    written && modelDefaults().ElementColours && colour == black ? elementInk(element) : colour);
   const Point at{ screenX, screenY };
 
   // The symbol written over a ball, sphere or circle: centred on the atom both ways.

@@ -1,5 +1,7 @@
 #include "model/atom.h"
 #include "model/bond.h"
+#include "model/defaults.h"
+#include "model/element_colours.h"
 #include "model/link.h"
 #include "platform/canvas_state_scope.h"
 #include "platform/shaded_sphere.h"
@@ -157,6 +159,23 @@ void tLink::print(Canvas& canvas)
   const Point p1 = toPoint(along(toVec(a1), toVec(a2), t1));
   const Point p2 = toPoint(along(toVec(a2), toVec(a1), t2));
   canvas.setPen(Pen{ PenStyle::Solid, penWidth, colour });
+  // Coloured by element, each half of a plain line takes the ink of the atom at its end.
+  const Colour ink1 = elementInk(Atm1->element);
+  const Colour ink2 = elementInk(Atm2->element);
+  const bool halves = modelDefaults().ElementColours && colour == black && Atm1->isatom() &&
+                      Atm2->isatom() && ink1 != ink2;
+  const auto plainLine = [&](Point from, Point to) {
+    if (!halves) {
+      canvas.line(from, to);
+      return;
+    }
+    const Point middle{ (from.x + to.x) / 2, (from.y + to.y) / 2 };
+    canvas.setPen(Pen{ PenStyle::Solid, penWidth, ink1 });
+    canvas.line(from, middle);
+    canvas.setPen(Pen{ PenStyle::Solid, penWidth, ink2 });
+    canvas.line(middle, to);
+    canvas.setPen(Pen{ PenStyle::Solid, penWidth, colour });
+  };
   const Point offset{ offsetX, offsetY };
   const Point sided = times(offset, cisTrans);
 
@@ -184,7 +203,7 @@ void tLink::print(Canvas& canvas)
     if (dashed)
       dashedLine(canvas, plus(p1, by), plus(p2, by));
     else
-      canvas.line(plus(p1, by), plus(p2, by));
+      plainLine(plus(p1, by), plus(p2, by));
   };
 
   switch (bondType()) {
@@ -199,10 +218,10 @@ void tLink::print(Canvas& canvas)
       else if (lineStyle == 1 && bondType() == HydrogenBond)
         dashedLine(canvas, p1, p2);
       else
-        canvas.line(p1, p2);
+        plainLine(p1, p2);
       break;
     case ResonanceBond:
-      canvas.line(p1, p2);
+      plainLine(p1, p2);
       shiftedLine(sided, true);
       break;
     case DoubleBond:
@@ -213,7 +232,7 @@ void tLink::print(Canvas& canvas)
         shiftedLine(half(offset), false);
         shiftedLine(times(half(offset), -1), false);
       } else {
-        canvas.line(p1, p2);
+        plainLine(p1, p2);
         shiftedLine(sided, false);
       }
       break;
@@ -222,7 +241,7 @@ void tLink::print(Canvas& canvas)
       // Full-length side lines one offset away on each side; for the triple resonance bond the
       // one on the cis/trans side is dashed. The centred style 4 ignores the cis/trans sign.
       const Point side = lineStyle == 4 ? offset : sided;
-      canvas.line(p1, p2);
+      plainLine(p1, p2);
       shiftedLine(side, bondType() == TripleResonanceBond);
       shiftedLine(times(side, -1), false);
       break;
@@ -239,6 +258,13 @@ void tLink::printrod(Canvas& canvas, Colour c, int size)
   const Point p1{ Atm1->screenX, Atm1->screenY };
   const Point p2{ Atm2->screenX, Atm2->screenY };
   if (size <= 0) {
+    // The Lines style: coloured by element, a line in two halves of the atoms' inks.
+    if (modelDefaults().ElementColours && c == black && Atm1->isatom() && Atm2->isatom()) {
+      const Point middle{ (p1.x + p2.x) / 2, (p1.y + p2.y) / 2 };
+      PenLine(canvas, p1, elementInk(Atm1->element), penWidth, middle);
+      PenLine(canvas, middle, elementInk(Atm2->element), penWidth, p2);
+      return;
+    }
     PenLine(canvas, p1, c, penWidth, p2);
     return;
   }

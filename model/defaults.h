@@ -20,6 +20,9 @@ struct ModelDefaults
   std::int16_t JumpY = 16;
   /// The 3D draw mode: templates are shaped and tidied in 3D as they are built.
   bool DrawMode3D = false;
+  /// The 2D styles write element symbols and draw each half of a bond in its element's ink
+  /// (elementInk); off, they stay black.
+  bool ElementColours = false;
 };
 
 ModelDefaults& modelDefaults();

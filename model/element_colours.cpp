@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace trelvix {
 
@@ -53,6 +54,21 @@ Colour elementColour(int z)
   const auto* found = std::find_if(
     elementColours.begin(), elementColours.end(), [z](const ElementColour& e) { return e.z == z; });
   return found == elementColours.end() ? otherElementColour : found->colour;
+}
+
+Colour elementInk(int z)
+{
+  if (z == 1 || z == 6)
+    return black;
+  const Colour c = elementColour(z);
+  const double red = c & 0xFF, green = (c >> 8) & 0xFF, blue = (c >> 16) & 0xFF;
+  // Relative luminance (ITU-R BT.601 weights); ink lighter than 0.45 of white is hard to read on
+  // a white page, so its channels are scaled down to that, which keeps the hue.
+  constexpr double darkest = 0.45;
+  const double luminance = (0.299 * red + 0.587 * green + 0.114 * blue) / 255;
+  const double f = luminance > darkest ? darkest / luminance : 1.0;
+  const auto channel = [f](double v) { return static_cast<Colour>(std::lround(v * f)); };
+  return channel(red) | channel(green) << 8 | channel(blue) << 16;
 }
 
 } // namespace trelvix

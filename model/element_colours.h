@@ -8,4 +8,9 @@ namespace trelvix {
 /// every element without a colour of its own, and for numbers outside the table.
 Colour elementColour(int z);
 
+/// The colour element z is written and its bonds drawn in on a white page when the 2D styles
+/// colour by element: black for hydrogen and carbon, else elementColour darkened until it reads
+/// on white (a light yellow sulfur becomes an ochre).
+Colour elementInk(int z);
+
 } // namespace trelvix

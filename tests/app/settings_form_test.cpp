@@ -4,6 +4,7 @@
 #include "model/defaults.h"
 #include "platform/scripted_shell.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
@@ -176,6 +177,32 @@ private slots:
     QCOMPARE(u16At(file, 58), 16);
     QCOMPARE(u16At(file, 60), 12);
     QCOMPARE(static_cast<int>(file[5]), 3);
+  }
+
+  void colourByElementIsKeptInTheReservedWordAndRedraws()
+  {
+    Calls calls;
+    SettingsActions actions = recordingActions(calls);
+    QList<bool> redraws;
+    actions.setElementColours = [&redraws](bool on) { redraws << on; };
+    m_record[63] = 0;
+    applyDefaults(m_record);
+    TSettingsForm form(m_record, m_path.toStdString(), std::move(actions));
+    form.show();
+    auto* colours = buttonWithText<QCheckBox>(form, QStringLiteral("Colour by Element"));
+    QVERIFY(colours);
+    QVERIFY(!colours->isChecked()); // black, as the drawings always were
+    colours->click();
+    QVERIFY(modelDefaults().ElementColours);
+    QCOMPARE(redraws, QList<bool>{ true });
+    QCOMPARE(int(static_cast<std::uint8_t>(fileBytes(m_path)[63])), 1);
+    // The next start reads it back.
+    modelDefaults().ElementColours = false;
+    applyDefaults(m_record);
+    QVERIFY(modelDefaults().ElementColours);
+    colours->click();
+    QVERIFY(!modelDefaults().ElementColours);
+    QCOMPARE(int(static_cast<std::uint8_t>(fileBytes(m_path)[63])), 0);
   }
 
   void aFileThatCannotBeWrittenIsReportedAndTheScaleStays()

@@ -1,5 +1,7 @@
 #include "model/atom.h"
 #include "model/bond.h"
+#include "model/defaults.h"
+#include "model/element_colours.h"
 #include "model/link.h"
 #include "model_fixture.h"
 #include "platform/recording_canvas.h"
@@ -85,6 +87,61 @@ TEST_F(BondDrawingTest, PenHasTheBondsWidthAndColour)
   ASSERT_EQ(canvas.ops().size(), 1u);
   EXPECT_EQ(canvas.ops()[0].pen, (Pen{ PenStyle::Solid, 3, 0x00FF00 }));
   EXPECT_EQ(canvas.pen(), before);
+}
+
+// Coloured by element, a C–S bond is two halves: carbon's black, then sulfur's ink. Sulfur's
+// colour 0x00BFBF (red 191, green 191) has a luminance of (0.299 + 0.587) × 191 / 255 = 0.664,
+// above the 0.45 that reads on white: both channels become 191 × 0.45 / 0.664 = 129.5 → 130.
+TEST_F(BondDrawingTest, ColouredByElementEachHalfTakesItsAtomsInk)
+{
+  tXY sulfur{ 16, 28, 0, 0 };
+  tLink bond(&left, &sulfur);
+  bond.ssingle();
+  bond.print(canvas);
+  ASSERT_EQ(lines().size(), 1u); // black and whole by default
+  EXPECT_EQ(canvas.ops()[0].pen.colour, black);
+  canvas.clear();
+
+  modelDefaults().ElementColours = true;
+  EXPECT_EQ(elementInk(16), 0x008282u);
+  bond.print(canvas);
+  const std::vector<Segment> halves = lines();
+  ASSERT_EQ(halves.size(), 2u);
+  EXPECT_EQ(halves[0].first, (Point{ 0, 0 }));
+  EXPECT_EQ(halves[0].second, halves[1].first);
+  EXPECT_EQ(canvas.ops()[0].pen.colour, black);
+  EXPECT_EQ(canvas.ops()[1].pen.colour, 0x008282u);
+  // Oxygen's red (luminance 0.299) reads as it is; hydrogen and carbon write black.
+  EXPECT_EQ(elementInk(8), 0x0000FFu);
+  EXPECT_EQ(elementInk(1), black);
+  EXPECT_EQ(elementInk(6), black);
+  // A highlighted bond keeps its one colour.
+  canvas.clear();
+  bond.colour = 0x00FF00;
+  bond.print(canvas);
+  ASSERT_EQ(lines().size(), 1u);
+}
+
+TEST_F(BondDrawingTest, ColouredByElementTheSymbolIsWrittenInItsInk)
+{
+  tXY oxygen{ 8, 50, 50, 1 }; // style 1: the symbol written
+  const auto textColours = [&] {
+    std::vector<Colour> colours;
+    for (const CanvasOp& op : canvas.ops())
+      if (op.kind == Kind::Text)
+        colours.push_back(op.textColour);
+    return colours;
+  };
+  oxygen.print(canvas);
+  ASSERT_FALSE(textColours().empty());
+  for (const Colour c : textColours())
+    EXPECT_EQ(c, black);
+  canvas.clear();
+  modelDefaults().ElementColours = true;
+  oxygen.print(canvas);
+  ASSERT_FALSE(textColours().empty());
+  for (const Colour c : textColours())
+    EXPECT_EQ(c, 0x0000FFu);
 }
 
 TEST_F(BondDrawingTest, DashedHydrogenBondIsDashesOfFourWithGapsOfThree)
