@@ -5,6 +5,7 @@
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "exchange/exchange_init.h"
+#include "forcefields/thermo_modes.h"
 #include "model/defaults.h"
 
 #include <iostream>
@@ -15,6 +16,7 @@ CliSession::CliSession()
 {
   initialiseCore();
   initialiseExchange();
+  installForceFieldModes();
   setCurrentShell(&m_shell);
 }
 

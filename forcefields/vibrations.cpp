@@ -2,6 +2,7 @@
 
 #include "document/structure.h"
 #include "forcefields/keyed_molecule.h"
+#include "forcefields/lbfgs.h"
 #include "forcefields/rdkit_force_field.h"
 #include "mechanics/force_field.h"
 #include "model/atom.h"
@@ -35,13 +36,20 @@ std::vector<double> gasteigerCharges(const RDKit::ROMol& mol)
   return charges;
 }
 
-// The Hessian of MMFF94 or UFF from RDKit's analytic gradients.
+// A minimum for normal modes: no gradient component above this (kcal mol⁻¹ Å⁻¹), as the
+// optimiser's own runs.
+constexpr double minimumTolerance = 1e-5;
+constexpr int minimumIterationLimit = 10000;
+
+// The Hessian of MMFF94 or UFF from RDKit's analytic gradients, at result's coordinates or, with
+// minimise, at the field's minimum next to them (the coordinates become the minimum's).
 bool rdkitHessian(KeyedMolecule& keyed,
                   VibrationField field,
                   StructureVibrations& result,
                   std::vector<double>& hessian,
                   std::vector<double>& charges,
-                  const HessianProgress& progress)
+                  const HessianProgress& progress,
+                  bool minimise)
 {
   const ForceFieldChoice choice = field == VibrationField::UFF      ? ForceFieldChoice::UFF
                                   : field == VibrationField::MMFF94 ? ForceFieldChoice::MMFF94
@@ -53,6 +61,22 @@ bool rdkitHessian(KeyedMolecule& keyed,
   }
   result.forceField = built.name;
   charges = built.charges;
+  if (minimise) {
+    LimitedMemoryBfgs minimiser(
+      [&built](std::span<const double> x, std::span<double> gradient) {
+        return energyAndGradient(built, x, gradient);
+      },
+      result.coordinates,
+      minimumTolerance,
+      0.3);
+    while (!minimiser.converged() && minimiser.iterations() < minimumIterationLimit)
+      minimiser.iterate(100);
+    if (!minimiser.converged()) {
+      result.failure = "The force field found no minimum for the structure";
+      return false;
+    }
+    result.coordinates = minimiser.x();
+  }
   std::optional<std::vector<double>> h = hessianFromGradients(
     [&built](std::span<const double> x, std::span<double> gradient) {
       energyAndGradient(built, x, gradient);
@@ -108,9 +132,12 @@ bool classicHessian(tStructure& target,
 
 } // namespace
 
-StructureVibrations normalModesOf(tStructure& target,
-                                  VibrationField field,
-                                  const HessianProgress& progress)
+namespace {
+
+StructureVibrations analyse(tStructure& target,
+                            VibrationField field,
+                            const HessianProgress& progress,
+                            bool minimise)
 {
   StructureVibrations result;
   if (field != VibrationField::Classic && hasImplicitHydrogens(target)) {
@@ -141,11 +168,30 @@ StructureVibrations normalModesOf(tStructure& target,
       return result;
     if (keyed.mol)
       charges = gasteigerCharges(*keyed.mol);
-  } else if (!rdkitHessian(keyed, field, result, hessian, charges, progress)) {
+  } else if (!rdkitHessian(keyed, field, result, hessian, charges, progress, minimise)) {
     return result;
   }
   result.analysis = analyseNormalModes(result.masses, result.coordinates, hessian, charges);
   return result;
+}
+
+} // namespace
+
+StructureVibrations normalModesOf(tStructure& target,
+                                  VibrationField field,
+                                  const HessianProgress& progress)
+{
+  return analyse(target, field, progress, false);
+}
+
+StructureVibrations minimumModesOf(tStructure& target, VibrationField field)
+{
+  if (field == VibrationField::Classic) {
+    StructureVibrations refused;
+    refused.failure = "The classic force field's modes are its levels";
+    return refused;
+  }
+  return analyse(target, field, {}, true);
 }
 
 void displaceAlongMode(const StructureVibrations& vibrations, std::size_t mode, double amplitude)

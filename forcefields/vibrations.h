@@ -48,6 +48,11 @@ StructureVibrations normalModesOf(tStructure& target,
                                   VibrationField field,
                                   const HessianProgress& progress = {});
 
+/// The modes of target at the minimum of MMFF94 or UFF (field) next to its present geometry:
+/// the coordinates are minimised apart from the atoms, which do not move. For the statistical
+/// mechanics of a species, whose drawn geometry need not be a minimum.
+StructureVibrations minimumModesOf(tStructure& target, VibrationField field);
+
 /// Moves the atoms of vibrations along mode by amplitude Å (a signed swing from the analysed
 /// geometry); amplitude 0 puts them back where they were analysed.
 void displaceAlongMode(const StructureVibrations& vibrations, std::size_t mode, double amplitude);

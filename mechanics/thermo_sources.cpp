@@ -4,6 +4,7 @@
 #include "mechanics/thermo_sources.h"
 
 #include "document/structure.h"
+#include "mechanics/harmonic_modes_source.h"
 #include "mechanics/reaction.h"
 #include "model/atom.h"
 #include "model/defaults.h"
@@ -21,6 +22,17 @@
 namespace trelvix {
 
 namespace {
+
+HarmonicModesSource g_harmonicModes;
+
+/// " on MMFF94 normal modes" when the statistical mechanics of thermo ran on a force field's
+/// modes, else nothing (the classic levels).
+std::string modesText(const SpeciesThermo* thermo)
+{
+  const auto* statistical = dynamic_cast<const StatisticalThermo*>(thermo);
+  return statistical && !statistical->modesFrom().empty() ? " on " + statistical->modesFrom()
+                                                          : std::string{};
+}
 
 // The temperature the force field's enthalpy is taken at and the fluid model's change of phase.
 constexpr double estimateT = referenceT;
@@ -262,20 +274,33 @@ std::string speciesSourceText(const ReactionSpecies& species, double T)
       return who + "reference data" + (r ? ", " + r->source + form : std::string{});
     }
     case ThermoSource::GroupAdditivity:
-      return who + (dynamic_cast<const GroupEnthalpyThermo*>(species.groupThermo.get())
-                      ? "group additivity for the formation enthalpy, Benson's groups; S and "
-                        "Cp from statistical mechanics (the groups' own are not published)"
-                      : "group additivity, Benson's groups");
+      return who +
+             (dynamic_cast<const GroupEnthalpyThermo*>(species.groupThermo.get())
+                ? "group additivity for the formation enthalpy, Benson's groups; S and "
+                  "Cp from statistical mechanics" +
+                    modesText(species.estimateThermo.get()) + " (the groups' own are not published)"
+                : "group additivity, Benson's groups");
     case ThermoSource::Estimate:
       return who + (species.bestSources
                       ? "estimate, formation enthalpy through the gaseous atoms (NASA-Glenn, "
-                        "NIST-JANAF), S and Cp from statistical mechanics"
+                        "NIST-JANAF), S and Cp from statistical mechanics" +
+                          modesText(species.estimateThermo.get())
                       : "estimate, force field and partition function");
     case ThermoSource::FluidModel:
       return who + "van der Waals fluid model from its solute parameters, on its gas's best source";
     default:
       return noDataText(species, T);
   }
+}
+
+void setHarmonicModesSource(HarmonicModesSource source)
+{
+  g_harmonicModes = std::move(source);
+}
+
+const HarmonicModesSource& harmonicModesSource()
+{
+  return g_harmonicModes;
 }
 
 EstimateResult formationBasisEstimate(const ReactionSpecies& species)
@@ -311,9 +336,22 @@ EstimateResult formationBasisEstimate(const ReactionSpecies& species)
   // of its levels (CH4 -16.3 kcal/mol against -17.9, H2O -58.2 against -57.8, NH3 -9.7
   // against -11.0).
   const double dHf298 = species.formationEnergy + atomEnthalpies;
-  model.positions = geometry.positions;
-  for (const tNu& level : species.pf->levels())
-    model.modes.push_back({ level.nu, level.g * level.w });
+  // The modes of a force field beside the classic one where it serves the species (its geometry
+  // at that field's minimum with them), else the classic levels at the drawn geometry.
+  std::optional<HarmonicModes> harmonic;
+  if (g_harmonicModes)
+    harmonic = g_harmonicModes(*species.structure);
+  if (harmonic && harmonic->masses.size() == model.masses.size()) {
+    model.masses = harmonic->masses; // in the order of its positions
+    model.positions = harmonic->positions;
+    for (const double nu : harmonic->wavenumbers)
+      model.modes.push_back({ nu, 1 });
+    model.modesFrom = harmonic->origin;
+  } else {
+    model.positions = geometry.positions;
+    for (const tNu& level : species.pf->levels())
+      model.modes.push_back({ level.nu, level.g * level.w });
+  }
   model.symmetryNumber = rotationalSymmetryNumber(geometry);
   model.multiplicity = spinMultiplicity(structureGraph(s));
   StatisticalResult stat = statisticalThermo(model, dHf298);

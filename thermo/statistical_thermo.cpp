@@ -114,6 +114,7 @@ StatisticalResult statisticalThermo(const MolecularModel& model, double formatio
       thermo->oscillators_.emplace_back(secondRadiation * mode.wavenumber, mode.count);
   }
   thermo->dHf298_ = formationEnthalpy298;
+  thermo->modesFrom_ = model.modesFrom;
   for (double m : model.masses)
     thermo->massAmu_ += m;
   thermo->symmetryNumber_ = model.symmetryNumber;

@@ -26,6 +26,9 @@ struct MolecularModel
   std::vector<VibrationalMode> modes;
   int symmetryNumber = 1;
   int multiplicity = 1;
+  /// Where the modes come from, for the sources line ("MMFF94 normal modes"); empty for the
+  /// classic force field's levels.
+  std::string modesFrom;
 };
 
 /// The principal moments of inertia about the centre of mass, amu Å², ascending.
@@ -49,6 +52,7 @@ public:
   /// H(T) − H(298.15 K), cal/mol.
   double heatContent(double T) const;
   bool linear() const { return rotationalAxes_ == 2; }
+  const std::string& modesFrom() const { return modesFrom_; }
 
 private:
   friend StatisticalResult statisticalThermo(const MolecularModel& model,
@@ -67,6 +71,7 @@ private:
   double multiplicity_ = 1;
   // The vibrational temperatures (kelvin) and how many modes share each.
   std::vector<std::pair<double, double>> oscillators_;
+  std::string modesFrom_;
 };
 
 /// The functions of a molecule, or the reason there are none: an imaginary mode ("the geometry

@@ -9,6 +9,7 @@
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "exchange/exchange_init.h"
+#include "forcefields/thermo_modes.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,10 +20,11 @@
 namespace trelvix::testing {
 
 /// A main window in scripted mode (no dialog ever shows), shown offscreen at its start size,
-/// with the exchange library connected as the program's start connects it.
+/// with the exchange and force-field libraries connected as the program's start connects them.
 inline std::unique_ptr<TTrelvix3D> openWindow(const QStringList& arguments = { "trelvix3d" })
 {
   initialiseExchange();
+  installForceFieldModes();
   auto window = std::make_unique<TTrelvix3D>(arguments, true);
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get()))
