@@ -252,9 +252,16 @@ MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOpt
   RDKit::SmilesParserParams parameters;
   parameters.parseName = false;
   parameters.allowCXSMILES = false;
+  // RDKit's stereo perception after parsing ranks the atoms, in time growing with the square of
+  // a long chain: a SMILES that marks no stereo is checked without it.
+  const bool marksStereo = smiles.find_first_of("@/\\") != std::string::npos;
+  parameters.sanitize = marksStereo;
+  parameters.removeHs = marksStereo;
   std::unique_ptr<RDKit::RWMol> mol;
   try {
     mol.reset(RDKit::SmilesToMol(smiles, parameters));
+    if (mol && !marksStereo)
+      RDKit::MolOps::removeHs(*mol, false, true, true);
   } catch (const RDKit::MolSanitizeException& e) {
     throw InputError{ line, "SMILES \"" + smiles + "\": " + chemistryText(e, nullptr) };
   }
