@@ -226,6 +226,7 @@ BENCHMARK(BM_PlacePolyphenylene)
   ->Arg(10)
   ->Arg(20)
   ->Arg(40)
+  ->Arg(80)
   ->Unit(benchmark::kMillisecond)
   ->UseRealTime();
 
