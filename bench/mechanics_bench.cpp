@@ -203,6 +203,42 @@ void BM_StrainMemory(benchmark::State& state)
 }
 BENCHMARK(BM_StrainMemory)->Arg(1000)->Arg(6000)->Arg(12000)->Unit(benchmark::kMillisecond);
 
+// What the properties command computes of a large document: charges, dipole, principal moments
+// and strain. The charges and the pair energies weigh every pair of atoms.
+void BM_Properties(benchmark::State& state)
+{
+  BigChain chain(static_cast<int>(state.range(0)));
+  tDrawing& doc = chain.current.doc;
+  for (auto _ : state) {
+    doc.GetCharges();
+    benchmark::DoNotOptimize(doc.DipoleMoment());
+    benchmark::DoNotOptimize(doc.principalmoments());
+    benchmark::DoNotOptimize(totalStrainEnergy(doc));
+  }
+  state.counters["atoms"] = doc.Atoms.Count();
+}
+BENCHMARK(BM_Properties)
+  ->Arg(1000)
+  ->Arg(3000)
+  ->Arg(10000)
+  ->Unit(benchmark::kMillisecond)
+  ->Iterations(1);
+
+// The partial charges alone.
+void BM_PartialCharges(benchmark::State& state)
+{
+  BigChain chain(static_cast<int>(state.range(0)));
+  for (auto _ : state)
+    chain.current.doc.GetCharges();
+  state.counters["atoms"] = chain.current.doc.Atoms.Count();
+}
+BENCHMARK(BM_PartialCharges)
+  ->Arg(1000)
+  ->Arg(3000)
+  ->Arg(10000)
+  ->Unit(benchmark::kMillisecond)
+  ->Iterations(1);
+
 // One optimisation pass: the force field built and every atom relaxed once.
 void BM_OptimisePassMemory(benchmark::State& state)
 {

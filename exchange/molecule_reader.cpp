@@ -7,6 +7,7 @@
 #include "exchange/molecule_import.h"
 #include "exchange/rdkit_bridge.h"
 #include "exchange/record_builder.h"
+#include "exchange/tree_layout.h"
 #include "exchange/xyz_reader.h"
 #include "model/atom.h"
 #include "model/defaults.h"
@@ -77,12 +78,18 @@ void layInARow(RDKit::RWMol& mol)
 // the ring (a ring of 30 atoms 0.5 s, of 34 atoms 5 s); a molecule with a ring beyond 20 atoms
 // takes RDKit's own layout, which draws a macrocycle of 80 in a quarter of a second.
 constexpr std::size_t coordGenRingLimit = 20;
+// CoordGen's division of a molecule into pieces doubles its time and memory with every ring in a
+// row beyond about 28 (a para-polyphenylene of 28 rings 0.1 s, of 32 rings 3.9 s and 580 MB):
+// a molecule of more rings takes RDKit's own layout.
+constexpr unsigned int coordGenRingCount = 24;
 
 bool suitsCoordGen(const RDKit::ROMol& mol)
 {
   const RDKit::RingInfo* rings = mol.getRingInfo();
   if (!rings->isInitialized())
     RDKit::MolOps::findSSSR(mol);
+  if (mol.getRingInfo()->numRings() > coordGenRingCount)
+    return false;
   for (const std::vector<int>& ring : mol.getRingInfo()->atomRings()) {
     if (ring.size() > coordGenRingLimit)
       return false;
@@ -90,11 +97,20 @@ bool suitsCoordGen(const RDKit::ROMol& mol)
   return true;
 }
 
+// Both depictions clean up by comparing every bond with every other (a chain of 1 000 carbons
+// 2.8 s in CoordGen, 7.7 s in RDKit's own): a larger molecule without rings gets the tree layout.
+constexpr unsigned int treeLayoutAtoms = 200;
+
 // 2D coordinates from RDKit's depiction, with CoordGen's layout where it suits the molecule;
 // where CoordGen places no coordinates that are numbers (molecules of hydrogen only: H2, H+),
-// RDKit's own layout, and failing that a row.
+// RDKit's own layout, and failing that a row. A large molecule without rings is laid out as a
+// tree.
 void depict(RDKit::RWMol& mol)
 {
+  if (mol.getNumAtoms() > treeLayoutAtoms && layOutTree(mol)) {
+    RDKit::WedgeMolBonds(mol, &mol.getConformer());
+    return;
+  }
   const bool previous = RDDepict::preferCoordGen;
   RDDepict::preferCoordGen = suitsCoordGen(mol);
   RDDepict::compute2DCoords(mol);
@@ -242,9 +258,16 @@ MoleculeRecord smilesRecord(const std::string& smiles, int line, const ImportOpt
   RDKit::SmilesParserParams parameters;
   parameters.parseName = false;
   parameters.allowCXSMILES = false;
+  // RDKit's stereo perception after parsing ranks the atoms, in time growing with the square of
+  // a long chain: a SMILES that marks no stereo is checked without it.
+  const bool marksStereo = smiles.find_first_of("@/\\") != std::string::npos;
+  parameters.sanitize = marksStereo;
+  parameters.removeHs = marksStereo;
   std::unique_ptr<RDKit::RWMol> mol;
   try {
     mol.reset(RDKit::SmilesToMol(smiles, parameters));
+    if (mol && !marksStereo)
+      RDKit::MolOps::removeHs(*mol, false, true, true);
   } catch (const RDKit::MolSanitizeException& e) {
     throw InputError{ line, "SMILES \"" + smiles + "\": " + chemistryText(e, nullptr) };
   }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace trelvix {
 
@@ -32,25 +33,41 @@ void TFragment::GetCharges()
 {
   if (Atoms.Count() < 2)
     return;
+  // Each atom's position, radius and Pauling value read once: the pair loop is the square of
+  // the atoms and does only the arithmetic (in the same order, so to the same bits).
+  struct ChargeSite
+  {
+    double x, y, z, radius, en;
+    bool real;
+  };
+  std::vector<ChargeSite> sites;
+  sites.reserve(static_cast<std::size_t>(Atoms.Count()));
+  for (const tXY* a : Atoms)
+    sites.push_back({ a->x3, a->y3, a->z3, a->CovRadius(), a->GetEN(), a->isatom() });
+  const double k = angstromsPerUnit();
   double total = 0; // W: the weights of all ordered pairs
-  for (tXY* i : Atoms) {
+  for (std::size_t i = 0; i < sites.size(); ++i) {
+    const ChargeSite& si = sites[i];
     double q = 0;
-    if (i->isatom()) {
-      for (const tXY* j : Atoms) {
-        if (j == i || !j->isatom())
+    if (si.real) {
+      for (std::size_t j = 0; j < sites.size(); ++j) {
+        const ChargeSite& sj = sites[j];
+        if (j == i || !sj.real)
           continue;
-        const double d = i->Angstroms(*j);
+        const double d = std::sqrt((si.x - sj.x) * (si.x - sj.x) + (si.y - sj.y) * (si.y - sj.y) +
+                                   (si.z - sj.z) * (si.z - sj.z)) *
+                         k;
         // Coincident atoms have no distance to weigh their pair by, and an infinite weight would
         // turn every charge into inf or NaN: the pair is left out.
         if (!(d > coincidentDistance))
           continue;
-        const double s = (i->CovRadius() + j->CovRadius()) / d;
+        const double s = (si.radius + sj.radius) / d;
         const double w = s * s * s * s * s * s;
-        q -= (i->GetEN() - j->GetEN()) * chargePerPauling * w;
+        q -= (si.en - sj.en) * chargePerPauling * w;
         total += w;
       }
     }
-    i->partialCharge = q;
+    Atoms.At(static_cast<int>(i))->partialCharge = q;
   }
   // With every pair left out there is nothing to share: the charges stay 0.
   if (total == 0)

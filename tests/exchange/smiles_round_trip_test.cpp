@@ -10,8 +10,10 @@
 #include "model/structure_atom.h"
 #include "rdkit_oracle.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace trelvix {
@@ -190,6 +192,40 @@ TEST_F(SmilesImport, MacrocyclesPlaceAsRingsOfEqualBonds)
     ASSERT_EQ(r.drawing->Bonds.Count(), static_cast<int>(n));
     for (const tLink* b : r.drawing->Bonds)
       EXPECT_NEAR(b->RLength(), 28, 28 * 0.1); // the mean is 28: every bond near it
+  }
+}
+
+// Long chains and trees place in linear time (BM_PlaceCarbonChain times them): as 120° zigzags
+// of equal bonds, where the nearest atoms that share no bond are two bonds apart, at
+// 2 sin 60° = 1.732 bond lengths.
+TEST_F(SmilesImport, LongChainsAndTreesPlaceAsZigzagsOfEqualBondsWithoutCrowding)
+{
+  std::string comb = "C";
+  for (int i = 0; i < 300; ++i)
+    comb += "C(C)";
+  const std::string chain(1000, 'C');
+  for (const std::string& smiles : { chain, comb, chain + "." + comb }) {
+    SCOPED_TRACE(smiles.substr(0, 12));
+    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "tree");
+    ASSERT_TRUE(r.drawing) << r.message;
+    const int atoms = r.drawing->Atoms.Count();
+    ASSERT_GT(atoms, 500);
+    std::set<std::pair<const tXY*, const tXY*>> bonded;
+    for (const tLink* b : r.drawing->Bonds) {
+      EXPECT_NEAR(b->RLength(), 28, 28 * 1e-6);
+      bonded.insert({ b->Atm1, b->Atm2 });
+      bonded.insert({ b->Atm2, b->Atm1 });
+    }
+    double nearest = 1e300;
+    for (int i = 0; i < atoms; ++i) {
+      const tXY* a = r.drawing->Atoms.At(i);
+      for (int j = i + 1; j < atoms; ++j) {
+        const tXY* c = r.drawing->Atoms.At(j);
+        if (!bonded.contains({ a, c }))
+          nearest = std::min(nearest, std::hypot(a->x3 - c->x3, a->y3 - c->y3, a->z3 - c->z3));
+      }
+    }
+    EXPECT_NEAR(nearest, 28 * 1.7320508, 0.01);
   }
 }
 
