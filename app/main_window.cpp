@@ -250,13 +250,13 @@ void TTrelvix3D::runCommand(Command command, int tag)
       pasteStructure();
       break;
     case Command::AddProtons2D:
-      showResult(m_layer->AddProtons2D());
+      m_layer->AddProtons2D();
       break;
     case Command::AddProtons3D:
-      showResult(m_layer->AddProtons3D());
+      m_layer->AddProtons3D();
       break;
     case Command::RemoveProtons:
-      showResult(m_layer->RemoveProtons());
+      m_layer->RemoveProtons();
       break;
     case Command::BuildCode:
       m_layer->armBuildCode(static_cast<std::uint16_t>(tag));
@@ -274,23 +274,10 @@ void TTrelvix3D::runCommand(Command command, int tag)
       showSettings();
       break;
     default:
-      if (!performEditorCommand(command, tag))
-        notYetAvailable(command);
+      // The editors' bars: every command left is one of theirs.
+      performEditorCommand(command, tag);
       break;
   }
-}
-
-void TTrelvix3D::notYetAvailable(Command)
-{
-  // The windows of these items (import, the atom and object editors, measurements, molecular
-  // data, reaction tool, clipboard and printing) are wired as they are added; until then the
-  // items do nothing.
-}
-
-void TTrelvix3D::showResult(const CommandResult&)
-{
-  // Messages reach the user through the shell as the command runs; the observers keep the
-  // window in step. Nothing more to show here.
 }
 
 void TTrelvix3D::showMenuBar(MenuBarId bar)

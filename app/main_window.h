@@ -105,8 +105,6 @@ private:
   void applyUndoChoice(bool oneLevel);
   void toggleDrawMode3D();
   void refreshBuildCodeItems();
-  void notYetAvailable(Command command);
-  void showResult(const CommandResult& result);
 
   // main_window_pointer.cpp
   void pointerPressed(QPointF point, Qt::MouseButton button, Qt::KeyboardModifiers keys);
@@ -130,7 +128,7 @@ private:
 
   // main_window_editors.cpp
   /// The items of the editors' menu bars; false for any other command.
-  bool performEditorCommand(Command command, int tag);
+  void performEditorCommand(Command command, int tag);
   void runCommand(Command command, int tag);
   /// The font dialog on the edited object's font, applied on OK.
   void changeEditedFont();

@@ -40,7 +40,7 @@ constexpr EditItem editItems[] = {
 
 } // namespace
 
-bool TTrelvix3D::performEditorCommand(Command command, int tag)
+void TTrelvix3D::performEditorCommand(Command command, int tag)
 {
   const auto* item = std::find_if(std::begin(editItems),
                                   std::end(editItems),
@@ -52,24 +52,24 @@ bool TTrelvix3D::performEditorCommand(Command command, int tag)
       backToDrawing();
     else
       showModeEditor();
-    return true;
+    return;
   }
   switch (command) {
     case Command::AtomFont:
       changeEditedFont();
-      return true;
+      break;
     case Command::GroupProperties:
       perform(Command::MolecularData);
-      return true;
+      break;
     case Command::GroupOptimise:
       if (m_layer->editedGroup())
         optimise(tag);
-      return true;
+      break;
     case Command::TextDone:
       backToDrawing();
-      return true;
+      break;
     default:
-      return false;
+      break;
   }
 }
 

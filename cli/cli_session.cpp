@@ -1,12 +1,10 @@
 #include "cli/cli_session.h"
 
-#include "commands/core_init.h"
 #include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
-#include "exchange/exchange_init.h"
-#include "forcefields/thermo_modes.h"
 #include "model/defaults.h"
+#include "program/program_init.h"
 
 #include <iostream>
 
@@ -14,9 +12,7 @@ namespace trelvix {
 
 CliSession::CliSession()
 {
-  initialiseCore();
-  initialiseExchange();
-  installForceFieldModes();
+  initialiseProgram();
   setCurrentShell(&m_shell);
 }
 

@@ -8,8 +8,7 @@
 #include "app/menu_bars.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "exchange/exchange_init.h"
-#include "forcefields/thermo_modes.h"
+#include "program/program_init.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,11 +19,10 @@
 namespace trelvix::testing {
 
 /// A main window in scripted mode (no dialog ever shows), shown offscreen at its start size,
-/// with the exchange and force-field libraries connected as the program's start connects them.
+/// plugged together as the program's start plugs it.
 inline std::unique_ptr<TTrelvix3D> openWindow(const QStringList& arguments = { "trelvix3d" })
 {
-  initialiseExchange();
-  installForceFieldModes();
+  initialiseProgram();
   auto window = std::make_unique<TTrelvix3D>(arguments, true);
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get()))

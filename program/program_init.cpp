@@ -1,0 +1,16 @@
+#include "program/program_init.h"
+
+#include "commands/core_init.h"
+#include "exchange/exchange_init.h"
+#include "forcefields/thermo_modes.h"
+
+namespace trelvix {
+
+void initialiseProgram()
+{
+  initialiseCore();
+  initialiseExchange();
+  installForceFieldModes();
+}
+
+} // namespace trelvix
