@@ -3,6 +3,7 @@
 // fault anywhere leaves no trace in any document.
 #include "document/drawing.h"
 #include "document/file_format.h"
+#include "exchange/embedding_cleanup.h"
 #include "exchange/large_stack.h"
 #include "exchange/molecule_import.h"
 #include "exchange/rdkit_bridge.h"
@@ -163,9 +164,16 @@ constexpr unsigned int embedAttempts = 10;
 constexpr int cleanUpIterations = 200;
 constexpr int largeCleanUpIterations = 30;
 
-// The embedded model relaxed with MMFF94, or UFF where MMFF94 cannot type an atom.
+EmbeddingCleanUp g_cleanUp;
+
+// The embedded model relaxed with MMFF94, or UFF where MMFF94 cannot type an atom: by the
+// installed clean-up, else by RDKit's minimisers.
 void cleanUp(RDKit::RWMol& mol, int iterations)
 {
+  if (g_cleanUp) {
+    g_cleanUp(mol, iterations);
+    return;
+  }
   try {
     if (RDKit::MMFF::MMFFOptimizeMolecule(mol, iterations).first < 0)
       RDKit::UFF::UFFOptimizeMolecule(mol, iterations);
@@ -721,6 +729,11 @@ std::string placeSmiles(std::string_view smiles, double x, double y, const Impor
       a->SetFont(messageFont()); // the font new atoms of the current document take
     mergeDrawing(*target, *built);
   });
+}
+
+void setEmbeddingCleanUp(EmbeddingCleanUp cleanUp)
+{
+  g_cleanUp = std::move(cleanUp);
 }
 
 } // namespace trelvix

@@ -1,6 +1,7 @@
 #include "forcefields/force_field_optimiser.h"
 
 #include "document/drawing.h"
+#include "exchange/embedding_cleanup.h"
 #include "forcefields/keyed_molecule.h"
 #include "forcefields/lbfgs.h"
 #include "forcefields/rdkit_force_field.h"
@@ -10,6 +11,7 @@
 
 #include <GraphMol/Conformer.h>
 #include <GraphMol/ROMol.h>
+#include <GraphMol/RWMol.h>
 #include <vector>
 
 namespace trelvix {
@@ -53,7 +55,35 @@ StiffnessPreconditioner stiffnessOf(const RDKit::ROMol& mol)
   return StiffnessPreconditioner(mol.getNumAtoms(), std::move(bonds), std::move(angles));
 }
 
+// The embedding's clean-up: the same minimiser on the molecule's conformer, MMFF94 or UFF,
+// for at most iterations steps, without events or repaints (the molecule is no document yet).
+void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
+{
+  BuiltForceField built = buildForceField(mol, ForceFieldChoice::Automatic);
+  if (!built.field)
+    return; // no field types it: the embedding stands as it is
+  StiffnessPreconditioner stiffness = stiffnessOf(mol);
+  RDKit::Conformer& conformer = mol.getConformer();
+  LimitedMemoryBfgs minimiser(
+    [&built](std::span<const double> x, std::span<double> gradient) {
+      return energyAndGradient(built, x, gradient);
+    },
+    conformerPositions(conformer),
+    gradientTolerance,
+    maxStep,
+    &stiffness);
+  minimiser.iterate(iterations);
+  const std::vector<double>& x = minimiser.x();
+  for (unsigned int i = 0; i < conformer.getNumAtoms(); ++i)
+    conformer.setAtomPos(i, RDGeom::Point3D(x[3 * i], x[3 * i + 1], x[3 * i + 2]));
+}
+
 } // namespace
+
+void installEmbeddingCleanUp()
+{
+  setEmbeddingCleanUp(cleanUpEmbedding);
+}
 
 ForceFieldRun optimizeWithForceField(tStructure& target,
                                      ForceFieldChoice choice,

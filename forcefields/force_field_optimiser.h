@@ -22,4 +22,8 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
                                      StopTool& stop,
                                      const ForceFieldProgress& progress);
 
+/// Gives the exchange library this minimiser for the clean-up of its 3D embeddings (SMILES to
+/// 3D) in place of RDKit's own, which is several times slower on large molecules.
+void installEmbeddingCleanUp();
+
 } // namespace trelvix

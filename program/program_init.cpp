@@ -2,6 +2,7 @@
 
 #include "commands/core_init.h"
 #include "exchange/exchange_init.h"
+#include "forcefields/force_field_optimiser.h"
 #include "forcefields/thermo_modes.h"
 
 namespace trelvix {
@@ -11,6 +12,7 @@ void initialiseProgram()
   initialiseCore();
   initialiseExchange();
   installForceFieldModes();
+  installEmbeddingCleanUp();
 }
 
 } // namespace trelvix
