@@ -4,6 +4,7 @@
 #include "commands/message_capture.h"
 #include "document/code_table.h"
 #include "document/drawing.h"
+#include "document/editor_operations.h"
 #include "document/file_format.h"
 #include "document/key_edits.h"
 #include "document/placing_procedures.h"
@@ -555,8 +556,13 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
     result.known = false;
     return result;
   }
-  return perform([&] { optimizeGeometry(measuredObject(), command, stop, progress); },
-                 { .longRun = true });
+  return perform(
+    [&] {
+      tStructure& target = measuredObject();
+      optimizeGeometry(target, command, stop, progress);
+      orientHydrogenLabels(target);
+    },
+    { .longRun = true });
 }
 
 // ---- Undo

@@ -3,6 +3,7 @@
 #include "commands/command_layer.h"
 #include "commands/message_capture.h"
 #include "document/drawing.h"
+#include "document/editor_operations.h"
 #include "platform/shell.h"
 
 namespace trelvix {
@@ -30,7 +31,10 @@ CommandResult CommandLayer::OptimizeWith(ForceFieldChoice choice,
   ForceFieldRun outcome;
   result = performChecked(
     [&] {
-      outcome = m_forceFieldOptimiser(measuredObject(), choice, stop, progress);
+      tStructure& target = measuredObject();
+      outcome = m_forceFieldOptimiser(target, choice, stop, progress);
+      if (outcome.failure.empty())
+        orientHydrogenLabels(target);
       return outcome.failure.empty();
     },
     { .longRun = true });

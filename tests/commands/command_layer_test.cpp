@@ -182,6 +182,27 @@ TEST_F(CommandLayerTest, AFailingCommandPutsTheDocumentBackAndSaysSoPlainly)
   }
 }
 
+// Placed on a benzene carbon, the OH first points into the ring and is written "HO" (left of
+// its carbon); the optimisation swings it out to the right, and it is written "OH" again.
+TEST_F(CommandLayerTest, AnOptimisedOHIsWrittenAwayFromItsCarbon)
+{
+  layer.BuildAt(200, 200, 701);
+  layer.BuildAt(224, 186, 543);
+  tXY* oxygen = nullptr;
+  for (tXY* a : doc().Atoms)
+    if (a->element == 8)
+      oxygen = a;
+  ASSERT_TRUE(oxygen);
+  StopTool stop;
+  ASSERT_TRUE(layer.Optimize(OptimiseCommand::OptimizeGeometry, stop).acted());
+  const tXY* carbon = nullptr;
+  for (const tLink* b : doc().Bonds)
+    if (b->Atm1 == oxygen || b->Atm2 == oxygen)
+      carbon = b->Atm1 == oxygen ? b->Atm2 : b->Atm1;
+  ASSERT_TRUE(carbon);
+  EXPECT_EQ(oxygen->textDirection, oxygen->x3 > carbon->x3 ? 1 : -1);
+}
+
 TEST_F(CommandLayerTest, OptimizeProtonsWithoutProtonsDoesNothing)
 {
   layer.BuildAt(100, 100, 505);
