@@ -142,11 +142,12 @@ TEST_F(EditorOperationsTest, OrientHydrogenLabelsWritesTheHydrogenAwayFromTheBon
     { 16, 72, 1, -1 }, // SH alike
     { 7, 72, 1, 1 },   // NH2 keeps the writing it was given
   };
+  // Each case a pair of its own, a row apart.
+  double row = 100;
   for (const Case& c : cases) {
-    doc.Bonds.deleteall();
-    doc.Atoms.deleteall();
-    tAtm* carbon = atom(6, 100, 100);
-    tAtm* hetero = atom(c.z, c.x, 100);
+    row += 50;
+    tAtm* carbon = atom(6, 100, row);
+    tAtm* hetero = atom(c.z, c.x, row);
     hetero->ChangeStyle(2, false);
     bond(carbon, hetero);
     hetero->textDirection = c.before;
@@ -155,11 +156,12 @@ TEST_F(EditorOperationsTest, OrientHydrogenLabelsWritesTheHydrogenAwayFromTheBon
     EXPECT_EQ(hetero->textDirection, c.after) << c.z << " at " << c.x;
   }
   // An O between two atoms (an ether) keeps its writing.
-  tAtm* left = atom(6, 40, 100);
-  tAtm* ether = atom(8, 68, 100);
+  tAtm* left = atom(6, 40, 0);
+  tAtm* ether = atom(8, 68, 0);
+  tAtm* right = atom(6, 96, 0);
   ether->ChangeStyle(2, false);
   bond(left, ether);
-  bond(ether, doc.Atoms.At(0));
+  bond(ether, right);
   ether->textDirection = -1;
   orientHydrogenLabels(doc);
   EXPECT_EQ(ether->textDirection, -1);
