@@ -83,16 +83,18 @@ bool newAtomOffset(tAtm& parent, const tbonds& bonds, double x, double y, double
   }
   const Vector3 w = { x - p[0], y - p[1], 0 };
   if (k == 2) {
-    // The free direction, turned to the pointer's side. A click right on the atom has no side:
-    // the free direction alone decides, so a substituent dropped on the atom still lands.
+    // The free direction, turned to the pointer's side. A click on the atom itself (within a
+    // quarter bond of its centre, where a hand rests when it aims at the atom) has no side: the
+    // free direction alone decides, so a substituent put on a ring atom goes outwards, and one
+    // goes into the ring only for a click clearly inside it.
     const Vector3 v = scaled(parent.GetDirVector(), -1);
-    const bool onAtom = norm(w) <= 0.001;
+    const bool onAtom = norm(w) <= L / 4;
     if (norm(v) <= 0.001) {
       d = w;
-      return !onAtom;
+      return norm(w) > 0.001;
     }
     d = scaled(v, L / norm(v));
-    if (dot(v, w) < 0)
+    if (!onAtom && dot(v, w) < 0)
       d = scaled(d, -1);
     return true;
   }

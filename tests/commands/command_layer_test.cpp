@@ -182,17 +182,19 @@ TEST_F(CommandLayerTest, AFailingCommandPutsTheDocumentBackAndSaysSoPlainly)
   }
 }
 
-// Placed on a benzene carbon, the OH first points into the ring and is written "HO" (left of
-// its carbon); the optimisation swings it out to the right, and it is written "OH" again.
+// An OH put on a benzene carbon by a click inside the ring (12 pixels from the carbon at
+// (224.2, 186) towards the centre) points into the ring and is written "HO", left of its carbon;
+// the optimisation swings it out to the right, and it is written "OH" again.
 TEST_F(CommandLayerTest, AnOptimisedOHIsWrittenAwayFromItsCarbon)
 {
   layer.BuildAt(200, 200, 701);
-  layer.BuildAt(224, 186, 543);
+  layer.BuildAt(214, 192, 543);
   tXY* oxygen = nullptr;
   for (tXY* a : doc().Atoms)
     if (a->element == 8)
       oxygen = a;
   ASSERT_TRUE(oxygen);
+  ASSERT_EQ(oxygen->textDirection, -1);
   StopTool stop;
   ASSERT_TRUE(layer.Optimize(OptimiseCommand::OptimizeGeometry, stop).acted());
   const tXY* carbon = nullptr;
@@ -200,7 +202,8 @@ TEST_F(CommandLayerTest, AnOptimisedOHIsWrittenAwayFromItsCarbon)
     if (b->Atm1 == oxygen || b->Atm2 == oxygen)
       carbon = b->Atm1 == oxygen ? b->Atm2 : b->Atm1;
   ASSERT_TRUE(carbon);
-  EXPECT_EQ(oxygen->textDirection, oxygen->x3 > carbon->x3 ? 1 : -1);
+  ASSERT_GT(oxygen->x3, carbon->x3);
+  EXPECT_EQ(oxygen->textDirection, 1);
 }
 
 TEST_F(CommandLayerTest, OptimizeProtonsWithoutProtonsDoesNothing)

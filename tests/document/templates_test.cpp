@@ -123,13 +123,14 @@ TEST_F(TemplateTest, BranchOnAnAtomWithTwoBondsTakesItsFreeDirection)
   bond(a, m);
   bond(m, b);
   // The bonds point down-left and down-right: the free direction is straight up (y falls).
-  // A click right on the atom has no side of its own and takes it; a click below turns it down.
+  // A click on the atom (within a quarter bond, 7 pixels, of its centre) has no side of its own
+  // and takes it, even a little below; a click clearly below turns it down.
   struct Case
   {
     double clickY;
     double newY;
   };
-  for (const Case c : { Case{ 0, -28 }, Case{ -5, -28 }, Case{ 10, 28 } }) {
+  for (const Case c : { Case{ 0, -28 }, Case{ -5, -28 }, Case{ 5, -28 }, Case{ 10, 28 } }) {
     tLink* added = doc.branch(false, false, 0, c.clickY, 120);
     ASSERT_TRUE(added) << c.clickY;
     EXPECT_NEAR(added->Atm2->x3, 0, 1e-9) << c.clickY;
