@@ -1,5 +1,7 @@
 #include "app/arrow_form.h"
 
+#include "app/painted_icon.h"
+
 #include <QGridLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,19 +125,6 @@ const std::array<PictureItem, 13> pictureTable{ {
   { 730, "Plus sign", [](QPainter& p) { letters(p, QStringLiteral("+"), false); } },
 } };
 
-/// The picture of item, drawn for the screen's pixel density.
-QIcon pictureIcon(const PictureItem& item, qreal devicePixelRatio)
-{
-  QPixmap pixmap(pictureSize * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.6));
-  item.draw(p);
-  return QIcon(pixmap);
-}
-
 } // namespace
 
 TArrowForm::TArrowForm(QWidget* parent)
@@ -148,7 +137,7 @@ TArrowForm::TArrowForm(QWidget* parent)
   for (std::size_t i = 0; i < pictureTable.size(); ++i) {
     const PictureItem& item = pictureTable[i];
     auto* button = new QToolButton(this);
-    button->setIcon(pictureIcon(item, devicePixelRatioF()));
+    button->setIcon(paintedIcon(pictureSize, devicePixelRatioF(), 1.6, item.draw));
     button->setIconSize(pictureSize);
     button->setToolTip(QString::fromLatin1(item.tip));
     button->setAccessibleName(QString::fromLatin1(item.tip));

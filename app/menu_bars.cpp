@@ -9,6 +9,14 @@
 
 namespace trelvix {
 
+QString withoutAccessKeys(QString text)
+{
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  return text;
+}
+
 namespace {
 
 constexpr char separator = '/';

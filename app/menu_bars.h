@@ -15,6 +15,9 @@ namespace trelvix {
 /// The eight menu bars of the main window, built once from the menu table and the core's
 /// build-code table, stacked so that exactly one shows at a time. Every item reports its command
 /// and tag through `triggered`.
+/// A caption as it reads: "&" marks the access key and "&&" stands for "&".
+QString withoutAccessKeys(QString text);
+
 class MenuBars : public QStackedWidget
 {
   Q_OBJECT

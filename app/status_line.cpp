@@ -1,5 +1,6 @@
 #include "app/status_line.h"
 
+#include "app/menu_bars.h"
 #include "commands/command_layer.h"
 #include "document/code_table.h"
 #include "model/atom.h"
@@ -16,14 +17,6 @@ namespace {
 constexpr int elementCodes = 800;
 /// Ångström = drawing units × 1.53 / S.
 constexpr double angstromPerScale = 1.53;
-
-QString withoutAccessKeys(QString text)
-{
-  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  text.remove(QLatin1Char('&'));
-  text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-  return text;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/tool_bar.h"
 
 #include "app/menu_bars.h"
+#include "app/painted_icon.h"
 #include "commands/force_field_command.h"
 #include "mechanics/optimiser.h"
 
@@ -151,26 +152,6 @@ const std::array<ToolItem, 19> toolItems{ {
   { Command::DrawMode3D, 0, "3D Draw Mode", [](QPainter& p) { element(p, "3D", Qt::black); } },
 } };
 
-QIcon pictureOf(const ToolItem& item, qreal devicePixelRatio)
-{
-  QPixmap pixmap(QSize(iconSide, iconSide) * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5));
-  item.draw(p);
-  return QIcon(pixmap);
-}
-
-/// A caption as it reads: "&" marks the access key and "&&" stands for "&".
-QString withoutAccessKey(QString caption)
-{
-  return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-    .remove(QLatin1Char('&'))
-    .replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
-
 } // namespace
 
 ToolBar::ToolBar(MenuBars& menus, QWidget* parent)
@@ -183,7 +164,9 @@ ToolBar::ToolBar(MenuBars& menus, QWidget* parent)
     if (item.separatorBefore)
       addSeparator();
     auto* picture =
-      new QAction(pictureOf(item, devicePixelRatioF()), QString::fromLatin1(item.tip), this);
+      new QAction(paintedIcon(QSize(iconSide, iconSide), devicePixelRatioF(), 1.5, item.draw),
+                  QString::fromLatin1(item.tip),
+                  this);
     const Command command = item.command;
     const int tag = item.tag;
     connect(
@@ -206,7 +189,7 @@ ToolBar::ToolBar(MenuBars& menus, QWidget* parent)
   m_styles->setObjectName(QStringLiteral("styles"));
   m_styles->setToolTip(tr("Display style"));
   for (const StyleItem& style : styleItems())
-    m_styles->addItem(withoutAccessKey(QString::fromUtf8(style.caption)), style.code);
+    m_styles->addItem(withoutAccessKeys(QString::fromUtf8(style.caption)), style.code);
   connect(m_styles, &QComboBox::activated, this, [this](int index) {
     emit triggered(Command::Style, m_styles->itemData(index).toInt());
   });
