@@ -4,6 +4,7 @@
 #include "app/drawing_surface.h"
 #include "app/menu_bars.h"
 #include "app/recent_documents.h"
+#include "app/scrolled_surface.h"
 #include "app/status_line.h"
 #include "app/stop_tool.h"
 #include "app/tool_bar.h"
@@ -31,8 +32,9 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   m_shell.setScripted(scripted);
   setCurrentShell(&m_shell);
 
-  m_surface = new DrawingSurface(this);
-  setCentralWidget(m_surface);
+  m_scrolled = new ScrolledSurface(this);
+  m_surface = m_scrolled->surface();
+  setCentralWidget(m_scrolled);
   m_menus = new MenuBars(this);
   setMenuWidget(m_menus);
   m_toolBar = new ToolBar(*m_menus, this);
@@ -58,6 +60,7 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   connect(m_surface, &DrawingSurface::keyReleased, this, &TTrelvix3D::keyReleased);
   connect(m_surface, &DrawingSurface::redrawNeeded, this, &TTrelvix3D::scheduleRepaint);
   connect(m_surface, &DrawingSurface::wheeled, this, &TTrelvix3D::wheelTurned);
+  connect(m_scrolled, &ScrolledSurface::scrolled, this, &TTrelvix3D::scrollBarMoved);
   m_surface->setView(&m_layer->view());
   // However the motion ends (STOP, the animator's Stop, closing), the drawing bar comes back.
   connect(m_animator, &TAnimator::finished, this, [this] {
@@ -69,9 +72,10 @@ TTrelvix3D::TTrelvix3D(const QStringList& arguments, bool scripted)
   // 640 × 480 at (1, 1), wider when the drawing bar's items or the tool bar need more room.
   // The frame, title bar included, at (1, 1): a client area placed there would put the title
   // bar above the screen.
-  // The tool bar comes on top of that, so the drawing keeps its room.
+  // The tool bar and the scroll bars come on top of that, so the drawing keeps its room.
   const int width = std::max({ 640, m_menus->sizeHint().width(), m_toolBar->sizeHint().width() });
-  resize(width + 8, 480 + m_toolBar->sizeHint().height());
+  resize(width + 8 + m_scrolled->barExtent(),
+         480 + m_toolBar->sizeHint().height() + m_scrolled->barExtent());
   move(1, 1);
   restoreWindowPlace();
   setAcceptDrops(true);
@@ -310,8 +314,10 @@ void TTrelvix3D::scheduleRepaint()
 void TTrelvix3D::repaintDocument()
 {
   m_repaintPending = false;
-  if (m_layer)
-    m_layer->drawing().Repaint();
+  if (!m_layer)
+    return;
+  m_layer->drawing().Repaint();
+  m_scrolled->showExtent(m_layer->drawnExtent(), m_layer->view());
 }
 
 void TTrelvix3D::undo()

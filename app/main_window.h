@@ -17,6 +17,7 @@ namespace trelvix {
 
 class CommandLayer;
 class DrawingSurface;
+class ScrolledSurface;
 class HelpViewer;
 class MenuBars;
 class RecentDocuments;
@@ -123,6 +124,7 @@ private:
   void wheelTurned(QPointF surface, int degrees, Qt::KeyboardModifiers keys);
   /// View > Fit to Window (and Home): every atom, label and symbol inside the surface.
   void fitToWindow();
+  void scrollBarMoved(double dx, double dy);
   /// The view changed: the surface's buffer takes it and the document is drawn again.
   void viewChanged();
 
@@ -224,6 +226,7 @@ private:
   std::unique_ptr<CommandLayer> m_layer;
   QtShell m_shell;
   DefaultsRecord m_defaults{};
+  ScrolledSurface* m_scrolled = nullptr;
   DrawingSurface* m_surface = nullptr;
   MenuBars* m_menus = nullptr;
   StatusLine* m_status = nullptr;

@@ -275,6 +275,14 @@ void TTrelvix3D::wheelTurned(QPointF surface, int degrees, Qt::KeyboardModifiers
   viewChanged();
 }
 
+void TTrelvix3D::scrollBarMoved(double dx, double dy)
+{
+  if (m_animator->running())
+    return;
+  m_layer->PanView(dx, dy);
+  viewChanged();
+}
+
 void TTrelvix3D::fitToWindow()
 {
   if (m_animator->running())

@@ -249,6 +249,9 @@ public:
   /// The view that shows every atom, label and symbol of the document, centred, inside a surface
   /// of width × height pixels with a margin; no larger than twice the drawn size.
   CommandResult FitView(double width, double height);
+  /// Where the document's atoms, labels and symbols lie, with room for their letters and
+  /// spheres; none for an empty document. Fitting and the window's scroll bars read it.
+  std::optional<DrawnExtent> drawnExtent() const;
   void ResetView();
 
   // ---- Geometry

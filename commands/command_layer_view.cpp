@@ -85,34 +85,42 @@ CommandResult CommandLayer::PanView(double dx, double dy)
   return viewChanged();
 }
 
+std::optional<DrawnExtent> CommandLayer::drawnExtent() const
+{
+  if (m_drawing->Atoms.empty())
+    return std::nullopt;
+  DrawnExtent extent{ std::numeric_limits<double>::max(),
+                      std::numeric_limits<double>::max(),
+                      std::numeric_limits<double>::lowest(),
+                      std::numeric_limits<double>::lowest() };
+  for (const tXY* a : m_drawing->Atoms) {
+    extent.left = std::min(extent.left, a->x3 - atomReach);
+    extent.right = std::max(extent.right, a->x3 + atomReach);
+    extent.top = std::min(extent.top, a->y3 - atomReach);
+    extent.bottom = std::max(extent.bottom, a->y3 + atomReach);
+  }
+  return extent;
+}
+
 CommandResult CommandLayer::FitView(double width, double height)
 {
   if (m_busy)
     return refused();
-  const tDrawing& d = *m_drawing;
-  double left = std::numeric_limits<double>::max();
-  double top = left;
-  double right = std::numeric_limits<double>::lowest();
-  double bottom = right;
-  for (const tXY* a : d.Atoms) {
-    left = std::min(left, a->x3 - atomReach);
-    right = std::max(right, a->x3 + atomReach);
-    top = std::min(top, a->y3 - atomReach);
-    bottom = std::max(bottom, a->y3 + atomReach);
-  }
-  if (left > right) {
+  const std::optional<DrawnExtent> extent = drawnExtent();
+  if (!extent) {
     ResetView();
     return viewChanged();
   }
   const double roomX = std::max(1.0, width - 2 * fitMargin);
   const double roomY = std::max(1.0, height - 2 * fitMargin);
-  const double scale =
-    std::clamp(std::min({ roomX / (right - left), roomY / (bottom - top), fitMaxScale }),
-               ViewTransform::minScale,
-               ViewTransform::maxScale);
+  const double scale = std::clamp(std::min({ roomX / (extent->right - extent->left),
+                                             roomY / (extent->bottom - extent->top),
+                                             fitMaxScale }),
+                                  ViewTransform::minScale,
+                                  ViewTransform::maxScale);
   m_view.scale = scale;
-  m_view.offsetX = width / 2 - (left + right) / 2 * scale;
-  m_view.offsetY = height / 2 - (top + bottom) / 2 * scale;
+  m_view.offsetX = width / 2 - (extent->left + extent->right) / 2 * scale;
+  m_view.offsetY = height / 2 - (extent->top + extent->bottom) / 2 * scale;
   return viewChanged();
 }
 

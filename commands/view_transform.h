@@ -2,6 +2,15 @@
 
 namespace trelvix {
 
+/// A rectangle of the drawing in drawing units, by its edges.
+struct DrawnExtent
+{
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+};
+
 /// How the window shows the page: a point of the drawing (drawing units) lands on the surface at
 /// drawing × scale + offset (surface pixels). A view, not an edit: it is not saved with the
 /// document and changes no coordinate, so lengths in Ångström stay what they are.

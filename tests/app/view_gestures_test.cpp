@@ -7,6 +7,7 @@
 #include "model/defaults.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
 #include <string>
@@ -61,6 +62,30 @@ void wheel(DrawingSurface& surface, QPoint at, int degrees)
 QPointF onSurface(TTrelvix3D& window, const tXY* a)
 {
   return window.surface().toSurface(QPointF(a->x3, a->y3));
+}
+
+/// The main window's scroll bar along orientation (the one beside the drawing surface).
+QScrollBar* scrollBar(TTrelvix3D& window, Qt::Orientation orientation)
+{
+  const auto bars =
+    window.surface().parentWidget()->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly);
+  for (QScrollBar* bar : bars) {
+    if (bar->orientation() == orientation)
+      return bar;
+  }
+  return nullptr;
+}
+
+/// The smallest and largest surface x of the atoms.
+std::pair<double, double> surfaceSpanX(TTrelvix3D& window)
+{
+  double low = 1e9;
+  double high = -1e9;
+  for (const tXY* a : window.layer().drawing().Atoms) {
+    low = std::min(low, onSurface(window, a).x());
+    high = std::max(high, onSurface(window, a).x());
+  }
+  return { low, high };
 }
 
 } // namespace
@@ -209,6 +234,54 @@ private slots:
     QVERIFY(allInside());
     // Only the view changed: the document is as placed.
     QCOMPARE(atomCount(*window), 80);
+  }
+
+  void theScrollBarsReachBothEndsOfALongChainAndMoveOnlyTheView()
+  {
+    auto window = openWindow();
+    CommandLayer& layer = window->layer();
+    layer.Place([&] { return placeSmiles(std::string(80, 'C'), 100, 200, ImportOptions{}); });
+    QCoreApplication::processEvents();
+    QScrollBar* across = scrollBar(*window, Qt::Horizontal);
+    QScrollBar* down = scrollBar(*window, Qt::Vertical);
+    QVERIFY(across && down);
+    // About 1 900 pixels of chain across a window of some 640; it is only a row high.
+    QVERIFY(across->isEnabled());
+    QVERIFY(!down->isEnabled());
+    const std::vector<Position> placed = positions(*window);
+    const double bond = bondScale();
+    const double width = window->surface().width();
+
+    // An arrow click moves the drawing by the bar's step, the way the arrow points.
+    const double before = surfaceSpanX(*window).first;
+    QTest::mouseClick(across, Qt::LeftButton, {}, QPoint(4, across->height() / 2));
+    QCOMPARE(surfaceSpanX(*window).first, before + across->singleStep());
+
+    // Each end of the bar shows that end of the chain, near the window's edge.
+    across->triggerAction(QAbstractSlider::SliderToMinimum);
+    const auto [firstLeft, firstRight] = surfaceSpanX(*window);
+    QVERIFY(firstLeft > 0 && firstLeft < 2 * bond);
+    QVERIFY(firstRight > width);
+    across->triggerAction(QAbstractSlider::SliderToMaximum);
+    const auto [lastLeft, lastRight] = surfaceSpanX(*window);
+    QVERIFY(lastRight < width && lastRight > width - 2 * bond);
+    QVERIFY(lastLeft < 0);
+
+    // A view panned far past the drawing can be scrolled back.
+    layer.PanView(5000, 0);
+    QCoreApplication::processEvents();
+    QVERIFY(surfaceSpanX(*window).first > width);
+    across->triggerAction(QAbstractSlider::SliderToMaximum);
+    QVERIFY(surfaceSpanX(*window).second < width);
+
+    // With everything in sight there is nothing to scroll; the atoms never moved.
+    QVERIFY(choose(*window, "&View", "&Fit to Window"));
+    QVERIFY(!across->isEnabled());
+    QVERIFY(!down->isEnabled());
+    const std::vector<Position> after = positions(*window);
+    QCOMPARE(after.size(), placed.size());
+    for (std::size_t i = 0; i < placed.size(); ++i)
+      QCOMPARE(after[i].x, placed[i].x);
   }
 };
 
