@@ -129,8 +129,12 @@ private:
   void viewChanged();
 
   // main_window_editors.cpp
-  /// The items of the editors' menu bars; false for any other command.
+  /// The items of the editors' menu bars that are one edit of the editor's object; nothing for
+  /// any other command.
   void performEditorCommand(Command command, int tag);
+  // main_window_commands.cpp
+  /// Looks the command up in the window's command table and runs it, unless an optimisation or
+  /// an animation goes on and the command could change the document.
   void runCommand(Command command, int tag);
   /// The font dialog on the edited object's font, applied on OK.
   void changeEditedFont();

@@ -1,5 +1,5 @@
-// The items of the editors' menu bars: most are edits of the editor's object through the
-// command layer; a few open a dialog or a window first.
+// The items of the editors' menu bars that are one edit of the editor's object through the
+// command layer.
 #include "app/main_window.h"
 #include "commands/command_layer.h"
 #include "mechanics/optimiser.h"
@@ -52,24 +52,6 @@ void TTrelvix3D::performEditorCommand(Command command, int tag)
       backToDrawing();
     else
       showModeEditor();
-    return;
-  }
-  switch (command) {
-    case Command::AtomFont:
-      changeEditedFont();
-      break;
-    case Command::GroupProperties:
-      perform(Command::MolecularData);
-      break;
-    case Command::GroupOptimise:
-      if (m_layer->editedGroup())
-        optimise(tag);
-      break;
-    case Command::TextDone:
-      backToDrawing();
-      break;
-    default:
-      break;
   }
 }
 
