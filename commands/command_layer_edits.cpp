@@ -367,6 +367,7 @@ const CommandLayer::EditRow& CommandLayer::editRow(EditorEdit edit)
       [](EditCall& c) {
         c.layer.m_lastPivot = 0;
         c.doc().setn1n2();
+        orientHydrogenLabels(c.group());
       } },
     { EditorEdit::GroupNumber,
       Target::Group,
@@ -421,24 +422,37 @@ const CommandLayer::EditRow& CommandLayer::editRow(EditorEdit edit)
         c.group().invert();
         c.group().updatexyz();
         c.group().Bonds.Update();
+        orientHydrogenLabels(c.group());
       },
       "No group selected" },
     { EditorEdit::GroupReflect,
       Target::Group,
       Plain,
-      [](EditCall& c) { c.group().Reflect(std::clamp(c.number(), 1, 3)); } },
+      [](EditCall& c) {
+        c.group().Reflect(std::clamp(c.number(), 1, 3));
+        orientHydrogenLabels(c.group());
+      } },
     { EditorEdit::GroupRotateBy,
       Target::Group,
       Plain,
-      [](EditCall& c) { c.group().rotate3d(3, c.value); } },
+      [](EditCall& c) {
+        c.group().rotate3d(3, c.value);
+        orientHydrogenLabels(c.group());
+      } },
     { EditorEdit::GroupTurnBy,
       Target::Group,
       Plain,
-      [](EditCall& c) { c.group().Tilt(0, c.value); } },
+      [](EditCall& c) {
+        c.group().Tilt(0, c.value);
+        orientHydrogenLabels(c.group());
+      } },
     { EditorEdit::GroupTiltBy,
       Target::Group,
       Plain,
-      [](EditCall& c) { c.group().Tilt(c.value, 0); } },
+      [](EditCall& c) {
+        c.group().Tilt(c.value, 0);
+        orientHydrogenLabels(c.group());
+      } },
     { EditorEdit::GroupScale,
       Target::Group,
       Plain,

@@ -2,6 +2,7 @@
 // and zooming, panning and fitting the view (no edit: the document's coordinates stay).
 #include "commands/command_layer.h"
 #include "document/drawing.h"
+#include "document/editor_operations.h"
 #include "model/atom.h"
 #include "model/rotation.h"
 #include "platform/shell.h"
@@ -57,6 +58,8 @@ CommandResult CommandLayer::TurnView(double aboutX, double aboutY, double aboutZ
       }
       // The offsets of double bonds follow the turned model.
       d.setn1n2();
+      // An OH or SH turned to the other side of its atom is written the other way round.
+      orientHydrogenLabels(d);
     },
     { .keepLinkAtoms = true, .undo = firstStep ? UndoPolicy::Step : UndoPolicy::Merged });
 }

@@ -9,6 +9,7 @@
 #include "model/structure_atom.h"
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace trelvix {
@@ -341,6 +342,55 @@ TEST_F(EditorsTest, TheBondEditorsPicturesSetTheType)
     if (r.lineStyle >= 0) {
       EXPECT_EQ(onlyBond()->lineStyle, r.lineStyle) << r.picture;
     }
+  }
+}
+
+// An OH is written with its H away from its carbon ("OH" right of it, "HO" left of it). Every
+// motion that carries the O to the other side of its carbon writes it the other way round.
+TEST_F(EditorsTest, AnOHCarriedToTheOtherSideOfItsCarbonIsWrittenTheOtherWay)
+{
+  struct Case
+  {
+    const char* motion;
+    std::function<void(CommandLayer&)> move;
+  };
+  const Case cases[] = {
+    { "reflect across", [](CommandLayer& l) { l.Edit(EditorEdit::GroupReflect, 1); } },
+    { "rotate by 180", [](CommandLayer& l) { l.Edit(EditorEdit::GroupRotateBy, 180); } },
+    { "turn by 180", [](CommandLayer& l) { l.Edit(EditorEdit::GroupTurnBy, 180); } },
+    { "rotate slider",
+      [](CommandLayer& l) {
+        for (double p : { 60.0, 120.0, 180.0 })
+          l.Edit(EditorEdit::GroupRotate, p);
+        l.Edit(EditorEdit::GroupSliderEnd);
+      } },
+    { "invert", [](CommandLayer& l) { l.Edit(EditorEdit::GroupInvert); } },
+    { "turn the view",
+      [](CommandLayer& l) {
+        l.setEditorMode(EditorMode::Drawing);
+        l.TurnView(0, 90, 0, true);
+        l.TurnView(0, 90, 0, false);
+      } },
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.motion);
+    CommandLayer ethanol{ std::make_unique<tDrawing>() };
+    ethanol.BuildAt(200, 200, ethaneCode);
+    tXY* carbon = ethanol.drawing().Atoms.At(1);
+    ethanol.BuildAt(carbon->x3 + 3, carbon->y3, 543);
+    tXY* oxygen = nullptr;
+    for (tXY* a : ethanol.drawing().Atoms)
+      if (a->element == 8)
+        oxygen = a;
+    ASSERT_TRUE(oxygen);
+    const bool rightOfCarbon = oxygen->x3 > carbon->x3;
+    ASSERT_EQ(oxygen->textDirection, rightOfCarbon ? 1 : -1);
+
+    ethanol.rightClick(carbon->x3, carbon->y3, PointerKeys::Ctrl);
+    ASSERT_EQ(ethanol.editorMode(), EditorMode::GroupEditor);
+    c.move(ethanol);
+    ASSERT_NE(oxygen->x3 > carbon->x3, rightOfCarbon);
+    EXPECT_EQ(oxygen->textDirection, rightOfCarbon ? -1 : 1);
   }
 }
 
