@@ -2,6 +2,7 @@
 // with the Stop window, and the Vibrations tool.
 #include "app/animator.h"
 #include "app/main_window.h"
+#include "app/status_line.h"
 #include "app/stop_tool.h"
 #include "app/vibrations_tool.h"
 #include "commands/command_layer.h"
@@ -9,6 +10,13 @@
 #include <QTimer>
 
 namespace trelvix {
+
+namespace {
+
+/// How long a note stays on the status line.
+constexpr int noticeMilliseconds = 10000;
+
+} // namespace
 
 void TTrelvix3D::optimiseWithForceField(int choice)
 {
@@ -26,8 +34,12 @@ void TTrelvix3D::optimiseWithForceField(int choice)
   m_stopTool->finish();
   showMenuBar(MenuBarId::MainMenu1);
   repaintDocument();
+  // A note, not a box to dismiss: the hydrogens are plain to see and one Undo takes them back
+  // with the optimisation.
   if (run.protonsAdded)
-    showMessage("Hydrogens were added in 3D before the optimisation", run.forceField);
+    m_status->showMessage(QString::fromStdString(run.forceField) +
+                            QStringLiteral(": Hydrogens were added in 3D before the optimisation"),
+                          noticeMilliseconds);
   if (m_closeWhenIdle)
     QTimer::singleShot(0, this, &QWidget::close);
 }

@@ -1,5 +1,6 @@
 // Optimize (MMFF94) from the 3D Functions menu, then Chemistry > Vibrations ...: the modes of
 // water listed, one animated on the drawing and stopped, the spectrum and the table exported.
+#include "app/status_line.h"
 #include "app/vibrations_tool.h"
 #include "app_fixture.h"
 #include "exchange/molecule_import.h"
@@ -41,8 +42,13 @@ private slots:
     auto window = openWindow();
     placeWater(*window);
     QCOMPARE(atomCount(*window), 1);
+    window->shell().clearShown();
     QVERIFY(choose(*window, "&3D Functions", "Optimize (MMFF94)"));
     QCOMPARE(atomCount(*window), 3);
+    // The hydrogens are told on the status line; no box waits to be dismissed.
+    QVERIFY(window->shell().shown().empty());
+    QVERIFY(window->statusLine().currentMessage().contains(
+      "Hydrogens were added in 3D before the optimisation"));
     QVERIFY(!window->layer().busy());
     QCOMPARE(window->menus().current(), MenuBarId::MainMenu1);
     QVERIFY(window->layer().canUndo());
