@@ -4,6 +4,7 @@
 
 #include "document/drawing.h"
 #include "model/atom.h"
+#include "model/atom_host.h"
 #include "model/defaults.h"
 #include "platform/binary_io.h"
 #include "platform/checked.h"
@@ -20,11 +21,15 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace trelvix {
 
 namespace {
+
+// Room a frame keeps beyond the letters of an atom's symbol, drawing pixels.
+constexpr int symbolRoom = 2;
 
 // The largest PNG made, in pixels (a gigabyte of image memory): beyond it --dpi asks too much.
 constexpr qint64 largestImagePixels = qint64(1) << 28;
@@ -52,31 +57,51 @@ Rect textBox(QtCanvas& probe, const tXY& atom)
   return Rect{ left, y - extent.height, left + extent.width + 2 * half, y + extent.height };
 }
 
-/// The frame of the drawing's atoms and symbols widened to the text of its labels and formulas
-/// and to the balls or spheres its view draws.
-Rect frameWithTexts(tDrawing& drawing)
+/// What a frame holds: the drawing's atoms and symbols widened to the text of its labels and
+/// formulas and to the balls or spheres its view draws, and apart from it the symbols its atoms
+/// are written with (an NH2 reaches well past its nitrogen).
+struct FrameParts
+{
+  Rect inner;
+  std::optional<Rect> symbols;
+};
+
+void widen(Rect& box, const Rect& by)
+{
+  box.left = std::min(box.left, by.left);
+  box.top = std::min(box.top, by.top);
+  box.right = std::max(box.right, by.right);
+  box.bottom = std::max(box.bottom, by.bottom);
+}
+
+FrameParts frameParts(tDrawing& drawing)
 {
   drawing.frame();
-  Rect box = drawing.frameRect;
+  FrameParts parts{ drawing.frameRect, std::nullopt };
+  // The atoms ask the copy, not the document being edited, which bonds they have.
+  const AtomHostScope host(&drawing);
   ImageCanvas probe(1, 1);
   const std::uint8_t figureStyle = tDrawing::figureStyleOfView(drawing.viewMode);
-  for (const tXY* a : drawing.Atoms) {
-    // A sphere or ball reaches its radius beyond the atom's centre.
-    if (const int r = a->isatom() ? a->figureRadius(figureStyle) : 0; r > 0) {
-      box.left = std::min(box.left, a->screenX - r);
-      box.top = std::min(box.top, a->screenY - r);
-      box.right = std::max(box.right, a->screenX + r);
-      box.bottom = std::max(box.bottom, a->screenY + r);
+  for (tXY* a : drawing.Atoms) {
+    if (a->isatom()) {
+      // A sphere or ball reaches its radius beyond the atom's centre.
+      if (const int r = a->figureRadius(figureStyle); r > 0)
+        widen(parts.inner, Rect{ a->screenX - r, a->screenY - r, a->screenX + r, a->screenY + r });
+      if (Rect symbol = a->labelBox(probe); symbol != Rect{}) {
+        // Subscript counts and raised charges stand a third of a letter below and above it.
+        const int shifted = (symbol.bottom - symbol.top) / 3;
+        symbol.top -= shifted;
+        symbol.bottom += shifted;
+        if (parts.symbols)
+          widen(*parts.symbols, symbol);
+        else
+          parts.symbols = symbol;
+      }
     }
-    if (a->textFlag != tLAtm::labelKind && a->textFlag != tFormula::formulaKind)
-      continue;
-    const Rect text = textBox(probe, *a);
-    box.left = std::min(box.left, text.left);
-    box.top = std::min(box.top, text.top);
-    box.right = std::max(box.right, text.right);
-    box.bottom = std::max(box.bottom, text.bottom);
+    if (a->textFlag == tLAtm::labelKind || a->textFlag == tFormula::formulaKind)
+      widen(parts.inner, textBox(probe, *a));
   }
-  return box;
+  return parts;
 }
 
 QByteArray svgOf(tDrawing& drawing, int width, int height, const PictureOptions& options)
@@ -173,13 +198,25 @@ FramedCopy framedCopy(const tDrawing& drawing, std::optional<int> margin)
     return framed;
   framed.drawing = drawing.clone();
   tDrawing& copy = *framed.drawing;
-  const Rect box = frameWithTexts(copy);
+  const FrameParts parts = frameParts(copy);
   // The frame runs through the outermost atoms' centres: a margin of half a bond keeps their
-  // symbols and the arrow heads whole.
+  // symbols and the arrow heads whole. A symbol reaching further (an NH2, a long label) keeps a
+  // little room of its own, so no margin ever cuts a letter.
   const int border = std::max(margin.value_or(static_cast<int>(bondScale() / 2)), 0);
-  framed.width = box.right - box.left + 2 * border;
-  framed.height = box.bottom - box.top + 2 * border;
-  copy.Move(border - box.left, border - box.top, 0);
+  Rect box{ parts.inner.left - border,
+            parts.inner.top - border,
+            parts.inner.right + border,
+            parts.inner.bottom + border };
+  if (parts.symbols) {
+    widen(box,
+          Rect{ parts.symbols->left - symbolRoom,
+                parts.symbols->top - symbolRoom,
+                parts.symbols->right + symbolRoom,
+                parts.symbols->bottom + symbolRoom });
+  }
+  framed.width = box.right - box.left;
+  framed.height = box.bottom - box.top;
+  copy.Move(-box.left, -box.top, 0);
   return framed;
 }
 

@@ -26,8 +26,9 @@ QImage renderImage(tDrawing& drawing, int width, int height);
 /// A copy of the document moved so that its frame with the margin starts at the origin, and the
 /// size of that frame in pixels; no drawing when the document has no atoms. The frame is the box
 /// around its atoms and symbols widened to the text of its labels and formulas; the margin is
-/// half a bond unless margin gives it in drawing pixels. Throws OverflowError when the move
-/// overflows.
+/// half a bond unless margin gives it in drawing pixels, and the letters of the atoms' symbols
+/// (an NH2 reaching past its nitrogen) always keep a little room inside. Throws OverflowError when
+/// the move overflows.
 struct FramedCopy
 {
   std::unique_ptr<tDrawing> drawing;

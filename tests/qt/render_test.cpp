@@ -203,6 +203,26 @@ TEST_F(RenderTest, AFramedPictureHoldsTheWholeSphereOfItsOutermostAtom)
   EXPECT_EQ(ink.onEdge, 0);
 }
 
+TEST_F(RenderTest, AFramedPictureHoldsTheWholeSymbolOfItsOutermostAtomWhateverTheMargin)
+{
+  // A nitrogen written with its three hydrogens at the right: "NH3" reaches about two and a half
+  // letters (some 25 pixels) past its centre, further than the half-bond margin of 14; with no
+  // margin at all even the oxygen's "O" would lose its outer half.
+  tDrawing letters;
+  letters.Atoms.Add(new tAtm(8, 100, 80, 1));
+  letters.Atoms.Add(new tAtm(7, 200, 80, 2));
+  for (const std::optional<int> margin : { std::optional<int>{}, std::optional<int>{ 0 } }) {
+    SCOPED_TRACE(margin ? "no margin" : "the default margin");
+    PictureOptions options;
+    options.margin = margin;
+    const Picture picture = makePicture(letters, options);
+    ASSERT_EQ(picture.message, "");
+    const Ink ink = inkOf(picture);
+    EXPECT_GT(ink.inside, 0);
+    EXPECT_EQ(ink.onEdge, 0);
+  }
+}
+
 TEST_F(RenderTest, WithoutAtomsThereIsNoFrameToDraw)
 {
   const tDrawing empty;
