@@ -6,6 +6,7 @@
 #include "document/drawing.h"
 #include "document/editor_operations.h"
 #include "document/file_format.h"
+#include "document/hydrogen_writing.h"
 #include "document/key_edits.h"
 #include "document/placing_procedures.h"
 #include "document/symbol.h"

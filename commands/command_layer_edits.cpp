@@ -3,6 +3,7 @@
 #include "commands/message_capture.h"
 #include "document/drawing.h"
 #include "document/editor_operations.h"
+#include "document/hydrogen_writing.h"
 #include "document/symbol.h"
 #include "model/bond.h"
 #include "model/defaults.h"

@@ -4,6 +4,7 @@
 #include "commands/message_capture.h"
 #include "document/drawing.h"
 #include "document/editor_operations.h"
+#include "document/hydrogen_writing.h"
 #include "platform/shell.h"
 
 namespace trelvix {

@@ -3,6 +3,7 @@
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/editor_operations.h"
+#include "document/hydrogen_writing.h"
 #include "model/atom.h"
 #include "model/rotation.h"
 #include "platform/shell.h"

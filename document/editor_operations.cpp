@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <set>
 #include <utility>
@@ -97,37 +96,6 @@ BandGroup encloseGroup(tDrawing& doc, double x1, double y1, double x2, double y2
   tStructure* made = selection.release();
   doc.Groups.Add(made);
   return { made, true };
-}
-
-void orientHydrogenLabels(tStructure& structure)
-{
-  // Each atom's bonded neighbours, counted in one pass over the bonds.
-  struct Neighbours
-  {
-    int count = 0;
-    const tXY* first = nullptr;
-  };
-  std::map<const tXY*, Neighbours> neighbours;
-  for (const tLink* b : structure.Bonds) {
-    if (!b->Atm1 || !b->Atm2 || b->visible == 0)
-      continue;
-    for (const auto& [end, other] :
-         { std::pair{ b->Atm1, b->Atm2 }, std::pair{ b->Atm2, b->Atm1 } }) {
-      Neighbours& n = neighbours[end];
-      if (n.count++ == 0)
-        n.first = other;
-    }
-  }
-  constexpr int oxygen = 8, sulfur = 16, writtenWithHydrogens = 2;
-  for (tXY* a : structure.Atoms) {
-    if (!a->isatom() || (a->element != oxygen && a->element != sulfur) ||
-        a->style != writtenWithHydrogens || a->mult() == 0)
-      continue;
-    const auto found = neighbours.find(a);
-    if (found == neighbours.end() || found->second.count != 1)
-      continue;
-    a->textDirection = static_cast<std::int8_t>(found->second.first->x3 > a->x3 ? -1 : 1);
-  }
 }
 
 } // namespace trelvix

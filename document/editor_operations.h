@@ -43,10 +43,4 @@ struct BandGroup
 /// name the document's atoms and bonds, which stay the document's).
 BandGroup encloseGroup(tDrawing& doc, double x1, double y1, double x2, double y2, BandEdges edges);
 
-/// After the geometry changed (an optimisation), each O or S written with its hydrogens (OH, SH)
-/// that hangs on one atom is written away from it again: forwards ("OH") when that atom lies to
-/// its left, backwards ("HO") when to its right, as placing the group first wrote it. Other atoms
-/// keep their writing.
-void orientHydrogenLabels(tStructure& structure);
-
 } // namespace trelvix

@@ -4,6 +4,7 @@
 
 #include "document/arrows.h"
 #include "document/drawing.h"
+#include "document/hydrogen_writing.h"
 #include "document/molecules.h"
 #include "document/ring_procedures.h"
 #include "document/substituents.h"
@@ -41,9 +42,9 @@ tLink* linkElement(int z, double x, double y)
   auto* added = dynamic_cast<tAtm*>(bond->Atm2);
   if (added && z != 6) {
     added->Change(z, 2);
-    // O and S written left of their parent keep their hydrogen away from the bond.
-    if ((z == 8 || z == 16) && added->x3 < bond->Atm1->x3)
-      added->Revtext();
+    // Written left of their parent, OH reads "HO" and NH2 "H2N": the hydrogens away from the bond.
+    if (added->mult() > 0)
+      writeHydrogensAwayFrom(*added, *bond->Atm1);
   }
   bond->normalize(1); // the new atom moves to the ideal length
   return bond;
@@ -129,8 +130,10 @@ bool placeBranchElement(int code, double x, double y)
 
 bool placeMethyl(int, double x, double y)
 {
-  if (tLink* bond = linkElement(6, x, y))
-    bond->Atm2->ChangeStyle(2, false); // written with its hydrogens: CH3
+  if (tLink* bond = linkElement(6, x, y)) {
+    bond->Atm2->ChangeStyle(2, false); // written with its hydrogens: CH3, or H3C on the left
+    writeHydrogensAwayFrom(*bond->Atm2, *bond->Atm1);
+  }
   return true;
 }
 

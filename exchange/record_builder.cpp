@@ -4,6 +4,7 @@
 #include "exchange/record_builder.h"
 
 #include "document/drawing.h"
+#include "document/hydrogen_writing.h"
 #include "model/bond.h"
 #include "model/defaults.h"
 #include "model/structure_atom.h"
@@ -136,6 +137,7 @@ void buildPiece(tDrawing& doc, const MoleculeRecord& m, double dx, double dy, do
   piece->update();
   for (const auto& [bond, r] : doubles)
     chooseSecondLineSide(*bond, m, *r, neighbours);
+  orientHydrogenLabels(*piece); // HO, H2N on the left; H2O, HCl alone
 }
 
 } // namespace

@@ -125,47 +125,5 @@ TEST_F(EditorOperationsTest, EncloseGroupTakesAnExistingPieceOrMakesOne)
   EXPECT_EQ(encloseGroup(doc, -1, -1, 11, 1, BandEdges::Excluded).group, made.group);
 }
 
-// An OH or SH written with its hydrogen puts the hydrogen away from the one atom it hangs on:
-// forwards when that atom is to its left, backwards when to its right, whatever it was before.
-TEST_F(EditorOperationsTest, OrientHydrogenLabelsWritesTheHydrogenAwayFromTheBond)
-{
-  struct Case
-  {
-    int z;
-    double x;           // of the O or S; its carbon stands at 100
-    std::int8_t before; // its writing before
-    std::int8_t after;  // and after
-  };
-  const Case cases[] = {
-    { 8, 128, -1, 1 }, // right of its carbon: "OH"
-    { 8, 72, 1, -1 },  // left of it: "HO"
-    { 16, 72, 1, -1 }, // SH alike
-    { 7, 72, 1, 1 },   // NH2 keeps the writing it was given
-  };
-  // Each case a pair of its own, a row apart.
-  double row = 100;
-  for (const Case& c : cases) {
-    row += 50;
-    tAtm* carbon = atom(6, 100, row);
-    tAtm* hetero = atom(c.z, c.x, row);
-    hetero->ChangeStyle(2, false);
-    bond(carbon, hetero);
-    hetero->textDirection = c.before;
-    ASSERT_GT(hetero->mult(), 0) << c.z;
-    orientHydrogenLabels(doc);
-    EXPECT_EQ(hetero->textDirection, c.after) << c.z << " at " << c.x;
-  }
-  // An O between two atoms (an ether) keeps its writing.
-  tAtm* left = atom(6, 40, 0);
-  tAtm* ether = atom(8, 68, 0);
-  tAtm* right = atom(6, 96, 0);
-  ether->ChangeStyle(2, false);
-  bond(left, ether);
-  bond(ether, right);
-  ether->textDirection = -1;
-  orientHydrogenLabels(doc);
-  EXPECT_EQ(ether->textDirection, -1);
-}
-
 } // namespace
 } // namespace trelvix
