@@ -60,7 +60,7 @@ StiffnessPreconditioner stiffnessOf(const RDKit::ROMol& mol)
 void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
 {
   BuiltForceField built = buildForceField(mol, ForceFieldChoice::Automatic);
-  if (!built.field)
+  if (!built.ready())
     return; // no field types it: the embedding stands as it is
   StiffnessPreconditioner stiffness = stiffnessOf(mol);
   RDKit::Conformer& conformer = mol.getConformer();
@@ -107,7 +107,7 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     return run;
   }
   BuiltForceField built = buildForceField(*keyed.mol, choice);
-  if (!built.field) {
+  if (!built.ready()) {
     run.failure = built.failure;
     return run;
   }
