@@ -74,16 +74,21 @@ void StiffnessPreconditioner::update(std::span<const double> x)
     e2 /= r2;
     const double c = e1.dot(e2);
     const double s = std::sqrt(std::max(0.0, 1 - c * c));
-    if (s < nearlyLinear)
-      continue;
-    const Vector b1 = (c * e1 - e2) / (r1 * s);
-    const Vector b2 = (c * e2 - e1) / (r2 * s);
+    // A nearly straight angle keeps its entries, as zeros: the matrix's pattern stays the same
+    // from update to update, so its ordering and symbolic analysis are done once.
+    const bool usable = s >= nearlyLinear;
+    const Vector b1 = usable ? Vector((c * e1 - e2) / (r1 * s)) : Vector::Zero();
+    const Vector b2 = usable ? Vector((c * e2 - e1) / (r2 * s)) : Vector::Zero();
     const Vector b[] = { b1, b2, -(b1 + b2) };
     addOuterProduct(entries, angle.data(), b, 3, angleStiffness);
   }
   Eigen::SparseMatrix<double> stiffness(size, size);
   stiffness.setFromTriplets(entries.begin(), entries.end());
-  m_solver.compute(stiffness);
+  if (!m_analysed) {
+    m_solver.analyzePattern(stiffness);
+    m_analysed = true;
+  }
+  m_solver.factorize(stiffness);
   m_factored = m_solver.info() == Eigen::Success;
 }
 

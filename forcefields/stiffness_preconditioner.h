@@ -33,6 +33,7 @@ private:
   std::vector<Bond> m_bonds;
   std::vector<Angle> m_angles;
   Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> m_solver;
+  bool m_analysed = false;
   bool m_factored = false;
 };
 
