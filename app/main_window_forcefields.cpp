@@ -1,7 +1,8 @@
 // The force fields beside the classic one in the main window: Optimize (MMFF94) and Optimize (UFF)
-// with the Stop window, and the Vibrations tool.
+// with the Stop window, on the document or the group editor's group, and the Vibrations tool.
 #include "app/animator.h"
 #include "app/main_window.h"
+#include "app/menu_bars.h"
 #include "app/stop_tool.h"
 #include "app/vibrations_tool.h"
 #include "commands/command_layer.h"
@@ -15,6 +16,8 @@ void TTrelvix3D::optimiseWithForceField(int choice)
   if (m_layer->busy() || m_animator->running())
     return;
   m_layer->armBuildCode(0);
+  // The bar in use comes back afterwards: the group editor's, while it stays open.
+  const MenuBarId before = m_menus->current();
   showMenuBar(MenuBarId::OptimizeMenu);
   m_stopTool->FormShow();
   ForceFieldRun run;
@@ -24,7 +27,7 @@ void TTrelvix3D::optimiseWithForceField(int choice)
     [this](const ForceFieldRun& soFar) { m_stopTool->refresh(soFar.energy * 1000); },
     &run);
   m_stopTool->finish();
-  showMenuBar(MenuBarId::MainMenu1);
+  showMenuBar(before);
   repaintDocument();
   if (run.protonsAdded)
     showMessage("Hydrogens were added in 3D before the optimisation", run.forceField);

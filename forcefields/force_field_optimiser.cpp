@@ -78,6 +78,20 @@ void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
     conformer.setAtomPos(i, RDGeom::Point3D(x[3 * i], x[3 * i + 1], x[3 * i + 2]));
 }
 
+// Add Protons 3D on a group leaves the hydrogens it makes with the document alone: they join the
+// group here (the atoms and bonds the document has gained since it had atoms and bonds counts), so
+// that the group is optimised with them.
+void joinNewHydrogens(tStructure& group, int atoms, int bonds)
+{
+  if (!CurrentDrawing || &group == CurrentDrawing)
+    return;
+  for (int i = atoms; i < CurrentDrawing->Atoms.Count(); ++i)
+    group.Atoms.Add(CurrentDrawing->Atoms.At(i));
+  for (int i = bonds; i < CurrentDrawing->Bonds.Count(); ++i)
+    group.Bonds.Add(CurrentDrawing->Bonds.At(i));
+  group.GetLigands();
+}
+
 } // namespace
 
 void installEmbeddingCleanUp()
@@ -98,7 +112,10 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     run.failure = preview.mol ? typingFailure(*preview.mol, choice) : preview.failure;
     if (!run.failure.empty())
       return run;
+    const int atoms = CurrentDrawing ? CurrentDrawing->Atoms.Count() : 0;
+    const int bonds = CurrentDrawing ? CurrentDrawing->Bonds.Count() : 0;
     target.protonate3d();
+    joinNewHydrogens(target, atoms, bonds);
     run.protonsAdded = true;
   }
   KeyedMolecule keyed = keyedMolecule(target);
