@@ -103,16 +103,27 @@ MmffBonded::MmffBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProperties& 
     for (std::size_t a = 0; a < ends.size(); ++a) {
       for (std::size_t b = a + 1; b < ends.size(); ++b) {
         const unsigned int i = ends[a], k = ends[b];
+        Angle term{ .atoms = { i, j, k }, .linear = linear(j) };
         unsigned int type;
         ForceFields::MMFF::MMFFAngle angle;
-        if (properties.getMMFFAngleBendParams(mol, i, j, k, type, angle))
-          m_angles.push_back({ { i, j, k }, angle.theta0, angle.ka, linear(j) });
+        const bool bends = properties.getMMFFAngleBendParams(mol, i, j, k, type, angle);
+        if (bends) {
+          term.theta0 = angle.theta0;
+          term.ka = angle.ka;
+        }
         ForceFields::MMFF::MMFFStbn stbn;
         ForceFields::MMFF::MMFFBond bonds[2];
-        if (!linear(j) &&
-            properties.getMMFFStretchBendParams(mol, i, j, k, type, stbn, bonds, angle))
-          m_stretchBends.push_back(
-            { { i, j, k }, bonds[0].r0, bonds[1].r0, angle.theta0, stbn.kbaIJK, stbn.kbaKJI });
+        const bool stretches = !term.linear && properties.getMMFFStretchBendParams(
+                                                 mol, i, j, k, type, stbn, bonds, angle);
+        if (stretches) {
+          term.r01 = bonds[0].r0;
+          term.r02 = bonds[1].r0;
+          term.stbnTheta0 = angle.theta0;
+          term.k1 = stbn.kbaIJK;
+          term.k2 = stbn.kbaKJI;
+        }
+        if (bends || stretches)
+          m_angles.push_back(term);
       }
     }
     // A three-connected centre bends out of the plane of each two of its neighbours.
@@ -180,20 +191,14 @@ double MmffBonded::addEnergyAndGradient(std::span<const double> x, std::span<dou
       energy += 0.5 * angleUnit * t.ka * delta * delta * (1 + cubicBend * delta);
       dEdCos = -degrees * angleUnit * t.ka * delta * (1 + 1.5 * cubicBend * delta) / b.sine;
     }
-    add(gradient, t.atoms[0], b.dCosDu * dEdCos);
-    add(gradient, t.atoms[2], b.dCosDv * dEdCos);
-    add(gradient, t.atoms[1], (b.dCosDu + b.dCosDv) * -dEdCos);
-  }
-  for (const StretchBend& t : m_stretchBends) {
-    const Vec centre = at(x, t.atoms[1]);
-    const Bend b = bend(at(x, t.atoms[0]) - centre, at(x, t.atoms[2]) - centre);
-    const double delta = b.degrees - t.theta0;
+    // The stretch-bend: the two bonds' stretches times the angle's bend.
+    const double stbnDelta = b.degrees - t.stbnTheta0;
     const double stretch = t.k1 * (b.lengthU - t.r01) + t.k2 * (b.lengthV - t.r02);
     const double unit = mdyneAngstrom / degrees;
-    energy += unit * stretch * delta;
-    const double dEdCos = -unit * stretch * degrees / b.sine;
-    const Vec gi = b.unitU * (unit * t.k1 * delta) + b.dCosDu * dEdCos;
-    const Vec gk = b.unitV * (unit * t.k2 * delta) + b.dCosDv * dEdCos;
+    energy += unit * stretch * stbnDelta;
+    dEdCos -= unit * stretch * degrees / b.sine;
+    const Vec gi = b.unitU * (unit * t.k1 * stbnDelta) + b.dCosDu * dEdCos;
+    const Vec gk = b.unitV * (unit * t.k2 * stbnDelta) + b.dCosDv * dEdCos;
     add(gradient, t.atoms[0], gi);
     add(gradient, t.atoms[2], gk);
     add(gradient, t.atoms[1], (gi + gk) * -1);

@@ -1,6 +1,6 @@
 #pragma once
 
-// MMFF94's bonded energy in plain loops over tables of terms: bond stretching, angle bending,
+// MMFF94's bonded energy in plain loops over tables of terms: bond stretching, angle bending with
 // stretch-bend, out-of-plane bending at three-connected centres and torsions (Halgren, J. Comput.
 // Chem. 17, 490 (1996)), the terms and their parameters those of RDKit's MMFF94 builder. RDKit's
 // own term objects share a table of every atom pair's distance that each evaluation clears and
@@ -41,19 +41,18 @@ private:
     double r0; // Å
     double kb; // mdyn/Å
   };
+  // An angle's bend and its stretch-bend, which share the angle's geometry; a term the builder
+  // does not have has force constants 0.
   struct Angle
   {
     Atoms3 atoms;
-    double theta0; // degrees
-    double ka;     // mdyn Å rad⁻²
-    bool linear;   // a linear centre's bend, ka (1 + cos θ)
-  };
-  struct StretchBend
-  {
-    Atoms3 atoms;
-    double r01, r02; // Å, the two bonds' rest lengths
-    double theta0;   // degrees
-    double k1, k2;   // mdyn/rad, for the first and the second bond
+    double theta0 = 0;     // degrees
+    double ka = 0;         // mdyn Å rad⁻²
+    bool linear = false;   // a linear centre's bend, ka (1 + cos θ), and no stretch-bend
+    double r01 = 0;        // Å, the stretch-bend's rest length of the first bond
+    double r02 = 0;        // and of the second
+    double stbnTheta0 = 0; // degrees
+    double k1 = 0, k2 = 0; // mdyn/rad, the stretch-bend's constants for the two bonds
   };
   struct OutOfPlane
   {
@@ -68,7 +67,6 @@ private:
 
   std::vector<Bond> m_bonds;
   std::vector<Angle> m_angles;
-  std::vector<StretchBend> m_stretchBends;
   std::vector<OutOfPlane> m_outOfPlanes;
   std::vector<Torsion> m_torsions;
 };
