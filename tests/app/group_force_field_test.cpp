@@ -1,9 +1,12 @@
 // The group editor's Molecule > Optimize (MMFF94) and Optimize (UFF): only the edited group moves,
-// its hydrogens added in 3D in the same one undo step, and the group editor's bar comes back.
+// its hydrogens added in 3D in the same one undo step, the Stop window stops it, and the group
+// editor's bar comes back.
+#include "app/stop_tool.h"
 #include "app_fixture.h"
 #include "exchange/molecule_import.h"
 #include "model/atom.h"
 
+#include <QPushButton>
 #include <cmath>
 
 using namespace trelvix;
@@ -88,6 +91,40 @@ private slots:
     // One Undo takes the hydrogens and the new geometry back together.
     window->layer().Undo();
     QCOMPARE(atomCount(*window), 3);
+  }
+
+  void stopEndsTheGroupsRunAfterThePass()
+  {
+    auto window = openWindow();
+    place(*window, "CCCCCCCCCCCCCCCCCCCC", 200, 200); // icosane: more than one pass of steps
+    editGroupOf(*window, *firstOf(window->layer().drawing(), 6));
+    QVERIFY(window->layer().editedGroup());
+    int passes = 0;
+    bool stopAtFirst = true;
+    MenuBarId barDuringRun = MenuBarId::GroupEditorMenu;
+    connect(&window->stopTool(), &TStopTool::energyShown, this, [&] {
+      barDuringRun = window->menus().current();
+      if (++passes == 1 && stopAtFirst) {
+        for (QPushButton* b : window->stopTool().findChildren<QPushButton*>()) {
+          if (b->text() == QStringLiteral("Stop"))
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+      }
+    });
+    QVERIFY(choose(*window, "Molecule", "Optimize (UFF)", MenuBarId::GroupEditorMenu));
+    QCOMPARE(passes, 1);
+    QCOMPARE(barDuringRun, MenuBarId::OptimizeMenu);
+    QVERIFY(window->stopTool().state().stopFlag());
+    QVERIFY(!window->stopTool().isVisible());
+    QVERIFY(!window->layer().busy());
+    QCOMPARE(window->menus().current(), MenuBarId::GroupEditorMenu);
+
+    // Unstopped from the same start, the run takes more passes: Stop did end it.
+    window->layer().Undo();
+    passes = 0;
+    stopAtFirst = false;
+    QVERIFY(choose(*window, "Molecule", "Optimize (UFF)", MenuBarId::GroupEditorMenu));
+    QVERIFY(passes > 1);
   }
 };
 
