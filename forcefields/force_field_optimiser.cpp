@@ -78,9 +78,9 @@ void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
     conformer.setAtomPos(i, RDGeom::Point3D(x[3 * i], x[3 * i + 1], x[3 * i + 2]));
 }
 
-// Add Protons 3D on a group leaves the hydrogens it makes with the document alone: they join the
-// group here (the atoms and bonds the document has gained since it had atoms and bonds counts), so
-// that the group is optimised with them.
+// Add Protons 3D on a group gives the hydrogens it makes to the document alone: they join the
+// group here (the document's atoms and bonds beyond the first atoms and bonds, which it had
+// before), so that the group is optimised with them.
 void joinNewHydrogens(tStructure& group, int atoms, int bonds)
 {
   if (!CurrentDrawing || &group == CurrentDrawing)

@@ -22,7 +22,7 @@ constexpr double mdyneAngstrom = 143.9325;
 // The angle terms' constant for angles in degrees, and the cubic term of the bend.
 constexpr double angleUnit = mdyneAngstrom / (degrees * degrees);
 constexpr double cubicBend = -0.006981317;
-// The cubic and quartic terms of the bond stretch, per Å.
+// The bond stretch's cubic constant, per Å (its quartic term is 7/12 of its square).
 constexpr double cubicStretch = -2.0;
 // The sine below which an angle counts as straight (its bend's direction is undefined).
 constexpr double straightSine = 1e-8;
