@@ -1,7 +1,8 @@
 // The force fields beside the classic one in the main window: Optimize (MMFF94) and Optimize (UFF)
-// with the Stop window, and the Vibrations tool.
+// with the Stop window, on the document or the group editor's group, and the Vibrations tool.
 #include "app/animator.h"
 #include "app/main_window.h"
+#include "app/menu_bars.h"
 #include "app/status_line.h"
 #include "app/stop_tool.h"
 #include "app/vibrations_tool.h"
@@ -23,6 +24,8 @@ void TTrelvix3D::optimiseWithForceField(int choice)
   if (m_layer->busy() || m_animator->running())
     return;
   m_layer->armBuildCode(0);
+  // The bar in use comes back afterwards: the group editor's, while it stays open.
+  const MenuBarId before = m_menus->current();
   showMenuBar(MenuBarId::OptimizeMenu);
   m_stopTool->FormShow();
   ForceFieldRun run;
@@ -32,7 +35,7 @@ void TTrelvix3D::optimiseWithForceField(int choice)
     [this](const ForceFieldRun& soFar) { m_stopTool->refresh(soFar.energy * 1000); },
     &run);
   m_stopTool->finish();
-  showMenuBar(MenuBarId::MainMenu1);
+  showMenuBar(before);
   repaintDocument();
   // A note, not a box to dismiss: the hydrogens are plain to see and one Undo takes them back
   // with the optimisation.

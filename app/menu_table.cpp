@@ -132,6 +132,8 @@ constexpr MenuEntry entries[] = {
   { GE, "Molecule", "&Scramble And Optimize", C::GroupOptimise, code(OptimiseCommand::ScrambleAndOptimize) },
   { GE, "Molecule", "Re&fine Geometry", C::GroupOptimise, code(OptimiseCommand::RefineGeometry) },
   { GE, "Molecule", "Refine Protons", C::GroupOptimise, code(OptimiseCommand::OptimizeProtons) },
+  { GE, "Molecule", "Optimize (MMFF94)", C::OptimiseForceField, code(ForceFieldChoice::MMFF94) },
+  { GE, "Molecule", "Optimize (UFF)", C::OptimiseForceField, code(ForceFieldChoice::UFF) },
   { GE, "SymmOp", "Invert", C::GroupInvert },
   { GE, "SymmOp/Reflect", "Left-Right", C::GroupReflect, 1 },
   { GE, "SymmOp/Reflect", "Up-Down", C::GroupReflect, 2 },

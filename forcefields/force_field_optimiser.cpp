@@ -60,7 +60,7 @@ StiffnessPreconditioner stiffnessOf(const RDKit::ROMol& mol)
 void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
 {
   BuiltForceField built = buildForceField(mol, ForceFieldChoice::Automatic);
-  if (!built.field)
+  if (!built.ready())
     return; // no field types it: the embedding stands as it is
   StiffnessPreconditioner stiffness = stiffnessOf(mol);
   RDKit::Conformer& conformer = mol.getConformer();
@@ -76,6 +76,20 @@ void cleanUpEmbedding(RDKit::RWMol& mol, int iterations)
   const std::vector<double>& x = minimiser.x();
   for (unsigned int i = 0; i < conformer.getNumAtoms(); ++i)
     conformer.setAtomPos(i, RDGeom::Point3D(x[3 * i], x[3 * i + 1], x[3 * i + 2]));
+}
+
+// Add Protons 3D on a group gives the hydrogens it makes to the document alone: they join the
+// group here (the document's atoms and bonds beyond the first atoms and bonds, which it had
+// before), so that the group is optimised with them.
+void joinNewHydrogens(tStructure& group, int atoms, int bonds)
+{
+  if (!CurrentDrawing || &group == CurrentDrawing)
+    return;
+  for (int i = atoms; i < CurrentDrawing->Atoms.Count(); ++i)
+    group.Atoms.Add(CurrentDrawing->Atoms.At(i));
+  for (int i = bonds; i < CurrentDrawing->Bonds.Count(); ++i)
+    group.Bonds.Add(CurrentDrawing->Bonds.At(i));
+  group.GetLigands();
 }
 
 } // namespace
@@ -98,7 +112,10 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     run.failure = preview.mol ? typingFailure(*preview.mol, choice) : preview.failure;
     if (!run.failure.empty())
       return run;
+    const int atoms = CurrentDrawing ? CurrentDrawing->Atoms.Count() : 0;
+    const int bonds = CurrentDrawing ? CurrentDrawing->Bonds.Count() : 0;
     target.protonate3d();
+    joinNewHydrogens(target, atoms, bonds);
     run.protonsAdded = true;
   }
   KeyedMolecule keyed = keyedMolecule(target);
@@ -107,7 +124,7 @@ ForceFieldRun optimizeWithForceField(tStructure& target,
     return run;
   }
   BuiltForceField built = buildForceField(*keyed.mol, choice);
-  if (!built.field) {
+  if (!built.ready()) {
     run.failure = built.failure;
     return run;
   }

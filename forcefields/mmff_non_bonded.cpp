@@ -58,51 +58,82 @@ struct PairArrays
   double* gz;
 };
 
-// Atom i against atoms [begin, end), all of one van der Waals pair v with it: their gradients
-// take their share, i's is added to gi, and the pairs' energy is returned.
-double pairRow(const PairArrays& in,
-               std::size_t i,
-               std::size_t begin,
-               std::size_t end,
-               MmffNonBondedVdW v,
-               bool distanceDielectric,
-               double* gi)
+using PairConstants = MmffPairConstants;
+
+// One pair of atom types' van der Waals parameters.
+struct VdW
 {
-  const double xi = in.x[i], yi = in.y[i], zi = in.z[i], qi = in.charge[i];
-  const double rStar = v.rStar, depth = v.depth;
-  const double rStar2 = rStar * rStar;
-  const double rStar7 = rStar2 * rStar2 * rStar2 * rStar;
+  double rStar = 1; // Å, the minimum of the 14-7 curve
+  double depth = 0; // kcal/mol
+};
+
+PairConstants pairConstants(VdW v, bool distanceDielectric)
+{
+  const double rStar2 = v.rStar * v.rStar;
+  const double rStar7 = rStar2 * rStar2 * rStar2 * v.rStar;
+  const double a = vdwA * v.rStar, a2 = a * a;
+  return { (vdwA - 1) * v.rStar,
+           (vdwB - 1) * rStar7,
+           vdwB * rStar7,
+           v.depth * a2 * a2 * a2 * a,
+           distanceDielectric ? 0.0 : 1.0,
+           distanceDielectric ? 1.0 : 0.0,
+           distanceDielectric ? 2.0 : 1.0 };
+}
+
+// One pair's two energies at r² (qq: the charges' product as held), their derivatives by r and
+// 1/r. Every reciprocal comes from one division.
+struct PairEnergy
+{
+  double vdw, electrostatic, vdwSlope, electrostaticSlope, inverseR;
+};
+
+[[gnu::always_inline]] inline PairEnergy pairEnergy(double r2, double qq, const PairConstants& c)
+{
+  const double r = std::sqrt(r2);
+  const double r6 = r2 * r2 * r2;
+  const double shifted = r + c.shift;
+  const double soft = r6 * r + c.softShift;
+  const double buffered = r + coulombBuffer;
+  const double p = soft * buffered, q = shifted * r;
+  const double inverse = 1 / (p * q);
+  const double ip = inverse * p, iq = inverse * q;
+  const double inverseShifted = ip * r, inverseR = ip * shifted;
+  const double inverseSoft = iq * buffered, inverseBuffered = iq * soft;
+  const double s2 = inverseShifted * inverseShifted, s4 = s2 * s2;
+  const double attraction = c.well * s4 * s2 * inverseShifted; // ε (1.07 R* / (r + 0.07 R*))⁷
+  const double bTerm = c.repulsion * inverseSoft;
   // The Coulomb term over (r + 0.05) to the power 1 (a constant dielectric) or 2 (one
   // proportional to the distance), as arithmetic so that the loop has no branch.
-  const double power = distanceDielectric ? 2 : 1;
-  const double constantPart = distanceDielectric ? 0 : 1;
-  const double distancePart = distanceDielectric ? 1 : 0;
+  const double coulombFactor =
+    inverseBuffered * (c.constantDielectric + c.distanceDielectric * inverseBuffered);
+  const double electrostatic = qq * coulombFactor;
+  return { attraction * (bTerm - 2),
+           electrostatic,
+           -7 * attraction * ((bTerm - 2) * inverseShifted + bTerm * r6 * inverseSoft),
+           -c.coulombPower * electrostatic * inverseBuffered,
+           inverseR };
+}
+
+// Atom i against atoms [begin, end), all of one pair of types c with it: their gradients take their
+// share, i's is added to gi, and the pairs' energy is returned.
+[[gnu::always_inline]] inline double pairRow(const PairArrays& in,
+                                             std::size_t i,
+                                             std::size_t begin,
+                                             std::size_t end,
+                                             const PairConstants& c,
+                                             double* gi)
+{
+  const double xi = in.x[i], yi = in.y[i], zi = in.z[i], qi = in.charge[i];
   double energy = 0, gx = 0, gy = 0, gz = 0;
-  // Every pair's four reciprocals come from one division.
 #pragma omp simd reduction(+ : energy, gx, gy, gz)
   for (std::size_t j = begin; j < end; ++j) {
     const double dx = xi - in.x[j], dy = yi - in.y[j], dz = zi - in.z[j];
-    const double r2 = dx * dx + dy * dy + dz * dz;
-    const double r = std::sqrt(r2);
-    const double r6 = r2 * r2 * r2;
-    const double shifted = r + (vdwA - 1) * rStar;
-    const double soft = r6 * r + (vdwB - 1) * rStar7;
-    const double buffered = r + coulombBuffer;
-    const double inverse = 1 / (shifted * soft * buffered * r);
-    const double inverseShifted = inverse * soft * buffered * r;
-    const double inverseSoft = inverse * shifted * buffered * r;
-    const double inverseBuffered = inverse * shifted * soft * r;
-    const double inverseR = inverse * shifted * soft * buffered;
-    const double a = vdwA * rStar * inverseShifted;
-    const double a2 = a * a;
-    const double vdw = in.vdwScale[j] * depth * a2 * a2 * a2 * a;
-    const double bTerm = vdwB * rStar7 * inverseSoft;
-    const double coulombFactor = inverseBuffered * (constantPart + distancePart * inverseBuffered);
-    const double electrostatic = in.electrostaticScale[j] * qi * in.charge[j] * coulombFactor;
-    energy += vdw * (bTerm - 2) + electrostatic;
-    const double dEdr = -7 * vdw * ((bTerm - 2) * inverseShifted + bTerm * r6 * inverseSoft) -
-                        power * electrostatic * inverseBuffered;
-    const double f = dEdr * inverseR;
+    const PairEnergy e = pairEnergy(dx * dx + dy * dy + dz * dz, qi * in.charge[j], c);
+    const double vdwScale = in.vdwScale[j], electrostaticScale = in.electrostaticScale[j];
+    energy += vdwScale * e.vdw + electrostaticScale * e.electrostatic;
+    const double f =
+      (vdwScale * e.vdwSlope + electrostaticScale * e.electrostaticSlope) * e.inverseR;
     gx += f * dx;
     gy += f * dy;
     gz += f * dz;
@@ -117,6 +148,15 @@ double pairRow(const PairArrays& in,
 }
 
 } // namespace
+
+// The loop is compiled also for the wider vector units of newer x86 processors (four or eight
+// pairs at a time instead of two); the processor picks its version when the program loads.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define TRELVIX_WIDE_VECTORS                                                                       \
+  __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define TRELVIX_WIDE_VECTORS
+#endif
 
 MmffNonBonded::MmffNonBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProperties& properties)
 {
@@ -134,12 +174,14 @@ MmffNonBonded::MmffNonBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProper
     typeOf[i] = static_cast<std::uint32_t>(typeIndex[t]);
   }
   m_types = representative.size();
-  m_vdw.resize(m_types * m_types);
+  const bool distanceDielectric = properties.getMMFFDielectricModel() == RDKit::MMFF::DISTANCE;
+  m_constants.resize(m_types * m_types, pairConstants({}, distanceDielectric));
   for (std::size_t a = 0; a < m_types; ++a) {
     for (std::size_t b = 0; b < m_types; ++b) {
       RDKit::MMFF::MMFFVdWRijstarEps p;
       if (properties.getMMFFVdWParams(representative[a], representative[b], p))
-        m_vdw[a * m_types + b] = { p.R_ij_star, p.epsilon };
+        m_constants[a * m_types + b] =
+          pairConstants({ p.R_ij_star, p.epsilon }, distanceDielectric);
     }
   }
 
@@ -176,7 +218,6 @@ MmffNonBonded::MmffNonBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProper
     }
     b = e;
   }
-  m_distanceDielectric = properties.getMMFFDielectricModel() == RDKit::MMFF::DISTANCE;
 
   m_near.resize(n);
   std::vector<int> distance(n, -1);
@@ -189,8 +230,7 @@ MmffNonBonded::MmffNonBonded(const RDKit::ROMol& mol, RDKit::MMFF::MMFFMolProper
       distance[j] = -1;
     }
   }
-  for (std::vector<double>* v :
-       { &m_x, &m_y, &m_z, &m_gx, &m_gy, &m_gz, &m_vdwScale, &m_electrostaticScale })
+  for (std::vector<double>* v : { &m_x, &m_y, &m_z, &m_gx, &m_gy, &m_gz })
     v->assign(n, 0.0);
   m_vdwScale.assign(n, 1.0);
   m_electrostaticScale.assign(n, 1.0);
@@ -218,7 +258,7 @@ double MmffNonBonded::addEnergyAndGradient(std::span<const double> x, std::span<
   return energy;
 }
 
-double MmffNonBonded::pairs()
+TRELVIX_WIDE_VECTORS double MmffNonBonded::pairs()
 {
   const std::size_t n = m_atom.size();
   const PairArrays arrays{ m_x.data(),      m_y.data(),        m_z.data(),
@@ -240,8 +280,7 @@ double MmffNonBonded::pairs()
                         i,
                         std::max<std::size_t>(block.begin, i + 1),
                         block.end,
-                        m_vdw[m_type[i] * m_types + block.type],
-                        m_distanceDielectric,
+                        m_constants[m_type[i] * m_types + block.type],
                         gi);
     }
     m_gx[i] += gi[0];

@@ -20,11 +20,16 @@ class MMFFMolProperties;
 
 namespace trelvix {
 
-/// One pair of atom types' van der Waals parameters.
-struct MmffNonBondedVdW
+/// The constants of one pair of atom types' terms.
+struct MmffPairConstants
 {
-  double rStar = 1; ///< Å, the minimum of the 14-7 curve
-  double depth = 0; ///< kcal/mol
+  double shift;              ///< Å, 0.07 R*: the 14-7 curve's buffer
+  double softShift;          ///< 0.12 R*⁷
+  double repulsion;          ///< 1.12 R*⁷
+  double well;               ///< ε (1.07 R*)⁷
+  double constantDielectric; ///< 1 with a constant dielectric, else 0
+  double distanceDielectric; ///< 1 with one proportional to the distance, else 0
+  double coulombPower;       ///< the power of the Coulomb term's distance: 1 or 2
 };
 
 class MmffNonBonded
@@ -39,7 +44,6 @@ public:
   double addEnergyAndGradient(std::span<const double> x, std::span<double> gradient);
 
 private:
-  using VdW = MmffNonBondedVdW;
   // A pair closer than the full terms: excluded (1-2, 1-3) or 1-4.
   struct Near
   {
@@ -65,9 +69,8 @@ private:
   // Per place, its fragment's blocks: [m_firstBlock, m_endBlock) of m_blocks.
   std::vector<std::uint32_t> m_firstBlock, m_endBlock;
   std::size_t m_types = 0;
-  std::vector<VdW> m_vdw;                // per pair of types
-  std::vector<std::vector<Near>> m_near; // per place, its closer partners later in the order
-  bool m_distanceDielectric = false;
+  std::vector<MmffPairConstants> m_constants; // per pair of types
+  std::vector<std::vector<Near>> m_near;      // per place, its closer partners later in the order
   // Per place, the coordinates, gradient and pair scales of one evaluation.
   std::vector<double> m_x, m_y, m_z, m_gx, m_gy, m_gz;
   std::vector<double> m_vdwScale, m_electrostaticScale;

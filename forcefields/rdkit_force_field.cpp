@@ -55,11 +55,9 @@ BuiltForceField buildMMFF(RDKit::ROMol& mol)
   std::unique_ptr<RDKit::MMFF::MMFFMolProperties> properties = typeMMFF(mol, built.failure);
   if (!properties)
     return built;
-  // RDKit's field holds the bonded terms; the pairs go through the one loop of MmffNonBonded.
+  // Both kinds of terms in loops of their own, from RDKit's typing and parameters.
+  built.bonded = std::make_unique<MmffBonded>(mol, *properties);
   built.nonBonded = std::make_unique<MmffNonBonded>(mol, *properties);
-  properties->setMMFFVdWTerm(false);
-  properties->setMMFFEleTerm(false);
-  built.field.reset(RDKit::MMFF::constructForceField(mol, properties.get()));
   built.name = "MMFF94";
   for (unsigned int i = 0; i < mol.getNumAtoms(); ++i)
     built.charges.push_back(properties->getMMFFPartialCharge(i));
@@ -89,7 +87,7 @@ BuiltForceField buildForceField(RDKit::ROMol& mol, ForceFieldChoice choice)
   BuiltForceField built;
   try {
     built = choice == ForceFieldChoice::UFF ? buildUFF(mol) : buildMMFF(mol);
-    if (!built.field && choice == ForceFieldChoice::Automatic)
+    if (!built.ready() && choice == ForceFieldChoice::Automatic)
       built = buildUFF(mol);
     if (built.field)
       built.field->initialize();
@@ -104,6 +102,11 @@ double energyAndGradient(BuiltForceField& built,
                          std::span<const double> x,
                          std::span<double> gradient)
 {
+  if (built.bonded) {
+    std::fill(gradient.begin(), gradient.end(), 0.0);
+    return built.bonded->addEnergyAndGradient(x, gradient) +
+           built.nonBonded->addEnergyAndGradient(x, gradient);
+  }
   ForceFields::ForceField& field = *built.field;
   std::vector<double> at(x.begin(), x.end());
   // The energy first: it refreshes the distances the terms share. Each term adds its gradient
@@ -112,7 +115,7 @@ double energyAndGradient(BuiltForceField& built,
   std::fill(gradient.begin(), gradient.end(), 0.0);
   for (const ForceFields::ContribPtr& term : field.contribs())
     term->getGrad(at.data(), gradient.data());
-  return built.nonBonded ? energy + built.nonBonded->addEnergyAndGradient(x, gradient) : energy;
+  return energy;
 }
 
 std::string typingFailure(RDKit::ROMol& mol, ForceFieldChoice choice)

@@ -3,6 +3,7 @@
 // MMFF94 and UFF on a keyed molecule, through RDKit's force-field builders. Only the force-field
 // library's own sources include this header: RDKit stays inside it.
 #include "commands/force_field_command.h"
+#include "forcefields/mmff_bonded.h"
 #include "forcefields/mmff_non_bonded.h"
 
 #include <ForceField/ForceField.h>
@@ -20,9 +21,10 @@ namespace trelvix {
 /// A force field built on a molecule's first conformer (its positions point into it).
 struct BuiltForceField
 {
-  /// RDKit's terms: all of UFF; MMFF94's bonded terms.
+  /// UFF: RDKit's terms; none with MMFF94.
   std::unique_ptr<ForceFields::ForceField> field;
-  /// MMFF94's van der Waals and electrostatic terms; none with UFF.
+  /// MMFF94's bonded terms and its van der Waals and electrostatic terms; none with UFF.
+  std::unique_ptr<MmffBonded> bonded;
   std::unique_ptr<MmffNonBonded> nonBonded;
   /// "MMFF94" or "UFF".
   std::string name;
@@ -31,6 +33,9 @@ struct BuiltForceField
   /// Why no field was built, naming the atom it cannot type (1-based among the molecule's
   /// atoms); empty when built.
   std::string failure;
+
+  /// Whether a field was built.
+  bool ready() const { return field || bonded; }
 };
 
 /// The chosen force field on mol (sanitised, explicit hydrogens), initialised. Automatic takes

@@ -56,7 +56,8 @@ StiffnessPreconditioner::StiffnessPreconditioner(std::size_t atoms,
 void StiffnessPreconditioner::update(std::span<const double> x)
 {
   const auto size = static_cast<Eigen::Index>(3 * m_atoms);
-  std::vector<Eigen::Triplet<double>> entries;
+  std::vector<Eigen::Triplet<double>>& entries = m_entries;
+  entries.clear();
   entries.reserve(size + 36 * m_bonds.size() + 81 * m_angles.size());
   for (Eigen::Index i = 0; i < size; ++i)
     entries.emplace_back(i, i, softStiffness);
@@ -74,16 +75,32 @@ void StiffnessPreconditioner::update(std::span<const double> x)
     e2 /= r2;
     const double c = e1.dot(e2);
     const double s = std::sqrt(std::max(0.0, 1 - c * c));
-    if (s < nearlyLinear)
-      continue;
-    const Vector b1 = (c * e1 - e2) / (r1 * s);
-    const Vector b2 = (c * e2 - e1) / (r2 * s);
+    // A nearly straight angle keeps its entries, as zeros: the matrix's pattern stays the same
+    // from update to update, so its ordering and symbolic analysis are done once.
+    const bool usable = s >= nearlyLinear;
+    const Vector b1 = usable ? Vector((c * e1 - e2) / (r1 * s)) : Vector::Zero();
+    const Vector b2 = usable ? Vector((c * e2 - e1) / (r2 * s)) : Vector::Zero();
     const Vector b[] = { b1, b2, -(b1 + b2) };
     addOuterProduct(entries, angle.data(), b, 3, angleStiffness);
   }
-  Eigen::SparseMatrix<double> stiffness(size, size);
-  stiffness.setFromTriplets(entries.begin(), entries.end());
-  m_solver.compute(stiffness);
+  if (m_places.empty()) {
+    m_matrix.resize(size, size);
+    m_matrix.setFromTriplets(entries.begin(), entries.end());
+    const int* starts = m_matrix.outerIndexPtr();
+    const int* rows = m_matrix.innerIndexPtr();
+    for (const Eigen::Triplet<double>& e : entries) {
+      const int* place =
+        std::lower_bound(rows + starts[e.col()], rows + starts[e.col() + 1], e.row());
+      m_places.push_back(place - rows);
+    }
+    m_solver.analyzePattern(m_matrix);
+  } else {
+    double* values = m_matrix.valuePtr();
+    std::fill(values, values + m_matrix.nonZeros(), 0.0);
+    for (std::size_t t = 0; t < entries.size(); ++t)
+      values[m_places[t]] += entries[t].value();
+  }
+  m_solver.factorize(m_matrix);
   m_factored = m_solver.info() == Eigen::Success;
 }
 

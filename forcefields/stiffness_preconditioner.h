@@ -32,6 +32,11 @@ private:
   std::size_t m_atoms;
   std::vector<Bond> m_bonds;
   std::vector<Angle> m_angles;
+  // The matrix keeps its pattern from update to update: each entry's place among its values is
+  // found once, and later updates only write the values.
+  Eigen::SparseMatrix<double> m_matrix;
+  std::vector<Eigen::Triplet<double>> m_entries;
+  std::vector<Eigen::Index> m_places;
   Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> m_solver;
   bool m_factored = false;
 };

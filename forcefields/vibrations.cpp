@@ -55,7 +55,7 @@ bool rdkitHessian(KeyedMolecule& keyed,
                                   : field == VibrationField::MMFF94 ? ForceFieldChoice::MMFF94
                                                                     : ForceFieldChoice::Automatic;
   BuiltForceField built = buildForceField(*keyed.mol, choice);
-  if (!built.field) {
+  if (!built.ready()) {
     result.failure = built.failure;
     return false;
   }

@@ -1,7 +1,7 @@
-// MMFF94's pair terms in one loop against RDKit's complete MMFF94 field, whose per-pair term
-// objects are an independent implementation of the same published functions: the energy and
-// every gradient component must agree at a geometry off the minimum, for neutral, charged,
-// ring and two-fragment structures.
+// MMFF94's terms in loops of their own (bonded terms and pairs) against RDKit's complete MMFF94
+// field, whose per-term objects are an independent implementation of the same published
+// functions: the energy and every gradient component must agree at a geometry off the minimum,
+// for neutral, charged, ring, linear, planar-centre and two-fragment structures.
 #include "forcefield_fixture.h"
 #include "forcefields/keyed_molecule.h"
 #include "forcefields/rdkit_force_field.h"
@@ -17,7 +17,7 @@
 namespace trelvix {
 namespace {
 
-using MmffNonBondedTest = ForceFieldTest;
+using MmffTermsTest = ForceFieldTest;
 
 const char* const structures[] = {
   "CCO",              // 1-4 pairs and beyond
@@ -26,9 +26,17 @@ const char* const structures[] = {
   "C1CCC1",           // a four-ring: 1-3 pairs both ways round
   "c1ccccc1O",        // aromatic 1-4 pairs
   "CCO.O",            // two fragments: no pair terms between them
+  "CC#CC",            // linear centres: their own bend, no stretch-bend, no torsion through them
+  "CC#N",             // a nitrile's linear carbon
+  "CC(=O)NC",         // planar centres bending out of their plane; an amide's torsion
+  "c1ccncc1C=C",      // aromatic and conjugated torsions, out-of-plane at every ring atom
+  "C1CCCC1",          // a five-ring's torsions
+  "CS(=O)(=O)N",      // a sulfonamide's four-connected sulfur
+  "C[N+](C)(C)C",     // a quaternary ammonium
+  "OP(=O)(O)O",       // phosphoric acid
 };
 
-TEST_F(MmffNonBondedTest, TheOneLoopGivesRDKitsEnergyAndGradient)
+TEST_F(MmffTermsTest, OurLoopsGiveRDKitsEnergyAndGradient)
 {
   for (const char* smiles : structures) {
     std::unique_ptr<CommandLayer> layer = layerOf(smiles);
@@ -40,7 +48,7 @@ TEST_F(MmffNonBondedTest, TheOneLoopGivesRDKitsEnergyAndGradient)
       x.insert(x.end(), { p.x, p.y, p.z });
 
     BuiltForceField built = buildForceField(*keyed.mol, ForceFieldChoice::MMFF94);
-    ASSERT_TRUE(built.field) << built.failure;
+    ASSERT_TRUE(built.ready()) << built.failure;
     std::vector<double> gradient(x.size());
     const double energy = energyAndGradient(built, x, gradient);
 
