@@ -311,7 +311,7 @@ void TTrelvix3D::repaintDocument()
 {
   m_repaintPending = false;
   if (m_layer)
-    m_layer->drawing().Repaint();
+    m_layer->Repaint();
 }
 
 void TTrelvix3D::undo()

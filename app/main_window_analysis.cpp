@@ -56,16 +56,16 @@ void TTrelvix3D::openReactionTool()
 
 void TTrelvix3D::showDipoleMoment()
 {
-  tDrawing& drawing = m_layer->drawing();
+  const tDrawing& drawing = m_layer->drawing();
   if (refuseWithoutMolecule(drawing))
     return;
-  drawing.GetCharges();
+  m_layer->ComputeCharges(drawing);
   showMessage(dipoleText(drawing.DipoleMoment()), "Dipole Moment");
 }
 
 void TTrelvix3D::showPrincipalMoments()
 {
-  tDrawing& drawing = m_layer->drawing();
+  const tDrawing& drawing = m_layer->drawing();
   if (refuseWithoutMolecule(drawing))
     return;
   showMessage(principalMomentsMessage(drawing.principalmoments()), "Principal Inertial Moments");

@@ -286,7 +286,7 @@ CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform h
 
 CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Perform how)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   const MessageCapture capture(result);
@@ -352,7 +352,7 @@ CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Pe
 
 void CommandLayer::armBuildCode(std::uint16_t code)
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_pending = code;
   tell([](CommandObserver& o) { o.modeChanged(); });
@@ -360,7 +360,7 @@ void CommandLayer::armBuildCode(std::uint16_t code)
 
 void CommandLayer::Reset()
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_pending = 0;
   m_link1 = m_link2 = nullptr;
@@ -462,7 +462,7 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
   const KeyUndo undo = keyUndo(key);
   if (undo == KeyUndo::Unknown) {
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     result.known = false;
     return result;
   }
@@ -472,7 +472,7 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
       m_drawing->Labels.empty()) {
     // Keys act on the object under the pointer: an empty document has none.
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     return result;
   }
   // The charge keys take no copy of their own in the one-level Undo; a longer history makes
@@ -547,7 +547,7 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
                                      StopTool& stop,
                                      const OptimiseProgress& progress)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_pending = 0;
   tell([](CommandObserver& o) { o.modeChanged(); });
@@ -590,7 +590,7 @@ CommandResult CommandLayer::Redo()
 
 CommandResult CommandLayer::travel(bool back)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (back ? !m_history.canUndo() : !m_history.canRedo())
@@ -625,7 +625,7 @@ void CommandLayer::replace(std::unique_ptr<tDrawing> drawing)
 
 CommandResult CommandLayer::NewDocument()
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   result.changed = true;
@@ -644,7 +644,7 @@ std::unique_ptr<tDrawing> CommandLayer::load(const std::string& path, CommandRes
 
 CommandResult CommandLayer::OpenDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   std::unique_ptr<tDrawing> loaded = load(path, result);
@@ -661,7 +661,7 @@ CommandResult CommandLayer::OpenDocument(const std::string& path)
 
 CommandResult CommandLayer::ImportDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   std::unique_ptr<tDrawing> loaded = load(path, result);
@@ -674,7 +674,7 @@ CommandResult CommandLayer::ImportDocument(const std::string& path)
 
 CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   if (!drawing) {
     CommandResult result;
@@ -695,7 +695,7 @@ CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
 
 CommandResult CommandLayer::SaveDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   const bool savedBefore = m_drawing->savedFlag != 0;
@@ -714,7 +714,7 @@ CommandResult CommandLayer::SaveDocument(const std::string& path)
 
 CommandResult CommandLayer::pressAt(double x, double y)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   if (!placementArmed())
     return BuildAt(x, y, m_pending);
@@ -728,7 +728,7 @@ CommandResult CommandLayer::pressAt(double x, double y)
 
 void CommandLayer::armPlacement(std::function<std::string(double x, double y)> place)
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_armedPlacement = std::move(place);
   m_pending = m_armedPlacement ? placementCode : 0;
@@ -737,7 +737,7 @@ void CommandLayer::armPlacement(std::function<std::string(double x, double y)> p
 
 CommandResult CommandLayer::Place(const std::function<std::string()>& place)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   // A placement that fails has left the document as it was, so it must not cost the user a
   // step, enable Undo or mark the document changed.

@@ -34,7 +34,7 @@ CommandResult viewChanged()
 
 CommandResult CommandLayer::TurnView(double aboutX, double aboutY, double aboutZ, bool firstStep)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   return perform(
     [&] {
@@ -63,7 +63,7 @@ CommandResult CommandLayer::TurnView(double aboutX, double aboutY, double aboutZ
 
 CommandResult CommandLayer::ZoomView(double factor, double x, double y)
 {
-  if (m_busy || !(factor > 0) || !std::isfinite(factor))
+  if (blocked() || !(factor > 0) || !std::isfinite(factor))
     return refused();
   const double scale =
     std::clamp(m_view.scale * factor, ViewTransform::minScale, ViewTransform::maxScale);
@@ -78,7 +78,7 @@ CommandResult CommandLayer::ZoomView(double factor, double x, double y)
 
 CommandResult CommandLayer::PanView(double dx, double dy)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_view.offsetX += dx;
   m_view.offsetY += dy;
@@ -87,7 +87,7 @@ CommandResult CommandLayer::PanView(double dx, double dy)
 
 CommandResult CommandLayer::FitView(double width, double height)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   const tDrawing& d = *m_drawing;
   double left = std::numeric_limits<double>::max();
