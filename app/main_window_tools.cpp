@@ -110,18 +110,12 @@ void TTrelvix3D::showSymbolPalette()
 
 void TTrelvix3D::editComments()
 {
-  if (m_shell.scripted())
-    return;
-  m_comments->editComments(*m_layer);
+  m_comments->editComments(*m_layer, m_shell);
 }
 
 void TTrelvix3D::showSettings()
 {
-  // Modal for the user; the tests drive it shown without a modal loop.
-  if (m_shell.scripted())
-    m_settings->show();
-  else
-    m_settings->exec();
+  m_shell.runDialog(*m_settings);
 }
 
 } // namespace trelvix

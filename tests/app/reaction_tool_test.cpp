@@ -70,6 +70,7 @@ bool openCombustion(TTrelvix3D& window)
 
 TReactionTool* reactionTool(TTrelvix3D& window)
 {
+  keepNextDialogOpen(window);
   window.perform(Command::ReactionTool);
   TReactionTool* tool = window.findChild<TReactionTool*>();
   return tool && tool->isVisible() ? tool : nullptr;

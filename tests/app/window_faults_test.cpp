@@ -252,6 +252,7 @@ private slots:
     QVERIFY(choose(*window, "", "STOP", MenuBarId::AnimationMenu));
 
     // The reaction tool, clear of the reaction it reports on.
+    keepNextDialogOpen(*window);
     QVERIFY(choose(*window, "C&hemistry", "&Reaction Tool ..."));
     auto* tool = window->findChild<TReactionTool*>();
     QVERIFY(tool);
