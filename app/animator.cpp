@@ -3,7 +3,6 @@
 #include "app/tool_placement.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
-#include "model/atom.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -13,7 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
-#include <exception>
 
 namespace trelvix {
 
@@ -99,12 +97,7 @@ void TAnimator::start(int motion)
   showBesideOwner(this);
   if (!m_running) {
     m_running = true;
-    tDrawing& drawing = m_layer.drawing();
-    drawing.update();
-    m_start.clear();
-    for (tXY* a : drawing.Atoms)
-      m_start.push_back({ a, a->x3, a->y3, a->z3 });
-    drawing.getcg(m_centre[0], m_centre[1], m_centre[2]);
+    m_layer.StartAnimation();
   }
   changeMotion(motion);
 }
@@ -118,47 +111,24 @@ void TAnimator::changeMotion(int motion)
   m_travelled = 0;
   m_clock.start();
   // A model of two atoms or fewer stays still.
-  if (m_start.size() >= movingAtoms)
+  if (m_layer.drawing().Atoms.Count() >= movingAtoms)
     m_timer->start();
 }
 
 void TAnimator::frame()
 {
-  tDrawing& drawing = m_layer.drawing();
   const double travel = m_travelled + m_speed * static_cast<double>(m_clock.nsecsElapsed()) * 1e-9;
   const double angle = motionAngle(m_motion, travel);
   // Spin and wag turn about the vertical axis, tumble and rock about the horizontal one, always
   // from the positions the motion started from.
   const int axis = (m_motion == 0 || m_motion == 3) ? 2 : 1;
-  try {
-    drawing.Transform3d(nullptr, 0, angle, axis);
-    double cx = 0, cy = 0, cz = 0;
-    drawing.getcg(cx, cy, cz);
-    drawing.shift(m_centre[0] - cx, m_centre[1] - cy, m_centre[2] - cz);
-    drawing.Bonds.Update();
-    drawing.setn1n2();
-    drawing.Repaint();
-  } catch (const std::exception&) {
-    // A frame the model cannot turn (an arithmetic overflow) ends the motion.
+  m_layer.AnimationFrame(angle, axis);
+  if (!m_layer.animating()) {
+    // A frame the model cannot turn (an arithmetic overflow) has ended the motion.
     stopAnimating();
     return;
   }
   emit frameShown(m_motion, angle);
-}
-
-void TAnimator::putBack()
-{
-  tDrawing& drawing = m_layer.drawing();
-  for (const StartPosition& s : m_start) {
-    s.atom->x3 = s.x;
-    s.atom->y3 = s.y;
-    s.atom->z3 = s.z;
-    s.atom->update3d();
-  }
-  m_start.clear();
-  drawing.update();
-  drawing.setn1n2();
-  drawing.Repaint();
 }
 
 void TAnimator::stopAnimating()
@@ -167,7 +137,7 @@ void TAnimator::stopAnimating()
     return;
   m_timer->stop();
   m_running = false;
-  putBack();
+  m_layer.StopAnimation();
   hide();
   emit finished();
 }

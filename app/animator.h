@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <array>
-#include <vector>
 
 class QButtonGroup;
 class QTimer;
@@ -11,7 +10,6 @@ class QTimer;
 namespace trelvix {
 
 class CommandLayer;
-class tXY;
 
 /// The angle, in degrees, of motion (0 spin, 1 tumble, 2 rock, 3 wag) after it has travelled
 /// `travel` degrees: spin and tumble turn on through 0..360, rock and wag swing 0 → +60 → -60 →
@@ -64,15 +62,7 @@ protected:
 private:
   void changeMotion(int motion);
   void frame();
-  void putBack();
   void Button1Click();
-
-  /// An atom and where it stood when the motion started.
-  struct StartPosition
-  {
-    tXY* atom;
-    double x, y, z;
-  };
 
   CommandLayer& m_layer;
   QButtonGroup* m_modes;
@@ -84,8 +74,6 @@ private:
   double m_travelled = 0;
   int m_motion = 0;
   bool m_running = false;
-  std::vector<StartPosition> m_start;
-  std::array<double, 3> m_centre{};
 };
 
 } // namespace trelvix

@@ -7,11 +7,9 @@
 #include "model/link.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +21,9 @@
 namespace trelvix {
 
 namespace {
+
+/// F1 shows the bond editor's page.
+constexpr int bondEditorHelp = 121;
 
 // The scroll bar's functions, in the radio group's order: what dragging it does to the bond.
 struct ScrollFunction
@@ -50,7 +51,7 @@ QPushButton* button(QWidget* parent, const char* caption, const char* hint)
 } // namespace
 
 TBondEditor::TBondEditor(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent, bondEditorHelp)
   , m_layer(layer)
   , m_scrollBar(new QScrollBar(Qt::Vertical, this))
   , m_scrollFunction(new QButtonGroup(this))
@@ -184,21 +185,6 @@ void TBondEditor::finish()
 {
   hide();
   emit closed();
-}
-
-void TBondEditor::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
-  emit closed();
-}
-
-void TBondEditor::keyPressEvent(QKeyEvent* event)
-{
-  // The controls leave F1 to the window, as its hint promises.
-  if (event->key() == Qt::Key_F1)
-    emit helpRequested();
-  else
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "app/tool_window.h"
+
 #include <cstdint>
 
 class QButtonGroup;
@@ -15,7 +16,7 @@ enum class EditorEdit : std::uint8_t;
 /// The bond editor: the nine bond-type pictures, the Pivot/Rotate/Zoom scroll bar, "Line",
 /// "Cut", "<|>", "Done" and the bond's length and strain.
 /// Every change goes through the command layer; closing the window goes back to drawing.
-class TBondEditor : public QWidget
+class TBondEditor : public ToolWindow
 {
   Q_OBJECT
 
@@ -28,16 +29,6 @@ public:
   /// Shows the edited bond's length (Ångström) and strain energy (kcal/mol) in the two labels;
   /// the window does so after each of its own edits, the main window after it changes the bond.
   void showBondValues();
-
-signals:
-  /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
-  void closed();
-  /// F1 in the window: the main window opens the bond editor's help page.
-  void helpRequested();
-
-protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   /// An edit on the edited bond, then the labels shown anew.

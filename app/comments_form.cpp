@@ -1,5 +1,6 @@
 #include "app/comments_form.h"
 
+#include "app/qt_shell.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 
@@ -126,15 +127,14 @@ TCommentsForm::Comments TCommentsForm::comments() const
            toText(m_notes->toPlainText()) };
 }
 
-int TCommentsForm::editComments(CommandLayer& layer)
+int TCommentsForm::editComments(CommandLayer& layer, QtShell& shell)
 {
   load(layer.drawing(), true);
-  const int result = exec();
-  if (result == QDialog::Accepted) {
-    const Comments c = comments();
-    layer.SetComments(c.title, c.author, c.notes);
-  }
-  return result;
+  if (!shell.runDialog(*this))
+    return QDialog::Rejected;
+  const Comments c = comments();
+  layer.SetComments(c.title, c.author, c.notes);
+  return QDialog::Accepted;
 }
 
 int TCommentsForm::showComments(const tDrawing& drawing)

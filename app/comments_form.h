@@ -11,6 +11,7 @@ class QPushButton;
 namespace trelvix {
 
 class CommandLayer;
+class QtShell;
 class tDrawing;
 
 /// The comments window "Comments": the document's title, author and notes. The fields hold what
@@ -34,9 +35,9 @@ public:
 
   explicit TCommentsForm(QWidget* parent = nullptr);
 
-  /// "Co&mments ...": edits the comments of the layer's document; OK stores them through the
-  /// command layer. Returns the dialog's result.
-  int editComments(CommandLayer& layer);
+  /// "Co&mments ...": edits the comments of the layer's document, the dialog run by the shell;
+  /// OK stores them through the command layer. Returns the dialog's result.
+  int editComments(CommandLayer& layer, QtShell& shell);
   /// The file chooser's "Notes": shows a document's comments read-only (they belong to a file
   /// that is not open, so nothing typed could be kept).
   int showComments(const tDrawing& drawing);

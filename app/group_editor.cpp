@@ -7,7 +7,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -130,7 +129,7 @@ QGroupBox* radioGroup(QWidget* parent,
 } // namespace
 
 TGroupEditor::TGroupEditor(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent)
   , m_layer(layer)
   , m_mode(new QButtonGroup(this))
   , m_numbering(new QButtonGroup(this))
@@ -274,12 +273,6 @@ void TGroupEditor::deleteGroup()
 void TGroupEditor::finish()
 {
   hide();
-  emit closed();
-}
-
-void TGroupEditor::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
   emit closed();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "app/tool_window.h"
+
 #include <array>
 #include <cstdint>
 
@@ -18,7 +19,7 @@ enum class EditorEdit : std::uint8_t;
 /// group while dragged and snap back on release, and the buttons that number, restyle, clone,
 /// delete and fuse it.
 /// Every change goes through the command layer; closing the window goes back to drawing.
-class TGroupEditor : public QWidget
+class TGroupEditor : public ToolWindow
 {
   Q_OBJECT
 
@@ -30,13 +31,8 @@ public:
   void open();
 
 signals:
-  /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
-  void closed();
   /// "Font" with a group open: the main window runs the font dialog and applies the font.
   void fontRequested();
-
-protected:
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   /// Ranges, enabled sliders and pictures for the chosen mode and "Fine"; sliders at rest.

@@ -125,7 +125,7 @@ void TTrelvix3D::repaintDocument()
   m_repaintPending = false;
   if (!m_layer)
     return;
-  m_layer->drawing().Repaint();
+  m_layer->Repaint();
   m_scrolled->showExtent(m_layer->drawnExtent(), m_layer->view());
 }
 

@@ -32,11 +32,7 @@ void TTrelvix3D::showMolecularData()
   if (!window)
     window = new TMolecularData(*m_layer, this);
   window->measure();
-  // Modal for the user; the tests drive it shown without a modal loop.
-  if (m_shell.scripted())
-    window->show();
-  else
-    window->exec();
+  m_shell.runDialog(*window);
 }
 
 void TTrelvix3D::openReactionTool()
@@ -48,24 +44,21 @@ void TTrelvix3D::openReactionTool()
     return;
   // Beside the main window: the reaction it reports on stays in view.
   placeBesideOwner(tool);
-  if (m_shell.scripted())
-    tool->show();
-  else
-    tool->exec();
+  m_shell.runDialog(*tool);
 }
 
 void TTrelvix3D::showDipoleMoment()
 {
-  tDrawing& drawing = m_layer->drawing();
+  const tDrawing& drawing = m_layer->drawing();
   if (refuseWithoutMolecule(drawing))
     return;
-  drawing.GetCharges();
+  m_layer->ComputeCharges(drawing);
   showMessage(dipoleText(drawing.DipoleMoment()), "Dipole Moment");
 }
 
 void TTrelvix3D::showPrincipalMoments()
 {
-  tDrawing& drawing = m_layer->drawing();
+  const tDrawing& drawing = m_layer->drawing();
   if (refuseWithoutMolecule(drawing))
     return;
   showMessage(principalMomentsMessage(drawing.principalmoments()), "Principal Inertial Moments");

@@ -62,14 +62,13 @@ void TTrelvix3D::optimise(int method)
 
 bool TTrelvix3D::chooseFont(FontRecord& record)
 {
-  if (m_shell.scripted())
+  QFontDialog dialog(qFontFromRecord(record), this);
+  dialog.setWindowTitle(tr("Font"));
+  dialog.setOption(QFontDialog::ScalableFonts);
+  if (!m_shell.runDialog(dialog))
     return false;
-  bool ok = false;
-  const QFont chosen = QFontDialog::getFont(
-    &ok, qFontFromRecord(record), this, tr("Font"), QFontDialog::ScalableFonts);
-  if (ok)
-    record = recordOf(chosen, record, logicalDpiY());
-  return ok;
+  record = recordOf(dialog.currentFont(), record, logicalDpiY());
+  return true;
 }
 
 void TTrelvix3D::changeFont()

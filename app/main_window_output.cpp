@@ -39,17 +39,10 @@ void TTrelvix3D::printDocument()
   if (m_layer->drawing().Atoms.empty())
     return;
   QPrinter printer(QPrinter::HighResolution);
-  if (m_shell.scripted()) {
-    // The tests print to the PDF file the shell's file queue names.
-    const std::optional<QString> name = m_shell.chooseFile([] { return std::nullopt; });
-    if (!name)
-      return;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*name);
-  } else {
+  {
     // Without a printer the dialog offers printing to a PDF file.
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!m_shell.runDialog(dialog))
       return;
   }
   try {

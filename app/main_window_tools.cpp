@@ -16,13 +16,12 @@
 #include "document/drawing.h"
 
 #include <QDir>
+#include <array>
 
 namespace trelvix {
 
 namespace {
 constexpr int generalHelp = 111;
-constexpr int atomEditorHelp = 118;
-constexpr int bondEditorHelp = 121;
 } // namespace
 
 void TTrelvix3D::createToolWindows()
@@ -57,18 +56,15 @@ void TTrelvix3D::createEditors()
   m_symbolEditor = new TSymbolEditor(*m_layer, this);
   m_textEditor = new TTextEditor(*m_layer, this);
   m_groupEditor = new TGroupEditor(*m_layer, this);
-  connect(m_periodicTable, &TPeriodicTable::closed, this, &TTrelvix3D::backToDrawing);
-  connect(m_bondEditor, &TBondEditor::closed, this, &TTrelvix3D::backToDrawing);
-  connect(m_symbolEditor, &TSymbolEditor::closed, this, &TTrelvix3D::backToDrawing);
-  connect(m_textEditor, &TTextEditor::closed, this, &TTrelvix3D::backToDrawing);
-  connect(m_groupEditor, &TGroupEditor::closed, this, &TTrelvix3D::backToDrawing);
+  const std::array<ToolWindow*, 5> tools{
+    m_periodicTable, m_bondEditor, m_symbolEditor, m_textEditor, m_groupEditor
+  };
+  for (ToolWindow* tool : tools) {
+    connect(tool, &ToolWindow::closed, this, &TTrelvix3D::backToDrawing);
+    connect(tool, &ToolWindow::helpRequested, this, &TTrelvix3D::showHelp);
+  }
   connect(m_textEditor, &TTextEditor::fontRequested, this, &TTrelvix3D::changeEditedFont);
   connect(m_groupEditor, &TGroupEditor::fontRequested, this, &TTrelvix3D::changeEditedFont);
-  connect(
-    m_periodicTable, &TPeriodicTable::helpRequested, this, [this] { showHelp(atomEditorHelp); });
-  connect(m_bondEditor, &TBondEditor::helpRequested, this, [this] { showHelp(bondEditorHelp); });
-  connect(m_symbolEditor, &TSymbolEditor::helpRequested, this, [this] { showHelp(generalHelp); });
-  connect(m_textEditor, &TTextEditor::helpRequested, this, [this] { showHelp(generalHelp); });
 }
 
 std::array<QWidget*, 5> TTrelvix3D::editors() const
@@ -110,18 +106,12 @@ void TTrelvix3D::showSymbolPalette()
 
 void TTrelvix3D::editComments()
 {
-  if (m_shell.scripted())
-    return;
-  m_comments->editComments(*m_layer);
+  m_comments->editComments(*m_layer, m_shell);
 }
 
 void TTrelvix3D::showSettings()
 {
-  // Modal for the user; the tests drive it shown without a modal loop.
-  if (m_shell.scripted())
-    m_settings->show();
-  else
-    m_settings->exec();
+  m_shell.runDialog(*m_settings);
 }
 
 } // namespace trelvix

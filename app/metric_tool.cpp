@@ -4,7 +4,6 @@
 #include "commands/command_layer.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -40,7 +39,7 @@ void clearCheck(QButtonGroup& group)
 } // namespace
 
 TMetricTool::TMetricTool(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent, toolHelp)
   , m_layer(layer)
   , m_kinds(new QButtonGroup(this))
   , RBBondLength(choice(this, "Bond Length", "RBBondLength"))
@@ -69,6 +68,8 @@ TMetricTool::TMetricTool(CommandLayer& layer, QWidget* parent)
   auto* ok = new QPushButton(QStringLiteral("Ok"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &TMetricTool::Button2Click);
+  // However it closes, the measurement ends before the main window goes back to drawing.
+  connect(this, &ToolWindow::closed, this, [this] { m_layer.closeMeasurements(); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
@@ -130,31 +131,15 @@ CommandResult TMetricTool::measureAt(double x, double y)
 
 void TMetricTool::Button2Click()
 {
-  hide();
-  finish();
-}
-
-void TMetricTool::finish()
-{
-  m_layer.closeMeasurements();
-  emit closed();
-}
-
-void TMetricTool::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
-  finish();
+  close();
 }
 
 void TMetricTool::keyPressEvent(QKeyEvent* event)
 {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(toolHelp);
-  } else if (event->key() == Qt::Key_Escape) {
+  if (event->key() == Qt::Key_Escape)
     Button2Click();
-  } else {
-    QWidget::keyPressEvent(event);
-  }
+  else
+    ToolWindow::keyPressEvent(event);
 }
 
 } // namespace trelvix

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/tool_window.h"
 #include "commands/command_result.h"
 
-#include <QWidget>
 #include <cstdint>
 #include <optional>
 
@@ -20,7 +20,7 @@ enum class MeasureKind : std::uint8_t;
 /// measurement mode and hands its left presses to measureAt; the value is drawn on the
 /// document by the core, and the tool keeps the last one in view after the drawing is redrawn. "Ok"
 /// or the close box closes it and the main window goes back to drawing.
-class TMetricTool : public QWidget
+class TMetricTool : public ToolWindow
 {
   Q_OBJECT
 
@@ -35,23 +35,16 @@ public:
   /// A press on the drawing at (x, y): measures the checked choice there.
   CommandResult measureAt(double x, double y);
 
-signals:
-  /// The tool closed ("Ok" or its close box): back to drawing.
-  void closed();
-  /// F1 in the window: the main window shows the help page of context.
-  void helpRequested(int context);
-
 protected:
-  void closeEvent(QCloseEvent* event) override;
+  /// Esc is "Ok".
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
   /// Enables the choices the document offers; the checked one stays checked while it is
   /// enabled, else the first enabled one is checked.
   void showAvailable();
-  /// "Ok" (Button2Click): hides the tool and closes the measurement.
+  /// "Ok" (Button2Click): closes the tool, which ends the measurement.
   void Button2Click();
-  void finish();
 
   CommandLayer& m_layer;
   QButtonGroup* m_kinds;

@@ -125,7 +125,7 @@ void TMolecularData::measure()
   // moments of its own.
   if (group && group->GetLigands() != 0)
     return;
-  object.GetCharges();
+  m_layer.ComputeCharges(object);
   DipoleMoment->setText(text(dipoleText(object.DipoleMoment(), 6)));
   StrainEnergyLabel->setText(text(strainText(totalStrainEnergy(object), 6)));
   // The group's moments are shown whole, the document's with one decimal.

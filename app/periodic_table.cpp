@@ -7,9 +7,7 @@
 #include "model/atom.h"
 #include "model/element_table.h"
 
-#include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -20,6 +18,9 @@
 namespace trelvix {
 
 namespace {
+
+/// F1 shows the atom editor's page.
+constexpr int atomEditorHelp = 118;
 
 /// A run of consecutive elements side by side in one row of the table; rows and columns count
 /// from 1 as the table is read. Row 8 stays free for "Done"; the lanthanides and actinides
@@ -58,7 +59,7 @@ constexpr int besideAtom = 25;
 } // namespace
 
 TPeriodicTable::TPeriodicTable(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent, atomEditorHelp)
   , m_layer(layer)
 {
   setWindowTitle(QStringLiteral("Periodic Table"));
@@ -183,20 +184,6 @@ void TPeriodicTable::done()
     m_layer.SetAtomText(documentText(m_edit1->text()));
   hide();
   emit closed();
-}
-
-void TPeriodicTable::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
-  emit closed();
-}
-
-void TPeriodicTable::keyPressEvent(QKeyEvent* event)
-{
-  if (event->key() == Qt::Key_F1)
-    emit helpRequested();
-  else
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

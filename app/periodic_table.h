@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "app/tool_window.h"
+
 #include <vector>
 
 class QLineEdit;
@@ -14,7 +15,7 @@ class telement;
 /// The atom editor: the 103 element cells coloured by group, the label text line and "Done".
 /// Opened on an atom (edit mode) or by Add Atom and Branch Atom (add-atom mode).
 /// Every change goes through the command layer; closing the window goes back to drawing.
-class TPeriodicTable : public QWidget
+class TPeriodicTable : public ToolWindow
 {
   Q_OBJECT
 
@@ -45,16 +46,6 @@ public:
   /// Rows and columns of the cell grid.
   static constexpr int gridColumns = 18;
   static constexpr int gridRows = 10;
-
-signals:
-  /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
-  void closed();
-  /// F1 in the window: the main window shows the help page.
-  void helpRequested();
-
-protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void createCells();

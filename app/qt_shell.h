@@ -73,7 +73,6 @@ public:
 
   // ---- Test hook
   void setScripted(bool on) { m_scripted = on; }
-  bool scripted() const { return m_scripted; }
   void queueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
   /// Queues the name the next file dialog returns (a null string: the dialog is cancelled).
   void queueFileChoice(const QString& name) { m_files.push_back(name); }

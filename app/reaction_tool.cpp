@@ -206,15 +206,11 @@ bool TReactionTool::start()
 
 void TReactionTool::takeUpDocument()
 {
-  tDrawing& drawing = m_layer.drawing();
-  m_savedDisplay = drawing.energyTextFlag;
+  m_savedDisplay = m_layer.drawing().energyTextFlag;
   m_layer.OpenReactionView();
   m_thermo.reset();
-  if (reactionArrow(drawing)) {
-    m_thermo = std::make_unique<ReactionThermo>(drawing);
-    prepareThermochemistry(*m_thermo);
-    findBetterSources(*m_thermo);
-  }
+  if (reactionArrow(m_layer.drawing()))
+    m_thermo = m_layer.PrepareReaction(ThermoModel::Best);
   m_current = 0;
   m_layer.HighlightReactant(currentReactant());
   analyse();

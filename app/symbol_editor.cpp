@@ -6,11 +6,9 @@
 #include "document/symbol.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -23,6 +21,9 @@
 namespace trelvix {
 
 namespace {
+
+/// F1 shows the general help.
+constexpr int symbolEditorHelp = 111;
 
 /// A button of the editor: its edit on the symbol, or none for "OK".
 struct ButtonItem
@@ -52,7 +53,7 @@ constexpr int scrollLength = 220;
 } // namespace
 
 TSymbolEditor::TSymbolEditor(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent, symbolEditorHelp)
   , m_layer(layer)
 {
   setWindowTitle(QStringLiteral("Symbol Editor"));
@@ -159,20 +160,6 @@ void TSymbolEditor::finish()
 {
   hide();
   emit closed();
-}
-
-void TSymbolEditor::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
-  emit closed();
-}
-
-void TSymbolEditor::keyPressEvent(QKeyEvent* event)
-{
-  if (event->key() == Qt::Key_F1)
-    emit helpRequested();
-  else
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

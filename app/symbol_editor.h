@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "app/tool_window.h"
+
 #include <cstdint>
 
 class QButtonGroup;
@@ -15,7 +16,7 @@ enum class EditorEdit : std::uint8_t;
 /// The symbol editor: the Rotate/Zoom scroll bar and the buttons that flip, reflect, restyle,
 /// clone and delete the layer's edited symbol.
 /// Every change goes through the command layer; closing the window goes back to drawing.
-class TSymbolEditor : public QWidget
+class TSymbolEditor : public ToolWindow
 {
   Q_OBJECT
 
@@ -42,16 +43,6 @@ public:
   /// The button with caption ("OK", "Flip", "Line", "Style", "Clone", "Delete", "Reflect"), or
   /// nullptr.
   QPushButton* button(const QString& caption) const;
-
-signals:
-  /// The editor closed (its OK, its close box, or the last symbol deleted): back to drawing.
-  void closed();
-  /// F1 in the window: the main window shows the help page.
-  void helpRequested();
-
-protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   /// The bar back to its middle without an edit: each function, each symbol and the shape

@@ -5,9 +5,7 @@
 #include "commands/command_layer.h"
 #include "model/atom.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +14,9 @@
 namespace trelvix {
 
 namespace {
+
+/// F1 shows the general help.
+constexpr int textEditorHelp = 111;
 
 struct ButtonItem
 {
@@ -30,7 +31,7 @@ constexpr int lineCharacters = 32;
 } // namespace
 
 TTextEditor::TTextEditor(CommandLayer& layer, QWidget* parent)
-  : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+  : ToolWindow(parent, textEditorHelp)
   , m_layer(layer)
 {
   setWindowTitle(QStringLiteral("Text Editor"));
@@ -123,20 +124,6 @@ void TTextEditor::remove()
   m_layer.Edit(EditorEdit::TextDelete);
   hide();
   emit closed();
-}
-
-void TTextEditor::closeEvent(QCloseEvent* event)
-{
-  QWidget::closeEvent(event);
-  emit closed();
-}
-
-void TTextEditor::keyPressEvent(QKeyEvent* event)
-{
-  if (event->key() == Qt::Key_F1)
-    emit helpRequested();
-  else
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace trelvix

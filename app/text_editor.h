@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/tool_window.h"
 
 class QLineEdit;
 class QPushButton;
@@ -12,7 +12,7 @@ class CommandLayer;
 /// The text editor: the text line of a label or formula with "Done", "Font", "Clone" and
 /// "Delete".
 /// Every change goes through the command layer; closing the window goes back to drawing.
-class TTextEditor : public QWidget
+class TTextEditor : public ToolWindow
 {
   Q_OBJECT
 
@@ -29,16 +29,8 @@ public:
   QPushButton* button(const QString& caption) const;
 
 signals:
-  /// The editor closed (its Done, its close box, or its object deleted): back to drawing.
-  void closed();
-  /// F1 in the window: the main window shows the help page.
-  void helpRequested();
   /// "Font" on a text: the main window runs the font dialog on the text's font (EditFont).
   void fontRequested();
-
-protected:
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void showText();

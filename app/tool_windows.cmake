@@ -21,6 +21,7 @@ set(TRELVIX_TOOL_WINDOW_SOURCES
   symbol_editor.cpp
   text_editor.cpp
   tool_placement.cpp
+  tool_window.cpp
   vibrations_tool.cpp
 )
 

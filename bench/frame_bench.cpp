@@ -106,7 +106,7 @@ void BM_TurnStep(benchmark::State& state)
     for (auto _ : state) {
       layer.TurnView(0.5, 0.5, 0, false);
       canvas.fillSurface(white);
-      layer.drawing().print(canvas);
+      layer.Print(canvas);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
   }

@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "cli/normal_modes_command.h"
 #include "cli/strict_numbers.h"
+#include "commands/command_layer.h"
 #include "document/drawing.h"
 #include "document/molecular_data.h"
 #include "mechanics/reaction.h"
@@ -91,7 +92,7 @@ int runFrequencies(tDrawing& drawing)
 
 // "GROUP=N" into the group's amount; false (message printed) when it does not name a group and
 // an amount from 0 to a million moles written in full.
-bool applyMoles(tDrawing& drawing, const std::string& item)
+bool applyMoles(CommandLayer& layer, const std::string& item)
 {
   const auto eq = item.find('=');
   const std::string_view text(item);
@@ -100,6 +101,7 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
                             : parseUnsigned(text.substr(0, eq), std::numeric_limits<int>::max());
   const std::optional<double> moles =
     eq == std::string::npos ? std::nullopt : parseNumber(text.substr(eq + 1));
+  const tDrawing& drawing = layer.drawing();
   tStructure* s = group && moles && *moles >= 0 && *moles <= maxMoles
                     ? drawing.Groups.At(static_cast<int>(*group))
                     : nullptr;
@@ -109,8 +111,7 @@ bool applyMoles(tDrawing& drawing, const std::string& item)
               << ") and N an amount in moles from 0 to a million: " << item << '\n';
     return false;
   }
-  s->amount = *moles;
-  return true;
+  return layer.SetAmount(s, *moles).acted();
 }
 
 // Per species: its group, the source its numbers came from at T, the reference species it was
@@ -128,18 +129,21 @@ Json speciesSources(const tDrawing& drawing, const ReactionThermo& thermo, doubl
   return sources;
 }
 
-int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& options)
+int runReaction(CliSession& session, CommandLayer& layer, const AnalysisOptions& options)
 {
+  const tDrawing& drawing = layer.drawing();
   if (!std::isfinite(options.T) || !std::isfinite(options.P)) {
     std::cerr << "--T and --P take numbers\n";
     return usageError;
   }
   for (const std::string& item : options.moles) {
-    if (!applyMoles(drawing, item))
+    if (!applyMoles(layer, item))
       return usageError;
   }
   for (const std::string& item : options.phases) {
-    if (!applyPhase(drawing, item))
+    if (!applyPhase(drawing, item, [&layer](tStructure& s, std::uint8_t phase) {
+          layer.SetPhase(&s, phase);
+        }))
       return usageError;
   }
   const tArrow* arrow = reactionArrow(drawing);
@@ -148,10 +152,8 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
     return userError;
   }
   const ThermoModel model = options.model == "estimate" ? ThermoModel::Estimate : ThermoModel::Best;
-  ReactionThermo thermo(drawing);
-  prepareThermochemistry(thermo);
-  if (model == ThermoModel::Best)
-    findBetterSources(thermo);
+  const std::unique_ptr<ReactionThermo> prepared = layer.PrepareReaction(model);
+  ReactionThermo& thermo = *prepared;
   const ReactionResult r = analyseReaction(*arrow, thermo, options.T, options.P);
   Json json;
   json["balanced"] = r.balanced;
@@ -172,8 +174,12 @@ int runReaction(CliSession& session, tDrawing& drawing, const AnalysisOptions& o
   if (options.reportOutput.empty())
     return 0;
   installReactionReport(model);
-  drawing.CreateReport(options.T, options.P);
-  return session.save(drawing, options.reportOutput) ? 0 : userError;
+  // The document is saved while the report stands under the drawing.
+  bool saved = false;
+  layer.Report(options.T, options.P, [&](tDrawing& reported) {
+    saved = session.save(reported, options.reportOutput);
+  });
+  return saved ? 0 : userError;
 }
 
 } // namespace
@@ -244,7 +250,10 @@ std::optional<int> runAnalysisCommand(CliSession& session, const AnalysisOptions
     return runNormalModes(*drawing, options.forceField, options.spectrum);
   if (options.frequencies->parsed())
     return runFrequencies(*drawing);
-  return runReaction(session, *drawing, options);
+  CommandLayer layer(std::move(drawing));
+  // Nothing undoes the amounts and phases set from the options.
+  layer.setUndoCopies(false);
+  return runReaction(session, layer, options);
 }
 
 } // namespace trelvix

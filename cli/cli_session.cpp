@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include "commands/command_layer.h"
 #include "document/defaults_file.h"
 #include "document/drawing.h"
 #include "document/file_format.h"
@@ -73,17 +74,36 @@ std::unique_ptr<tDrawing> CliSession::accept(std::unique_ptr<tDrawing> drawing,
   return drawing;
 }
 
+namespace {
+
+// An empty drawing writes no file; for the command line that is a failure worth saying.
+bool refuseEmpty(const tDrawing& drawing)
+{
+  if (!drawing.Atoms.empty())
+    return false;
+  std::cerr << "Nothing to save: the drawing has no atoms\n";
+  return true;
+}
+
+} // namespace
+
 bool CliSession::save(tDrawing& drawing, const std::string& path)
 {
-  // An empty drawing writes no file; for the command line that is a failure worth saying.
-  if (drawing.Atoms.empty()) {
-    std::cerr << "Nothing to save: the drawing has no atoms\n";
+  if (refuseEmpty(drawing))
     return false;
-  }
   std::string reason;
   const bool saved = saveDrawing(drawing, path, &reason);
   flushMessages(fileReason(path, reason));
   return saved;
+}
+
+bool CliSession::save(CommandLayer& layer, const std::string& path)
+{
+  if (refuseEmpty(layer.drawing()))
+    return false;
+  const CommandResult result = layer.SaveDocument(path);
+  flushMessages(fileReason(path, result.reason));
+  return result.acted();
 }
 
 } // namespace trelvix

@@ -7,6 +7,7 @@
 
 namespace trelvix {
 
+class CommandLayer;
 class tDrawing;
 
 /// What every command shares: the headless shell whose messages go to standard error, and the
@@ -36,6 +37,8 @@ public:
                                    const std::string& reason);
   /// Saves drawing to path; false (message printed, with the path and the reason) on failure.
   bool save(tDrawing& drawing, const std::string& path);
+  /// Saves the layer's document to path through the layer, as save does for a drawing.
+  bool save(CommandLayer& layer, const std::string& path);
 
   CliShell& shell() { return m_shell; }
 

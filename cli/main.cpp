@@ -68,7 +68,7 @@ int runBuild(trelvix::CliSession& session,
     std::cerr << "The step " << outcome.step << " could not act\n";
     return userError;
   }
-  return session.save(layer.drawing(), output) ? 0 : userError;
+  return session.save(layer, output) ? 0 : userError;
 }
 
 } // namespace

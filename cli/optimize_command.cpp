@@ -58,7 +58,7 @@ int finish(CliSession& session, CommandLayer& layer, const std::string& output, 
     std::cerr << "Stopped: nothing saved (--save-on-stop keeps the geometry reached)\n";
     return 1;
   }
-  return session.save(layer.drawing(), output) ? 0 : 1;
+  return session.save(layer, output) ? 0 : 1;
 }
 
 int runForceField(CliSession& session,
@@ -157,9 +157,9 @@ int runOptimize(CliSession& session,
     std::cerr << "Stopped: nothing saved (--save-on-stop keeps the geometry reached)\n";
     return 1;
   }
-  layer.drawing().showenergy(8, 2);
+  layer.ShowEnergy(8, 2);
   std::cout << layer.drawing().energyText.str() << '\n';
-  return session.save(layer.drawing(), output) ? 0 : 1;
+  return session.save(layer, output) ? 0 : 1;
 }
 
 std::optional<OptimiseCommand> optimizeStepCommand(const std::string& step)

@@ -67,7 +67,7 @@ Json valuesAt(const SpeciesFigures& f, double T)
 
 } // namespace
 
-bool applyPhase(tDrawing& drawing, const std::string& item)
+bool applyPhase(const tDrawing& drawing, const std::string& item, const PhaseSetter& set)
 {
   const auto eq = item.find('=');
   const std::string_view text(item);
@@ -87,7 +87,7 @@ bool applyPhase(tDrawing& drawing, const std::string& item)
     return false;
   }
   if (!(isGasState(phase->phase) && isGasState(s->phase)))
-    s->setstate(phase->phase);
+    set(*s, phase->phase);
   return true;
 }
 
@@ -108,7 +108,7 @@ void addThermoCommand(CLI::App& app, ThermoOptions& options)
 int runThermoCommand(tDrawing& drawing, const ThermoOptions& options)
 {
   for (const std::string& item : options.phases) {
-    if (!applyPhase(drawing, item))
+    if (!applyPhase(drawing, item, [](tStructure& s, std::uint8_t phase) { s.setstate(phase); }))
       return usageError;
   }
   const std::vector<double> temperatures =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@ namespace trelvix {
 
 class CliSession;
 class tDrawing;
+class tStructure;
 
 /// The options of the thermo command.
 struct ThermoOptions
@@ -28,8 +31,11 @@ void addThermoCommand(CLI::App& app, ThermoOptions& options);
 /// Runs it on the loaded document; the exit status.
 int runThermoCommand(tDrawing& drawing, const ThermoOptions& options);
 
-/// "GROUP=gas|liquid|solid" into the phase of the group at that position (gas keeps a gas state
-/// the group has); false (message printed) when it names no group or phase.
-bool applyPhase(tDrawing& drawing, const std::string& item);
+/// How a phase is given to a group: directly, or through the command layer.
+using PhaseSetter = std::function<void(tStructure& group, std::uint8_t phase)>;
+
+/// "GROUP=gas|liquid|solid" into the phase of the group at that position, given by set (gas
+/// keeps a gas state the group has); false (message printed) when it names no group or phase.
+bool applyPhase(const tDrawing& drawing, const std::string& item, const PhaseSetter& set);
 
 } // namespace trelvix

@@ -287,7 +287,7 @@ CommandResult CommandLayer::perform(const std::function<void()>& edit, Perform h
 
 CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Perform how)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   const MessageCapture capture(result);
@@ -353,7 +353,7 @@ CommandResult CommandLayer::performChecked(const std::function<bool()>& edit, Pe
 
 void CommandLayer::armBuildCode(std::uint16_t code)
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_pending = code;
   tell([](CommandObserver& o) { o.modeChanged(); });
@@ -361,7 +361,7 @@ void CommandLayer::armBuildCode(std::uint16_t code)
 
 void CommandLayer::Reset()
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_pending = 0;
   m_link1 = m_link2 = nullptr;
@@ -463,7 +463,7 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
   const KeyUndo undo = keyUndo(key);
   if (undo == KeyUndo::Unknown) {
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     result.known = false;
     return result;
   }
@@ -473,7 +473,7 @@ CommandResult CommandLayer::KeyUp(std::string_view key, double x, double y)
       m_drawing->Labels.empty()) {
     // Keys act on the object under the pointer: an empty document has none.
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     return result;
   }
   // The charge keys take no copy of their own in the one-level Undo; a longer history makes
@@ -548,7 +548,7 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
                                      StopTool& stop,
                                      const OptimiseProgress& progress)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_pending = 0;
   tell([](CommandObserver& o) { o.modeChanged(); });
@@ -591,7 +591,7 @@ CommandResult CommandLayer::Redo()
 
 CommandResult CommandLayer::travel(bool back)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (back ? !m_history.canUndo() : !m_history.canRedo())
@@ -626,7 +626,7 @@ void CommandLayer::replace(std::unique_ptr<tDrawing> drawing)
 
 CommandResult CommandLayer::NewDocument()
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   result.changed = true;
@@ -645,7 +645,7 @@ std::unique_ptr<tDrawing> CommandLayer::load(const std::string& path, CommandRes
 
 CommandResult CommandLayer::OpenDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   std::unique_ptr<tDrawing> loaded = load(path, result);
@@ -662,7 +662,7 @@ CommandResult CommandLayer::OpenDocument(const std::string& path)
 
 CommandResult CommandLayer::ImportDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   std::unique_ptr<tDrawing> loaded = load(path, result);
@@ -675,7 +675,7 @@ CommandResult CommandLayer::ImportDocument(const std::string& path)
 
 CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   if (!drawing) {
     CommandResult result;
@@ -696,7 +696,7 @@ CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
 
 CommandResult CommandLayer::SaveDocument(const std::string& path)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   const bool savedBefore = m_drawing->savedFlag != 0;
@@ -715,7 +715,7 @@ CommandResult CommandLayer::SaveDocument(const std::string& path)
 
 CommandResult CommandLayer::pressAt(double x, double y)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   if (!placementArmed())
     return BuildAt(x, y, m_pending);
@@ -729,7 +729,7 @@ CommandResult CommandLayer::pressAt(double x, double y)
 
 void CommandLayer::armPlacement(std::function<std::string(double x, double y)> place)
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_armedPlacement = std::move(place);
   m_pending = m_armedPlacement ? placementCode : 0;
@@ -738,7 +738,7 @@ void CommandLayer::armPlacement(std::function<std::string(double x, double y)> p
 
 CommandResult CommandLayer::Place(const std::function<std::string()>& place)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   // A placement that fails has left the document as it was, so it must not cost the user a
   // step, enable Undo or mark the document changed.

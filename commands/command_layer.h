@@ -16,8 +16,10 @@
 
 namespace trelvix {
 
+class Canvas;
 class CommandObserver;
 class ForceField;
+class ReactionThermo;
 struct FontRecord;
 class StopTool;
 class tDrawing;
@@ -26,6 +28,7 @@ class tLink;
 class tStructure;
 class tSymbol;
 class tXY;
+enum class ThermoModel;
 
 /// Which editor receives the pointer: 0 drawing, 1 atom editor, 2 bond editor, 3 group editor,
 /// 4 symbol editor, 5 text editor, 7 measurement, 8 add atom.
@@ -156,7 +159,7 @@ public:
   CommandLayer(const CommandLayer&) = delete;
   CommandLayer& operator=(const CommandLayer&) = delete;
 
-  tDrawing& drawing() { return *m_drawing; }
+  /// The document, read-only: every change to it is a command of the layer.
   const tDrawing& drawing() const { return *m_drawing; }
 
   // Observers (not owned; remove before destroying them).
@@ -165,6 +168,8 @@ public:
 
   /// True while a long command runs; every other command is refused meanwhile.
   bool busy() const { return m_busy; }
+  /// True while an animation runs; like a long command it refuses every edit meanwhile.
+  bool animating() const { return m_animation.has_value(); }
 
   /// Whether every edit takes an undo copy first (the window). A batch of edits with nothing to
   /// undo them (the command line's build) turns them off: one copy taken at the first edit is
@@ -253,6 +258,33 @@ public:
   /// spheres; none for an empty document. Fitting and the window's scroll bars read it.
   std::optional<DrawnExtent> drawnExtent() const;
   void ResetView();
+
+  // ---- Showing the document (command_layer_display.cpp)
+  /// Draws the document on the main canvas and presents it (the window's repaint).
+  void Repaint();
+  /// Draws the document on canvas (a picture or a frame of it), as Repaint draws the window's.
+  void Print(Canvas& canvas);
+  /// The partial charges of the atoms of object (the document or one of its groups), which the
+  /// dipole moment and the charge display read. They follow from the geometry: no undo step, and
+  /// the saved flag stays. `result.known` is false for any other object.
+  CommandResult ComputeCharges(const tStructure& object);
+  /// The strain-energy message under the drawing, the last strain energy in kcal/mol written
+  /// with width characters and decimals places; no undo step.
+  CommandResult ShowEnergy(int width, int decimals);
+
+  // ---- Animation (command_layer_animation.cpp)
+  /// Starts an animation: the positions of the atoms are kept as its start. While it runs every
+  /// edit is refused (the view code may still change). Nothing happens while busy or when an
+  /// animation already runs (`result.known` false then).
+  CommandResult StartAnimation();
+  /// One frame: the model turned by angle degrees about axis (1 the horizontal, 2 the vertical
+  /// axis of the screen) from where it stood at the start, about its centre of gravity then.
+  /// A frame the model cannot turn (an arithmetic overflow) ends the animation, the atoms back
+  /// where they started.
+  CommandResult AnimationFrame(double angle, int axis);
+  /// Ends the animation: every atom back where it started, so that the document, its saved flag
+  /// and its undo history are as they were before it; the observers told. Nothing without one.
+  CommandResult StopAnimation();
 
   // ---- Geometry
   /// Runs a geometry command on the edited group when the group editor is open, else on the
@@ -399,6 +431,11 @@ public:
   CommandResult SetAmount(tStructure* group, double moles);
   /// The phase of group (tbasefragment::Phase, 0..5); no undo copy.
   CommandResult SetPhase(tStructure* group, int phase);
+  /// The thermochemistry of the document's species, as the reaction tool and the report read
+  /// it: each species' force field built afresh with its formation energy and levels, and with
+  /// ThermoModel::Best what the better sources know. The species name the document's
+  /// structures: they hold until the next edit or replacement.
+  std::unique_ptr<ReactionThermo> PrepareReaction(ThermoModel model);
   /// Writes the reaction report for T kelvin and P atmospheres under the drawing, runs copy on
   /// the document while the report is in it, and removes the report again. The document ends as
   /// it was: it is not marked changed.
@@ -452,6 +489,8 @@ private:
   /// Undo or Redo: the history's neighbour state becomes the document.
   CommandResult travel(bool back);
   bool classicUndo() const { return m_history.levels() == 1; }
+  /// Busy or animating: every edit is refused.
+  bool blocked() const { return m_busy || m_animation.has_value(); }
   CommandResult refused() const;
   /// One press of Link Atoms at (x, y).
   void linkAtoms(double x, double y);
@@ -482,6 +521,8 @@ private:
   tStructure* enclosedGroup(double x1, double y1, double x2, double y2, bool inclusive);
   /// Forgets a selection group the group editor made (it leaves the document's pieces).
   void dropSelection();
+  /// Puts every atom back where the animation started and ends it.
+  void putAnimationBack();
   /// One editor edit as its handler sees it, and its row of the edit table
   /// (command_layer_edits.cpp): the object it needs, its policies and its handler.
   struct EditCall;
@@ -523,6 +564,19 @@ private:
   /// A slider or scroll bar is being moved: its first step took the undo copy.
   bool m_gesture = false;
   std::optional<DragState> m_drag;
+  /// An animation under way: where each atom stood when it started, and the centre of gravity
+  /// the frames keep.
+  struct AtomPosition
+  {
+    tXY* atom;
+    double x, y, z;
+  };
+  struct AnimationStart
+  {
+    std::vector<AtomPosition> positions;
+    double centreX = 0, centreY = 0, centreZ = 0;
+  };
+  std::optional<AnimationStart> m_animation;
   /// The document's force-field terms while the measurement tool needs them; dropped by every
   /// edit (they name the document's atoms) and built again when missing.
   std::unique_ptr<ForceField> m_measureTerms;

@@ -57,7 +57,7 @@ void moveAtoms(const tDrawing& doc, const std::vector<tXY*>& atoms, double dx, d
 
 CommandResult CommandLayer::startDrag(double x, double y)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   const bool held = (m_mode == EditorMode::AtomEditor && m_editedAtom) ||
                     (m_mode == EditorMode::BondEditor && m_editedBond) ||

@@ -94,7 +94,7 @@ void CommandLayer::enterEditor(EditorMode mode)
 
 CommandResult CommandLayer::rightClick(double x, double y, PointerKeys keys)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   const EditorMode mode = m_mode;
@@ -206,7 +206,7 @@ void CommandLayer::dropSelection()
 
 CommandResult CommandLayer::selectRectangle(double x1, double y1, double x2, double y2)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   // Only a rectangle drawn from top-left to bottom-right selects.
   if (!(x2 > x1 && y2 > y1) || m_drawing->Atoms.NAtoms() == 0)
@@ -217,7 +217,7 @@ CommandResult CommandLayer::selectRectangle(double x1, double y1, double x2, dou
 
 CommandResult CommandLayer::openGroupEditor(tStructure* group)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (!group || !m_drawing->Groups.Contains(group)) {
@@ -241,7 +241,7 @@ CommandResult CommandLayer::openGroupEditor(tStructure* group)
 
 void CommandLayer::openAtomPlacement(AtomPlacement placement)
 {
-  if (m_busy)
+  if (blocked())
     return;
   m_placement = placement;
   m_pending = 0;
@@ -253,7 +253,7 @@ CommandResult CommandLayer::placeArmedAtom(double x, double y)
 {
   if (m_pending < firstElementCode || m_pending > lastElementCode) {
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     return result;
   }
   const int z = m_pending - elementCodeBase;
@@ -262,7 +262,7 @@ CommandResult CommandLayer::placeArmedAtom(double x, double y)
 
 CommandResult CommandLayer::chooseElement(int z)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (z < 1 || z > lastElementCode - elementCodeBase) {

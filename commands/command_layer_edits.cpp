@@ -492,9 +492,9 @@ CommandResult CommandLayer::Edit(EditorEdit edit, double value)
   if (!present) {
     CommandResult result;
     const MessageCapture capture(result);
-    result.refused = m_busy;
+    result.refused = blocked();
     result.known = false;
-    if (!m_busy && row.missingMessage)
+    if (!blocked() && row.missingMessage)
       showMessage(row.missingMessage, "", MessageIcon::Information);
     return result;
   }
@@ -534,7 +534,7 @@ CommandResult CommandLayer::EditFont(const FontRecord& font)
   tStructure* group = m_mode == EditorMode::GroupEditor ? m_editedGroup : nullptr;
   if (!atom && !group) {
     CommandResult result;
-    result.refused = m_busy;
+    result.refused = blocked();
     result.known = false;
     return result;
   }

@@ -19,7 +19,7 @@ CommandResult CommandLayer::OptimizeWith(ForceFieldChoice choice,
                                          const ForceFieldProgress& progress,
                                          ForceFieldRun* run)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (!m_forceFieldOptimiser) {

@@ -28,7 +28,7 @@ bool MetricKinds::has(MeasureKind kind) const
 
 void CommandLayer::openMeasurements()
 {
-  if (m_busy)
+  if (blocked())
     return;
   // Whatever editor was open closes first: the tool measures the whole document.
   setEditorMode(EditorMode::Drawing);
@@ -64,7 +64,7 @@ MetricKinds CommandLayer::availableMeasurements()
 
 CommandResult CommandLayer::measureAt(MeasureKind kind, double x, double y)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   CommandResult result;
   if (!availableMeasurements().has(kind))

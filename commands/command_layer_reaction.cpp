@@ -2,6 +2,8 @@
 // current reactant highlighted), the amounts and phases it sets, and its report.
 #include "commands/command_layer.h"
 #include "document/drawing.h"
+#include "mechanics/reaction.h"
+#include "mechanics/thermochemistry.h"
 #include "model/base_fragment.h"
 #include "platform/shell.h"
 
@@ -32,7 +34,7 @@ CommandResult unknown()
 
 CommandResult CommandLayer::OpenReactionView()
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_drawing->energyTextFlag = 0;
   m_drawing->ShowMoles(true);
@@ -42,7 +44,7 @@ CommandResult CommandLayer::OpenReactionView()
 
 CommandResult CommandLayer::CloseReactionView(std::uint8_t energyTextFlag)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_drawing->Color(false);
   m_drawing->ShowMoles(false);
@@ -54,7 +56,7 @@ CommandResult CommandLayer::CloseReactionView(std::uint8_t energyTextFlag)
 
 CommandResult CommandLayer::HighlightReactant(tStructure* group)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   if (group && !holds(m_drawing->Groups, group))
     return unknown();
@@ -81,6 +83,15 @@ CommandResult CommandLayer::SetPhase(tStructure* group, int phase)
     return unknown();
   return perform([&] { group->setstate(static_cast<std::uint8_t>(phase)); },
                  { .undo = UndoPolicy::Untracked, .update = false });
+}
+
+std::unique_ptr<ReactionThermo> CommandLayer::PrepareReaction(ThermoModel model)
+{
+  auto thermo = std::make_unique<ReactionThermo>(*m_drawing);
+  prepareThermochemistry(*thermo);
+  if (model == ThermoModel::Best)
+    findBetterSources(*thermo);
+  return thermo;
 }
 
 CommandResult CommandLayer::Report(double T, double P, const std::function<void(tDrawing&)>& copy)

@@ -36,7 +36,7 @@ CommandResult viewChanged()
 
 CommandResult CommandLayer::TurnView(double aboutX, double aboutY, double aboutZ, bool firstStep)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   return perform(
     [&] {
@@ -67,7 +67,7 @@ CommandResult CommandLayer::TurnView(double aboutX, double aboutY, double aboutZ
 
 CommandResult CommandLayer::ZoomView(double factor, double x, double y)
 {
-  if (m_busy || !(factor > 0) || !std::isfinite(factor))
+  if (blocked() || !(factor > 0) || !std::isfinite(factor))
     return refused();
   const double scale =
     std::clamp(m_view.scale * factor, ViewTransform::minScale, ViewTransform::maxScale);
@@ -82,7 +82,7 @@ CommandResult CommandLayer::ZoomView(double factor, double x, double y)
 
 CommandResult CommandLayer::PanView(double dx, double dy)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   m_view.offsetX += dx;
   m_view.offsetY += dy;
@@ -108,7 +108,7 @@ std::optional<DrawnExtent> CommandLayer::drawnExtent() const
 
 CommandResult CommandLayer::FitView(double width, double height)
 {
-  if (m_busy)
+  if (blocked())
     return refused();
   const std::optional<DrawnExtent> extent = drawnExtent();
   if (!extent) {

@@ -5,7 +5,9 @@
 #include "model/atom.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 
@@ -26,6 +28,16 @@ struct Position
   double x, y, z;
   bool operator==(const Position&) const = default;
 };
+
+/// The document as Save writes it, into folder.
+QByteArray savedBytes(TTrelvix3D& window, const QTemporaryDir& folder)
+{
+  const QString path = folder.filePath(QStringLiteral("animated.tvx"));
+  if (!window.layer().SaveDocument(path.toStdString()).acted())
+    return {};
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 std::vector<Position> positions(TTrelvix3D& window)
 {
@@ -140,6 +152,10 @@ private slots:
     buildRing(*window); // a flat drawing: z = 0 everywhere
     const std::vector<Position> before = positions(*window);
     const bool couldUndo = window->layer().canUndo();
+    const std::size_t undoSteps = window->layer().undoHistory().undoSteps();
+    QTemporaryDir folder;
+    const QByteArray bytes = savedBytes(*window, folder);
+    QVERIFY(!bytes.isEmpty());
     int frames = 0;
     connect(&window->animator(), &TAnimator::frameShown, this, [&] { ++frames; });
     QVERIFY(choose(*window, "&3D Functions", "Roc&k"));
@@ -161,6 +177,9 @@ private slots:
     // The drawing ends as it began: not left tilted, nothing new to undo.
     QVERIFY(positions(*window) == before);
     QCOMPARE(window->layer().canUndo(), couldUndo);
+    QCOMPARE(window->layer().undoHistory().undoSteps(), undoSteps);
+    QVERIFY(window->layer().drawing().savedFlag != 0); // still the document just saved
+    QCOMPARE(savedBytes(*window, folder), bytes);
     const int shown = frames;
     QTest::qWait(3 * TAnimator::framePeriod);
     QCOMPARE(frames, shown);

@@ -11,6 +11,7 @@
 #include "program/program_init.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +48,16 @@ inline bool choose(TTrelvix3D& window,
     return false;
   action->trigger();
   return true;
+}
+
+/// Answers the next modal dialog the window runs as a user who leaves it open: it is shown
+/// without a modal loop, for the test to drive and to close as the user would.
+inline void keepNextDialogOpen(TTrelvix3D& window)
+{
+  window.shell().queueDialogAnswer([](QDialog& dialog) {
+    dialog.show();
+    return true;
+  });
 }
 
 inline void pressAt(TTrelvix3D& window, QPoint point)

@@ -289,6 +289,7 @@ private slots:
     QTest::keyClick(e.bar(), Qt::Key_F1);
     QTest::keyClick(e.button("Line"), Qt::Key_F1);
     QCOMPARE(help.count(), 2);
+    QCOMPARE(help.at(0).at(0).toInt(), 121); // the bond editor's page, help/121.html
     QCOMPARE(e.bar()->value(), 0);
   }
 

@@ -1,4 +1,5 @@
 #include "app/comments_form.h"
+#include "app/qt_shell.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"
 
@@ -93,13 +94,15 @@ private slots:
     doc->fileName.assign("benzene.tvx");
     CommandLayer layer(std::move(doc));
     TCommentsForm form;
+    // A shell outside scripted mode runs the dialog modally, as for the user.
+    QtShell shell;
 
     QTimer::singleShot(0, &form, [&form] {
       form.findChild<QLineEdit*>()->setText(QStringLiteral("Kekul\u00e9"));
       memos(form)[1]->setPlainText(QStringLiteral("C6H6"));
       form.accept();
     });
-    QCOMPARE(form.editComments(layer), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(form.editComments(layer, shell), static_cast<int>(QDialog::Accepted));
     QCOMPARE(layer.drawing().title, std::string("benzene"));
     QCOMPARE(layer.drawing().author, std::string("Kekul\xc3\xa9"));
     QCOMPARE(layer.drawing().notes, std::string("C6H6"));
@@ -108,7 +111,7 @@ private slots:
       memos(form)[0]->setPlainText(QStringLiteral("Changed"));
       form.reject();
     });
-    QCOMPARE(form.editComments(layer), static_cast<int>(QDialog::Rejected));
+    QCOMPARE(form.editComments(layer, shell), static_cast<int>(QDialog::Rejected));
     QCOMPARE(layer.drawing().title, std::string("benzene"));
   }
 

@@ -29,6 +29,7 @@ QString field(TMolecularData& window, const char* name)
 
 TMolecularData* molecularData(TTrelvix3D& window)
 {
+  keepNextDialogOpen(window);
   window.perform(Command::MolecularData);
   return window.findChild<TMolecularData*>();
 }

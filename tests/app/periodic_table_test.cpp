@@ -44,6 +44,7 @@ private slots:
     QSignalSpy help(&table, &TPeriodicTable::helpRequested);
     QTest::keyClick(table.edit1(), Qt::Key_F1);
     QCOMPARE(help.count(), 1);
+    QCOMPARE(help.at(0).at(0).toInt(), 118); // the atom editor's page, help/118.html
   }
 
   void cellsShowTheElementSymbolsInTheirGroupColours()

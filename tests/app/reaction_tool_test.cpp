@@ -1,5 +1,6 @@
 // The Reaction Tool on the methane combustion example: balance, verdict, the scroll bars'
 // limits, amounts and phases through the command layer, Report and Done.
+#include "../commands/writable_document.h"
 #include "app/frame_clipboard.h"
 #include "app/reaction_plot.h"
 #include "app/reaction_tool.h"
@@ -69,6 +70,7 @@ bool openCombustion(TTrelvix3D& window)
 
 TReactionTool* reactionTool(TTrelvix3D& window)
 {
+  keepNextDialogOpen(window);
   window.perform(Command::ReactionTool);
   TReactionTool* tool = window.findChild<TReactionTool*>();
   return tool && tool->isVisible() ? tool : nullptr;
@@ -282,7 +284,7 @@ private slots:
     TReactionTool* tool = reactionTool(*window);
     QVERIFY(tool);
     const int atoms = atomCount(*window);
-    window->layer().drawing().frame();
+    writableDocument(window->layer()).frame(); // the frame the copy takes, measured
     const Rect drawn = window->layer().drawing().frameRect;
     click<QPushButton>(*tool, "Report");
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
@@ -342,7 +344,7 @@ private slots:
   {
     auto window = openWindow();
     QVERIFY(openCombustion(*window));
-    tDrawing& drawing = window->layer().drawing();
+    tDrawing& drawing = writableDocument(window->layer());
     drawing.energyTextFlag = 1;
     drawing.Atoms.At(0)->fixedFlag = 1;
     TReactionTool* tool = reactionTool(*window);

@@ -66,6 +66,7 @@ private slots:
     QSignalSpy help(&editor, &TSymbolEditor::helpRequested);
     QTest::keyClick(&editor, Qt::Key_F1);
     QCOMPARE(help.count(), 1);
+    QCOMPARE(help.at(0).at(0).toInt(), 111); // the general help, help/111.html
 
     const auto radios = editor.functions()->buttons();
     QCOMPARE(radios.size(), 2);

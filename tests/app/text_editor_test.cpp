@@ -43,6 +43,7 @@ private slots:
     QSignalSpy help(&editor, &TTextEditor::helpRequested);
     QTest::keyClick(editor.edit1(), Qt::Key_F1);
     QCOMPARE(help.count(), 1);
+    QCOMPARE(help.at(0).at(0).toInt(), 111); // the general help, help/111.html
     const std::pair<const char*, const char*> buttons[] = {
       { "Done", "" },
       { "Font", "Change text font" },

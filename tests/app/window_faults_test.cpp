@@ -124,7 +124,7 @@ private slots:
     QCOMPARE(reread->layer().drawing().Labels.At(0)->colour, black);
     // ... and drawn black in every picture.
     RecordingCanvas canvas;
-    window->layer().drawing().print(canvas);
+    window->layer().Print(canvas);
     int texts = 0;
     for (const CanvasOp& op : canvas.ops()) {
       if (op.kind == CanvasOp::Kind::Text && op.text == "note") {
@@ -152,7 +152,7 @@ private slots:
 
     // The two lines of a double bond between the two atoms.
     RecordingCanvas canvas;
-    window->layer().drawing().print(canvas);
+    window->layer().Print(canvas);
     const Point a{ bond->Atm1->screenX, bond->Atm1->screenY };
     const Point b{ bond->Atm2->screenX, bond->Atm2->screenY };
     QCOMPARE(linesAlong(canvas, a, b, 8), 2);
@@ -252,6 +252,7 @@ private slots:
     QVERIFY(choose(*window, "", "STOP", MenuBarId::AnimationMenu));
 
     // The reaction tool, clear of the reaction it reports on.
+    keepNextDialogOpen(*window);
     QVERIFY(choose(*window, "C&hemistry", "&Reaction Tool ..."));
     auto* tool = window->findChild<TReactionTool*>();
     QVERIFY(tool);

@@ -7,8 +7,10 @@
 #include "mechanics/stop_tool.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"
+#include "writable_document.h"
 
 #include <cmath>
+#include <concepts>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -16,10 +18,24 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <unistd.h>
+#include <utility>
 
 namespace trelvix {
 namespace {
+
+// No front end can change the document but through a command: the layer hands it out read-only,
+// also from a layer that is not const itself.
+template<class Layer>
+concept handsOutAWritableDocument = requires(Layer& layer)
+{
+  {
+    layer.drawing()
+    } -> std::same_as<tDrawing&>;
+};
+static_assert(!handsOutAWritableDocument<CommandLayer>);
+static_assert(std::is_same_v<decltype(std::declval<CommandLayer&>().drawing()), const tDrawing&>);
 
 /// Counts what the observers hear.
 struct Recorder : CommandObserver
@@ -42,7 +58,7 @@ protected:
 
   CommandLayer layer{ std::make_unique<tDrawing>() };
   Recorder heard;
-  tDrawing& doc() { return layer.drawing(); }
+  const tDrawing& doc() const { return layer.drawing(); }
 };
 
 TEST_F(CommandLayerTest, ResultsSayWhatHappenedWithoutReadingALog)
@@ -304,10 +320,11 @@ TEST_F(CommandLayerTest, BranchingOnAnAtomBondedToItselfIsNoCrash)
   // A damaged file can hold a bond whose two ends are one atom; a branch on that atom treats it
   // as pointing nowhere.
   layer.AddAtom(6, 100, 100);
-  tXY* carbon = doc().Atoms.At(0);
+  tDrawing& damaged = writableDocument(layer);
+  tXY* carbon = damaged.Atoms.At(0);
   auto* loop = new tbond(carbon, carbon);
-  doc().Bonds.Add(loop);
-  doc().Groups.At(0)->Bonds.Add(loop);
+  damaged.Bonds.Add(loop);
+  damaged.Groups.At(0)->Bonds.Add(loop);
   for (const int code : { 511, 543 }) {
     const CommandResult r = layer.BuildAt(100, 100, code);
     EXPECT_TRUE(r.changed) << code;
@@ -363,7 +380,7 @@ TEST_F(CommandLayerFileTest, SaveAndOpenRoundTripWithTheSavedFlag)
 TEST_F(CommandLayerFileTest, AFailedOpenOrSaveKeepsTheDocumentAndItsFlags)
 {
   layer.BuildAt(100, 100, 154);
-  tDrawing* before = &doc();
+  const tDrawing* before = &doc();
   const CommandResult opened = layer.OpenDocument((dir / "missing.tvx").string());
   EXPECT_FALSE(opened.acted());
   EXPECT_FALSE(opened.message.empty());

@@ -22,7 +22,7 @@ class EditorsTest : public ModelTest
 {
 protected:
   CommandLayer layer{ std::make_unique<tDrawing>() };
-  tDrawing& doc() { return layer.drawing(); }
+  const tDrawing& doc() const { return layer.drawing(); }
 
   /// Ethane placed at (200, 200): two carbons one bond length apart.
   void ethane() { layer.BuildAt(200, 200, ethaneCode); }

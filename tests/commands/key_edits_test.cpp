@@ -13,7 +13,7 @@ class KeyEditTest : public ModelTest
 {
 protected:
   CommandLayer layer{ std::make_unique<tDrawing>() };
-  tDrawing& doc() { return layer.drawing(); }
+  const tDrawing& doc() const { return layer.drawing(); }
 
   std::vector<std::string> messages() const
   {

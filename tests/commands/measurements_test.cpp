@@ -22,7 +22,7 @@ class MeasurementsTest : public ModelTest
 {
 protected:
   CommandLayer layer{ std::make_unique<tDrawing>() };
-  tDrawing& doc() { return layer.drawing(); }
+  const tDrawing& doc() const { return layer.drawing(); }
 
   /// The atoms of the chain an alkane template drew, from one end to the other.
   std::vector<tXY*> chain()

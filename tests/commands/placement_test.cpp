@@ -5,6 +5,7 @@
 #include "document/drawing.h"
 #include "model/atom.h"
 #include "model/link.h"
+#include "writable_document.h"
 
 #include <functional>
 #include <string>
@@ -60,7 +61,7 @@ TEST_F(PlacementTest, AFailedPlacementKeepsTheUndoCopyAndTheSavedState)
 {
   layer.BuildAt(100, 100, 501); // a bond: Undo would take it away
   ASSERT_TRUE(layer.canUndo());
-  layer.drawing().savedFlag = 1;
+  writableDocument(layer).savedFlag = 1;
   arm("no room here");
   layer.pressAt(10, 10);
   EXPECT_TRUE(layer.canUndo());
@@ -109,7 +110,7 @@ TEST_F(PlacementTest, AnAppendedDrawingIsOneEditAndTakesTheDocumentsBondLength)
   }
   for (const tLink* bond : other->Bonds)
     EXPECT_NEAR(bond->Atm1->Dist3d(*bond->Atm2), 56.0, 0.5);
-  setCurrentDrawing(&layer.drawing());
+  setCurrentDrawing(&writableDocument(layer));
   const CommandResult appended = layer.AppendDrawing(std::move(other));
   EXPECT_TRUE(appended.acted());
   ASSERT_EQ(layer.drawing().Atoms.Count(), 12);

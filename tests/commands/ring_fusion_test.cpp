@@ -5,6 +5,7 @@
 #include "document/templates.h"
 #include "model/bond.h"
 #include "model/structure_atom.h"
+#include "writable_document.h"
 
 #include <cmath>
 #include <set>
@@ -302,8 +303,8 @@ TEST_F(RingFusionTest, FusedChairAndBoatKeepTheSharedAtoms)
     auto* b = new tAtm(6, 128, 100, 0);
     auto* bond = new tbond(a, b);
     bond->ssingle();
-    fresh.drawing().adopt(a, bond);
-    fresh.drawing().adopt(b, nullptr);
+    writableDocument(fresh).adopt(a, bond);
+    writableDocument(fresh).adopt(b, nullptr);
     auto* ring = new tRing(6);
     ASSERT_TRUE(ring->Fuse(*bond, 114, 120));
     if (chair)

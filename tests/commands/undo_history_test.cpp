@@ -5,6 +5,7 @@
 #include "document/drawing.h"
 #include "document/file_format.h"
 #include "model/structure_atom.h"
+#include "writable_document.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -16,8 +17,9 @@ class UndoHistoryTest : public ModelTest
 {
 protected:
   CommandLayer layer{ std::make_unique<tDrawing>() };
-  tDrawing& doc() { return layer.drawing(); }
-  std::vector<std::uint8_t> bytes() { return writeDrawing(doc()); }
+  const tDrawing& doc() const { return layer.drawing(); }
+  // The writer numbers the atoms it writes: it takes the document writable.
+  std::vector<std::uint8_t> bytes() { return writeDrawing(writableDocument(layer)); }
 };
 
 // Edits of every kind the history sees, each acting on what the steps before it placed:
@@ -87,7 +89,7 @@ TEST_F(UndoHistoryTest, AnImportAndAPlacementAreStepsOfTheirOwn)
   {
     CommandLayer other{ std::make_unique<tDrawing>() };
     other.BuildAt(100, 100, 154);
-    ASSERT_TRUE(saveDrawing(other.drawing(), path));
+    ASSERT_TRUE(other.SaveDocument(path).acted());
   }
   layer.BuildAt(100, 100, 501);
   const int atomsBefore = doc().Atoms.NAtoms();
@@ -99,7 +101,8 @@ TEST_F(UndoHistoryTest, AnImportAndAPlacementAreStepsOfTheirOwn)
   // A placement (what Paste and Add from SMILES do): one atom here.
   ASSERT_TRUE(layer
                 .Place([&] {
-                  doc().addAtomAtOffset(*static_cast<tAtm*>(doc().Atoms.At(0)), 8, 0, 40);
+                  tDrawing& d = writableDocument(layer);
+                  d.addAtomAtOffset(*static_cast<tAtm*>(d.Atoms.At(0)), 8, 0, 40);
                   return std::string();
                 })
                 .changed);

@@ -33,7 +33,7 @@ TEST_F(ClassicModeCountTest, RingsHoldThreeNMinusSixModes)
   for (const CountCase& c : countCases) {
     std::unique_ptr<CommandLayer> layer = layerOf(c.smiles);
     layer->AddProtons3D();
-    ReactionThermo thermo(layer->drawing());
+    ReactionThermo thermo(writableDocument(*layer));
     prepareThermochemistry(thermo);
     ASSERT_EQ(thermo.species().size(), 1u) << c.smiles;
     double modes = 0;

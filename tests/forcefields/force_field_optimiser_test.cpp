@@ -137,7 +137,8 @@ TEST_F(ForceFieldOptimiserTest, TheResultIsAMinimumOfRDKitsCompleteField)
     ForceFieldRun run;
     layer->OptimizeWith(ForceFieldChoice::MMFF94, stop, {}, &run);
     ASSERT_TRUE(run.converged) << smiles << " " << run.iterations << " " << run.energy;
-    const ForceFieldCheck check = checkWithRDKit(layer->drawing(), ForceFieldChoice::MMFF94);
+    const ForceFieldCheck check =
+      checkWithRDKit(writableDocument(*layer), ForceFieldChoice::MMFF94);
     ASSERT_TRUE(check.failure.empty()) << check.failure;
     EXPECT_NEAR(run.energy, check.energy, 1e-7) << smiles;
     EXPECT_LT(check.largestGradient, 1e-5) << smiles;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../commands/writable_document.h"
 #include "../model/model_fixture.h"
 #include "commands/command_layer.h"
 #include "document/drawing.h"

@@ -34,7 +34,7 @@ TEST_F(KeyedMoleculeTest, TripleAndCumulatedBondsKeepTheirOrders)
 {
   for (const ConversionCase& c : conversionCases) {
     std::unique_ptr<CommandLayer> layer = layerOf(c.smiles);
-    KeyedMolecule keyed = keyedMolecule(layer->drawing(), true);
+    KeyedMolecule keyed = keyedMolecule(writableDocument(*layer), true);
     ASSERT_TRUE(keyed.mol) << keyed.failure;
     const RDKit::ROMol& mol = *keyed.mol;
     ASSERT_EQ(mol.getNumAtoms(), c.elements.size()) << c.smiles;

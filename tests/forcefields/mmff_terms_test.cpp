@@ -41,7 +41,7 @@ TEST_F(MmffTermsTest, OurLoopsGiveRDKitsEnergyAndGradient)
   for (const char* smiles : structures) {
     std::unique_ptr<CommandLayer> layer = layerOf(smiles);
     layer->AddProtons3D(); // the embedded geometry with new hydrogens: off the minimum
-    KeyedMolecule keyed = keyedMolecule(layer->drawing());
+    KeyedMolecule keyed = keyedMolecule(writableDocument(*layer));
     ASSERT_TRUE(keyed.mol) << keyed.failure;
     std::vector<double> x;
     for (const RDGeom::Point3D& p : keyed.mol->getConformer().getPositions())

@@ -33,7 +33,7 @@ TEST_F(ThermoFromModesTest, SmallMoleculesWithin2JOfTheTables)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.smiles);
     std::unique_ptr<CommandLayer> layer = optimised(c.smiles);
-    const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+    const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
     ASSERT_TRUE(v.failure.empty()) << v.failure;
     MolecularModel model;
     MoleculeGeometry geometry;

@@ -29,7 +29,7 @@ TEST_F(VibrationsTest, AMinimumHasThreeNMinusSixRealModesAndNoResidue)
 {
   for (const CountCase& c : countCases) {
     std::unique_ptr<CommandLayer> layer = optimised(c.smiles);
-    const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+    const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
     ASSERT_TRUE(v.failure.empty()) << v.failure;
     EXPECT_EQ(v.forceField, "MMFF94");
     EXPECT_EQ(v.analysis.linear, c.linear) << c.smiles;
@@ -46,7 +46,7 @@ TEST_F(VibrationsTest, AMinimumHasThreeNMinusSixRealModesAndNoResidue)
 TEST_F(VibrationsTest, CarbonDioxideSymmetricStretchIsDarkAndTheAntisymmetricOneIsNot)
 {
   std::unique_ptr<CommandLayer> layer = optimised("O=C=O");
-  const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+  const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
   ASSERT_EQ(v.analysis.modes.size(), 4u);
   std::size_t carbon = 0;
   while (v.atoms[carbon]->element != 6)
@@ -71,7 +71,7 @@ TEST_F(VibrationsTest, CarbonDioxideSymmetricStretchIsDarkAndTheAntisymmetricOne
 TEST_F(VibrationsTest, FlattenedAmmoniaShowsAnImaginaryMode)
 {
   std::unique_ptr<CommandLayer> layer = optimised("N");
-  ASSERT_TRUE(normalModesOf(layer->drawing(), VibrationField::MMFF94).analysis.minimum());
+  ASSERT_TRUE(normalModesOf(writableDocument(*layer), VibrationField::MMFF94).analysis.minimum());
   // The nitrogen moved into the plane of its hydrogens: the top of the inversion barrier.
   std::vector<tXY*> atoms = atomsOf(layer->drawing());
   tXY* nitrogen = nullptr;
@@ -89,7 +89,7 @@ TEST_F(VibrationsTest, FlattenedAmmoniaShowsAnImaginaryMode)
   nitrogen->x3 = centre[0];
   nitrogen->y3 = centre[1];
   nitrogen->z3 = centre[2];
-  const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+  const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
   EXPECT_FALSE(v.analysis.minimum());
   ASSERT_EQ(v.analysis.modes.size(), 6u);
   EXPECT_TRUE(v.analysis.modes[0].imaginary());
@@ -99,10 +99,11 @@ TEST_F(VibrationsTest, FlattenedAmmoniaShowsAnImaginaryMode)
 TEST_F(VibrationsTest, TheClassicFieldAndUFFGiveEveryModeToo)
 {
   std::unique_ptr<CommandLayer> layer = optimised("c1ccccc1", ForceFieldChoice::UFF);
-  const StructureVibrations uff = normalModesOf(layer->drawing(), VibrationField::UFF);
+  const StructureVibrations uff = normalModesOf(writableDocument(*layer), VibrationField::UFF);
   EXPECT_EQ(uff.forceField, "UFF");
   EXPECT_EQ(uff.analysis.modes.size(), 30u);
-  const StructureVibrations classic = normalModesOf(layer->drawing(), VibrationField::Classic);
+  const StructureVibrations classic =
+    normalModesOf(writableDocument(*layer), VibrationField::Classic);
   EXPECT_TRUE(classic.failure.empty()) << classic.failure;
   EXPECT_EQ(classic.forceField, "classic");
   EXPECT_EQ(classic.analysis.modes.size(), 30u);
@@ -111,12 +112,12 @@ TEST_F(VibrationsTest, TheClassicFieldAndUFFGiveEveryModeToo)
 TEST_F(VibrationsTest, ImplicitHydrogensAreRefusedAndModesMoveTheAtoms)
 {
   std::unique_ptr<CommandLayer> raw = layerOf("CO");
-  EXPECT_EQ(normalModesOf(raw->drawing(), VibrationField::MMFF94).failure,
+  EXPECT_EQ(normalModesOf(writableDocument(*raw), VibrationField::MMFF94).failure,
             "The structure has hydrogens not drawn as atoms: add protons in 3D before the "
             "analysis");
 
   std::unique_ptr<CommandLayer> layer = optimised("O");
-  const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+  const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
   const tXY& first = *v.atoms[0];
   const double x = first.x3, y = first.y3, z = first.z3;
   displaceAlongMode(v, 2, 0.1);
@@ -153,7 +154,7 @@ TEST_F(VibrationsTest, TripleBondsComeNearTheirFundamentals)
 {
   for (const FundamentalsCase& c : fundamentalsCases) {
     std::unique_ptr<CommandLayer> layer = optimised(c.smiles);
-    const StructureVibrations v = normalModesOf(layer->drawing(), VibrationField::MMFF94);
+    const StructureVibrations v = normalModesOf(writableDocument(*layer), VibrationField::MMFF94);
     ASSERT_TRUE(v.failure.empty()) << v.failure;
     ASSERT_EQ(v.analysis.modes.size(), c.fundamentals.size()) << c.smiles;
     for (std::size_t m = 0; m < c.fundamentals.size(); ++m)

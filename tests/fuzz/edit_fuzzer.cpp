@@ -48,7 +48,7 @@ void perform(CommandLayer& layer, std::span<const std::uint8_t, commandSize> c)
       // The render path: a picture of the document, an overflow being a message.
       RecordingCanvas canvas;
       try {
-        layer.drawing().print(canvas);
+        layer.Print(canvas);
       } catch (const OverflowError&) {
       }
       break;
