@@ -2,16 +2,12 @@
 // must read in time proportional to their size. The work runs on a thread of its own (for its
 // stack), so the times to read are the real ones.
 #include "document/drawing.h"
-#include "exchange/large_stack.h"
 #include "exchange/molecule_export.h"
 #include "exchange/molecule_import.h"
 #include "model/defaults.h"
 
-#include <GraphMol/FileParsers/FileParsers.h>
-#include <GraphMol/RWMol.h>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
@@ -128,24 +124,6 @@ void BM_ReadWaterXyz(benchmark::State& state)
   readAndCount(state, waterXyz(static_cast<int>(state.range(0)) / 3), ExchangeFormat::Xyz);
 }
 BENCHMARK(BM_ReadWaterXyz)
-  ->RangeMultiplier(10)
-  ->Range(1000, 100000)
-  ->Unit(benchmark::kMillisecond)
-  ->UseRealTime()
-  ->Complexity();
-
-// RDKit's own reading of the same text, the measure the reader above is held to (within 1.5
-// times): its XYZ reader takes the atoms alone and finds no bonds. On a thread with a large
-// stack, as ours.
-void BM_RdkitReadWaterXyz(benchmark::State& state)
-{
-  const std::string text = waterXyz(static_cast<int>(state.range(0)) / 3);
-  for (auto _ : state)
-    runWithLargeStack(
-      [&] { benchmark::DoNotOptimize(std::unique_ptr<RDKit::RWMol>(RDKit::XYZBlockToMol(text))); });
-  state.SetComplexityN(state.range(0));
-}
-BENCHMARK(BM_RdkitReadWaterXyz)
   ->RangeMultiplier(10)
   ->Range(1000, 100000)
   ->Unit(benchmark::kMillisecond)
