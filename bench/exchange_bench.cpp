@@ -230,4 +230,26 @@ BENCHMARK(BM_PlacePolyphenylene)
   ->Unit(benchmark::kMillisecond)
   ->UseRealTime();
 
+// Polystyrene of n units from SMILES (8 n heavy atoms, n isolated benzene rings), placed in 2D:
+// 62 units (496 heavy atoms) are to place in under a second, 1 250 (10 000) in under ten.
+void BM_PlacePolystyrene(benchmark::State& state)
+{
+  ModelDefaultsScope defaults;
+  std::string smiles;
+  for (long k = 0; k < state.range(0); ++k)
+    smiles += "CC(c1ccccc1)";
+  for (auto _ : state) {
+    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
+    benchmark::DoNotOptimize(r.drawing);
+  }
+}
+BENCHMARK(BM_PlacePolystyrene)
+  ->Arg(12)
+  ->Arg(25)
+  ->Arg(62)
+  ->Arg(500)
+  ->Arg(1250)
+  ->Unit(benchmark::kMillisecond)
+  ->UseRealTime();
+
 } // namespace

@@ -221,6 +221,7 @@ BENCHMARK(BM_Properties)
   ->Arg(1000)
   ->Arg(3000)
   ->Arg(10000)
+  ->Arg(30000)
   ->Unit(benchmark::kMillisecond)
   ->Iterations(1);
 

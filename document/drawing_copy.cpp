@@ -123,8 +123,8 @@ tSymbol* tDrawing::duplicateSymbol(const tSymbol& symbol, double dx, double dy)
   for (const tXY* a : symbol.Atoms)
     copy->Atoms.Add(copyAtom(*a));
   for (const tLink* b : symbol.Bonds) {
-    tXY* end1 = counterpart(positions, b->Atm1, copy->Atoms);
-    tXY* end2 = counterpart(positions, b->Atm2, copy->Atoms);
+    tXY* end1 = counterpart(positions, b->Atm1.get(), copy->Atoms);
+    tXY* end2 = counterpart(positions, b->Atm2.get(), copy->Atoms);
     if (!end1 || !end2)
       continue;
     auto* stroke = new tbond(end1, end2);
@@ -164,8 +164,8 @@ std::unique_ptr<tDrawing> tDrawing::clone() const
     bond->index1 = b->index1;
     bond->index2 = b->index2;
     bond->idealLengthSum = b->idealLengthSum;
-    bond->Atm1 = counterpart(atomPositions, b->Atm1, copy->Atoms);
-    bond->Atm2 = counterpart(atomPositions, b->Atm2, copy->Atoms);
+    bond->Atm1 = counterpart(atomPositions, b->Atm1.get(), copy->Atoms);
+    bond->Atm2 = counterpart(atomPositions, b->Atm2.get(), copy->Atoms);
     copy->Bonds.Add(bond);
   }
   const auto bondPositions = positionsOf(Bonds);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <unordered_map>
 
 namespace trelvix {
@@ -17,6 +18,8 @@ namespace trelvix {
 namespace {
 
 constexpr const char* tooLargeText = "The drawing is too large to be saved";
+// The file's screen positions are signed 16-bit words.
+constexpr std::int64_t farthestPosition = 32767;
 constexpr const char* invalidNameText = "Invalid FileName";
 constexpr const char* pathNotFoundText = "Path not found";
 constexpr const char* writeFailedText = "Cannot write the file";
@@ -37,6 +40,38 @@ std::uint16_t word(std::size_t n)
   if (n > tvx::maxCount)
     throw TooLarge{};
   return static_cast<std::uint16_t>(n);
+}
+
+// Which limit of the file the drawing passes, in the user's words: a count beyond the 16-bit
+// counts, else the farthest of the atoms outside the 16-bit positions, else a
+// coordinate beyond the 6-byte reals.
+std::string tooLargeReason(const tDrawing& d)
+{
+  const struct
+  {
+    const char* what;
+    int count;
+  } counts[] = { { "atoms", d.Atoms.Count() },
+                 { "bonds", d.Bonds.Count() },
+                 { "structures", d.Groups.Count() },
+                 { "symbols", d.Symbols->Count() } };
+  for (const auto& c : counts) {
+    if (static_cast<std::size_t>(c.count) > tvx::maxCount)
+      return "it holds " + std::to_string(c.count) + " " + c.what + ", and a .tvx file holds " +
+             std::to_string(tvx::maxCount) + " at most";
+  }
+  std::int64_t reach = 0;
+  for (const tXY* a : d.Atoms) {
+    for (const std::int64_t p : { a->screenX, a->screenY }) {
+      if (p > farthestPosition || p < -farthestPosition - 1)
+        reach = std::max(reach, p < 0 ? -p : p);
+    }
+  }
+  if (reach > 0)
+    return "an atom lies " + std::to_string(reach) +
+           " pixels from the top left corner, and a .tvx file holds positions up to " +
+           std::to_string(farthestPosition) + " pixels (a shorter bond length draws it smaller)";
+  return "a coordinate lies beyond the range a .tvx file holds";
 }
 
 void writeText(BinaryWriter& out, const std::string& text, std::size_t size)
@@ -186,10 +221,12 @@ std::vector<std::uint8_t> writeDrawing(tDrawing& drawing)
     drawing.savedFlag = 1;
     return bytes;
   } catch (const TooLarge&) {
-    drawing.viewMode = viewMode;
-    showMessage(tooLargeText, "", MessageIcon::Error);
-    return {};
+  } catch (const OverflowError&) {
+    // a frame or a line offset beyond the file's 16-bit words
   }
+  drawing.viewMode = viewMode;
+  showMessage(std::string(tooLargeText) + ": " + tooLargeReason(drawing), "", MessageIcon::Error);
+  return {};
 }
 
 bool saveDrawing(tDrawing& drawing, const std::string& path, std::string* reason)

@@ -39,7 +39,7 @@ tLink* linkElement(int z, double x, double y)
   tLink* bond = CurrentDrawing->branch(false, true, x, y, 0);
   if (!bond)
     return nullptr;
-  auto* added = dynamic_cast<tAtm*>(bond->Atm2);
+  auto* added = dynamic_cast<tAtm*>(bond->Atm2.get());
   if (added && z != 6) {
     added->Change(z, 2);
     // Written left of their parent, OH reads "HO" and NH2 "H2N": the hydrogens away from the bond.
@@ -59,7 +59,7 @@ void doubleBondElement(int z, double x, double y)
   tLink* bond = CurrentDrawing->branch(false, true, x, y, 0);
   if (!bond)
     return;
-  if (auto* added = dynamic_cast<tAtm*>(bond->Atm2); added && z != 6)
+  if (auto* added = dynamic_cast<tAtm*>(bond->Atm2.get()); added && z != 6)
     added->Change(z, 2);
   bond->ddouble();
   bond->lineStyle = 4;

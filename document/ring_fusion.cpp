@@ -110,8 +110,8 @@ bool tRing::Fuse(tLink& target, double x, double y)
   const Vector3 w = freeSide(u, crowd, minus({ x, y, middle[2] }, middle), side);
 
   m_shared = 2;
-  templateAtoms[1] = dynamic_cast<tAtm*>(target.Atm1);
-  templateAtoms[2] = dynamic_cast<tAtm*>(target.Atm2);
+  templateAtoms[1] = dynamic_cast<tAtm*>(target.Atm1.get());
+  templateAtoms[2] = dynamic_cast<tAtm*>(target.Atm2.get());
   templateBonds[1] = &target;
   if (!templateAtoms[1] || !templateAtoms[2])
     return false;

@@ -413,7 +413,7 @@ bool addSubstituent(int code, double x, double y)
     }
     // Terminal atoms of the group end at their ideal bond lengths.
     for (tLink* b : g.bonds) {
-      auto* outer = dynamic_cast<tAtm*>(b->Atm2);
+      auto* outer = dynamic_cast<tAtm*>(b->Atm2.get());
       if (outer && outer->NAttachedBonds() == 1 && b->RLength() > 0)
         b->extend(2, b->RAB() / b->RLength());
     }

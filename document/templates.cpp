@@ -160,7 +160,7 @@ tLink* tChain::link(double x, double y)
   tLink* last = first;
   Atoms.Add(first->Atm2);
   Bonds.Add(first);
-  templateAtoms[0] = dynamic_cast<tAtm*>(first->Atm2);
+  templateAtoms[0] = dynamic_cast<tAtm*>(first->Atm2.get());
   templateBonds[0] = first;
   for (int i = 1; i < length(); ++i) {
     // One unit off the last bond, on the current side: the next atom zigzags that way.
@@ -175,7 +175,7 @@ tLink* tChain::link(double x, double y)
       break;
     Atoms.Add(next->Atm2);
     Bonds.Add(next);
-    templateAtoms[static_cast<std::size_t>(i)] = dynamic_cast<tAtm*>(next->Atm2);
+    templateAtoms[static_cast<std::size_t>(i)] = dynamic_cast<tAtm*>(next->Atm2.get());
     templateBonds[static_cast<std::size_t>(i)] = next;
     last = next;
     m_side = -m_side;

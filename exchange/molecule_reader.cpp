@@ -99,13 +99,14 @@ bool suitsCoordGen(const RDKit::ROMol& mol)
 }
 
 // Both depictions clean up by comparing every bond with every other (a chain of 1 000 carbons
-// 2.8 s in CoordGen, 7.7 s in RDKit's own): a larger molecule without rings gets the tree layout.
+// 2.8 s in CoordGen, 7.7 s in RDKit's own; polystyrene of 100 units 4 s, of 200 units 26 s in
+// RDKit's collision search): a larger molecule whose rings share no atoms gets the tree layout.
 constexpr unsigned int treeLayoutAtoms = 200;
 
 // 2D coordinates from RDKit's depiction, with CoordGen's layout where it suits the molecule;
 // where CoordGen places no coordinates that are numbers (molecules of hydrogen only: H2, H+),
-// RDKit's own layout, and failing that a row. A large molecule without rings is laid out as a
-// tree.
+// RDKit's own layout, and failing that a row. A large molecule whose rings stand apart is laid
+// out as a tree of chains and rings.
 void depict(RDKit::RWMol& mol)
 {
   if (mol.getNumAtoms() > treeLayoutAtoms && layOutTree(mol)) {

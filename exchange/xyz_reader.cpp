@@ -105,34 +105,58 @@ void perceiveBonds(MoleculeRecord& m)
   const auto key = [](std::int64_t x, std::int64_t y, std::int64_t z) {
     return ((x & 0x1FFFFF) << 42) | ((y & 0x1FFFFF) << 21) | (z & 0x1FFFFF);
   };
-  std::unordered_map<std::int64_t, std::vector<int>> grid;
-  grid.reserve(m.atoms.size());
+  // Each atom's cell once; the atoms sorted by cell (in file order within one), and each
+  // occupied cell's run of them.
+  struct Cell
+  {
+    std::int64_t x, y, z;
+  };
+  std::vector<Cell> cells(m.atoms.size());
+  std::vector<int> byCell(m.atoms.size());
   for (std::size_t i = 0; i < m.atoms.size(); ++i) {
     const AtomRecord& a = m.atoms[i];
-    grid[key(cellOf(a.x), cellOf(a.y), cellOf(a.z))].push_back(static_cast<int>(i));
+    cells[i] = Cell{ cellOf(a.x), cellOf(a.y), cellOf(a.z) };
+    byCell[i] = static_cast<int>(i);
+  }
+  const auto keyOf = [&](int i) {
+    const Cell& c = cells[static_cast<std::size_t>(i)];
+    return key(c.x, c.y, c.z);
+  };
+  std::stable_sort(byCell.begin(), byCell.end(), [&](int u, int v) { return keyOf(u) < keyOf(v); });
+  std::unordered_map<std::int64_t, std::pair<std::size_t, std::size_t>> grid;
+  grid.reserve(m.atoms.size());
+  for (std::size_t k = 0; k < byCell.size();) {
+    const std::int64_t here = keyOf(byCell[k]);
+    std::size_t end = k + 1;
+    while (end < byCell.size() && keyOf(byCell[end]) == here)
+      ++end;
+    grid.emplace(here, std::pair{ k, end });
+    k = end;
   }
   std::vector<std::int64_t> near;
   for (std::size_t i = 0; i < m.atoms.size(); ++i) {
     const AtomRecord& a = m.atoms[i];
+    const Cell& own = cells[i];
     const double ra = elementData(a.element).covalentRadius;
     // The 27 cells around the atom's own, each once however the clamp folds them together.
     near.clear();
     for (int dx = -1; dx <= 1; ++dx) {
       for (int dy = -1; dy <= 1; ++dy) {
         for (int dz = -1; dz <= 1; ++dz) {
-          near.push_back(key(std::clamp(cellOf(a.x) + dx, -cellLimit, cellLimit),
-                             std::clamp(cellOf(a.y) + dy, -cellLimit, cellLimit),
-                             std::clamp(cellOf(a.z) + dz, -cellLimit, cellLimit)));
+          near.push_back(key(std::clamp(own.x + dx, -cellLimit, cellLimit),
+                             std::clamp(own.y + dy, -cellLimit, cellLimit),
+                             std::clamp(own.z + dz, -cellLimit, cellLimit)));
         }
       }
     }
     std::sort(near.begin(), near.end());
     near.erase(std::unique(near.begin(), near.end()), near.end());
-    for (const std::int64_t k : near) {
-      const auto found = grid.find(k);
+    for (const std::int64_t cellKey : near) {
+      const auto found = grid.find(cellKey);
       if (found == grid.end())
         continue;
-      for (const int j : found->second) {
+      for (auto run = found->second.first; run < found->second.second; ++run) {
+        const int j = byCell[run];
         if (j <= static_cast<int>(i))
           continue;
         const AtomRecord& b = m.atoms[static_cast<std::size_t>(j)];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace trelvix {
@@ -20,6 +21,10 @@ public:
   int Count() const { return static_cast<int>(m_items.size()); }
   bool empty() const { return m_items.empty(); }
 
+  /// How many times an entry was replaced, inserted before the end or removed: appending alone
+  /// leaves it as it is, so an index of the entries can take in what was appended since.
+  std::uint64_t rearrangements() const { return m_rearrangements; }
+
   /// The item at index, or nullptr when the index is negative or not below Count.
   T* At(int index) const
   {
@@ -32,6 +37,7 @@ public:
     if (index < 0 || index >= Count())
       return false;
     m_items[static_cast<std::size_t>(index)] = item;
+    ++m_rearrangements;
     return true;
   }
 
@@ -41,6 +47,7 @@ public:
     if (index < 0 || index > Count())
       return false;
     m_items.insert(m_items.begin() + index, item);
+    ++m_rearrangements;
     return true;
   }
 
@@ -75,26 +82,37 @@ public:
   int Remove(const T* item)
   {
     const int index = IndexOf(item);
-    if (index >= 0)
+    if (index >= 0) {
       m_items.erase(m_items.begin() + index);
+      ++m_rearrangements;
+    }
     return index;
   }
 
   /// Removes the entry at index (no effect out of range); the item is not freed.
   void Delete(int index)
   {
-    if (index >= 0 && index < Count())
+    if (index >= 0 && index < Count()) {
       m_items.erase(m_items.begin() + index);
+      ++m_rearrangements;
+    }
   }
 
   /// Forgets every entry; the items themselves are not freed.
-  virtual void deleteall() { m_items.clear(); }
+  virtual void deleteall()
+  {
+    m_items.clear();
+    ++m_rearrangements;
+  }
 
   auto begin() const { return m_items.begin(); }
   auto end() const { return m_items.end(); }
 
 protected:
   std::vector<T*> m_items;
+
+private:
+  std::uint64_t m_rearrangements = 0;
 };
 
 } // namespace trelvix

@@ -1,6 +1,7 @@
 #include "model/bond_list.h"
 
 #include "model/atom.h"
+#include "model/bond_index.h"
 #include "model/defaults.h"
 #include "model/depth_sort.h"
 #include "model/link.h"
@@ -48,6 +49,13 @@ tbondlist::tbondlist()
 }
 
 tbondlist::~tbondlist() = default;
+
+const std::vector<tLink*>& tbondlist::bondsAt(const tXY* atom) const
+{
+  if (!m_index)
+    m_index = std::make_unique<BondIndex>();
+  return m_index->bondsAt(*this, atom);
+}
 
 void tbondlist::AddBonds(const tbondlist* list)
 {

@@ -4,10 +4,13 @@
 #include "platform/canvas.h"
 
 #include <memory>
+#include <vector>
 
 namespace trelvix {
 
+class BondIndex;
 class tLink;
+class tXY;
 
 /// The bonds of a fragment or of the whole document (not owned).
 class tbondlist : public tBaseList<tLink>
@@ -21,6 +24,11 @@ public:
   /// The bonds sorted by depth for drawing (get3dlist); owned.
   std::unique_ptr<tBaseList<tLink>> List3d;
 
+  /// The bonds of the list with atom at one end or both, in list order, each as often as it is
+  /// listed; through an index the list keeps, so the cost follows the atom's own bonds. Valid
+  /// until the next call.
+  const std::vector<tLink*>& bondsAt(const tXY* atom) const;
+
   void AddBonds(const tbondlist* list);
   /// Bonds whose visible flag is set.
   std::int16_t NBonds() const;
@@ -32,6 +40,9 @@ public:
   void Widths(std::uint16_t w);
   /// Rebuilds List3d in ascending order of the bonds' top.
   void get3dlist();
+
+private:
+  mutable std::unique_ptr<BondIndex> m_index;
 };
 
 /// The bond list of a structure.

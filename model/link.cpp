@@ -211,7 +211,7 @@ tXY* tLink::GetNode(const tLink* other) const
 
 void tLink::extend(int end, double factor)
 {
-  tXY* moving = end == 1 ? Atm1 : end == 2 ? Atm2 : nullptr;
+  tXY* moving = end == 1 ? Atm1.get() : end == 2 ? Atm2.get() : nullptr;
   if (!moving)
     return;
   const tXY* fixed = moving == Atm1 ? Atm2 : Atm1;
@@ -261,7 +261,7 @@ void tLink::rotate(Point centre, double angle)
 
 void tLink::pivot3d(const tXY* pivot, int axis, double angle)
 {
-  tXY* other = pivot == Atm1 ? Atm2 : pivot == Atm2 ? Atm1 : nullptr;
+  tXY* other = pivot == Atm1 ? Atm2.get() : pivot == Atm2 ? Atm1.get() : nullptr;
   if (!other)
     return;
   double d[3] = { other->x3 - pivot->x3, other->y3 - pivot->y3, other->z3 - pivot->z3 };

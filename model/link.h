@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/base_object.h"
+#include "model/bond_end.h"
 #include "platform/binary_io.h"
 
 #include <array>
@@ -55,8 +56,8 @@ public:
   double bondEnergy = 0;     ///< dissociation energy D, cal/mol
   double morseExponent = 2.236067978;
   double idealLengthSum = 0; ///< covalent radius 1 + covalent radius 2, Ångström
-  tXY* Atm1 = nullptr;
-  tXY* Atm2 = nullptr;
+  BondEnd Atm1;
+  BondEnd Atm2;
 
   // Type changes.
   /// The central type change for codes 0..6; keeps both atoms' free valence and pair count exact.
@@ -86,7 +87,7 @@ public:
   {
     if (!Atm1 || !Atm2 || Atm1 == Atm2)
       return nullptr;
-    return Atm1 == atom ? Atm2 : Atm2 == atom ? Atm1 : nullptr;
+    return Atm1 == atom ? Atm2.get() : Atm2 == atom ? Atm1.get() : nullptr;
   }
   double Angstroms() const;
   /// Ideal length in drawing units.

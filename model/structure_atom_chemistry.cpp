@@ -72,7 +72,7 @@ int tAtm::AttachedAtoms()
   if (!all)
     return atoms->Count();
   atoms->deleteall();
-  for (const tLink* bond : *all) {
+  for (const tLink* bond : all->bondsAt(this)) {
     if (tXY* other = bond->partner(this))
       atoms->Add(other);
   }
@@ -86,10 +86,8 @@ int tAtm::AttachedBonds()
   if (!all)
     return bonds->Count();
   bonds->deleteall();
-  for (tLink* bond : *all) {
-    if (bond && (bond->Atm1 == this || bond->Atm2 == this))
-      bonds->Store(bond);
-  }
+  for (tLink* bond : all->bondsAt(this))
+    bonds->Store(bond);
   neighbourCount = checkedNarrow<std::int16_t>(bonds->Count());
   return bonds->Count();
 }

@@ -3,8 +3,10 @@
 #include "document_fixture.h"
 #include "tvx_builder.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <random>
 #include <unistd.h>
 
@@ -370,6 +372,56 @@ TEST_F(SaveTest, ADrawingBeyondTheFormatIsRefused)
   EXPECT_FALSE(saveDrawing(doc, (dir / "far.tvx").string()));
   EXPECT_FALSE(fs::exists(dir / "far.tvx"));
   EXPECT_EQ(messages().size(), 1u);
+}
+
+// The file keeps screen positions in signed 16-bit words: a drawing reaching beyond 32 767
+// pixels is refused with the position it reaches, and nothing is written.
+TEST_F(SaveTest, ADrawingBeyondThePositionsSaysHowFarItReaches)
+{
+  const std::string prefix = "The drawing is too large to be saved: an atom lies ";
+  const std::string suffix = " pixels from the top left corner, and a .tvx file holds positions "
+                             "up to 32767 pixels (a shorter bond length draws it smaller)";
+  // A zigzag of 10 000 carbons at 28 pixels a bond, 120 degrees apart: each bond advances
+  // 28 cos 30 degrees = 24.2487 pixels, so the last atom lies 9 999 x 24.2487 = 242 462.9
+  // pixels to the right.
+  const double step = 28 * std::cos(std::numbers::pi / 6);
+  const struct
+  {
+    const char* name;
+    int atoms;
+    double dx, dy, x0, y0;
+    std::string reach;
+  } cases[] = {
+    { "zigzag of 10 000", 10000, step, 14, 0, 0, "242463" },
+    { "one atom far right", 1, 0, 0, 40000, 10, "40000" },
+    { "one atom far left", 1, 0, 0, -32769, 10, "32769" },
+    { "one atom far down", 1, 0, 0, 10, 32768.4, "32768" },
+  };
+  for (const auto& c : cases) {
+    tDrawing fresh;
+    setCurrentDrawing(&fresh);
+    for (int i = 0; i < c.atoms; ++i) {
+      auto* a = new tAtm(6, 0, 0, 0);
+      a->setRXYZ(c.x0 + i * c.dx, c.y0 + (i % 2) * c.dy, 0);
+      fresh.Atoms.Add(a);
+    }
+    const fs::path path = dir / "far.tvx";
+    shell.clearMessages();
+    EXPECT_FALSE(saveDrawing(fresh, path.string())) << c.name;
+    EXPECT_FALSE(fs::exists(path)) << c.name;
+    EXPECT_EQ(messages(), std::vector<std::string>{ prefix + c.reach + suffix }) << c.name;
+    setCurrentDrawing(&doc);
+  }
+}
+
+TEST_F(SaveTest, ACoordinateBeyondTheRealsIsNamed)
+{
+  tAtm* far = atom(6, 0, 0);
+  far->z3 = 1e39; // beyond the six-byte real, within the screen positions
+  EXPECT_FALSE(saveDrawing(doc, (dir / "deep.tvx").string()));
+  EXPECT_EQ(messages(),
+            std::vector<std::string>{ "The drawing is too large to be saved: a coordinate lies "
+                                      "beyond the range a .tvx file holds" });
 }
 
 } // namespace

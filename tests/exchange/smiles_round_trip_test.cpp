@@ -13,8 +13,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <numbers>
 #include <set>
 #include <sstream>
+#include <vector>
 
 namespace trelvix {
 namespace {
@@ -226,6 +228,73 @@ TEST_F(SmilesImport, LongChainsAndTreesPlaceAsZigzagsOfEqualBondsWithoutCrowding
       }
     }
     EXPECT_NEAR(nearest, 28 * 1.7320508, 0.01);
+  }
+}
+
+// Large molecules whose rings stand apart place in linear time too (BM_PlacePolystyrene times
+// them): every ring a regular polygon, its atoms one circumradius L / (2 sin(180°/n)) from its
+// centre (a hexagon's is L itself). The phenyls of polystyrene alternate sides of a crankshaft
+// backbone; worked by hand, its closest atoms that share no bond, an ortho carbon and the
+// backbone carbon three bonds from its ring's, or two phenyls on one side, lie exactly one bond
+// length apart. In the second molecule the closest are the corners across the cyclobutane,
+// sqrt 2 L apart (a cyclopentane's are 2 L sin 54° = 1.618 L, a zigzag's 1.732 L).
+TEST_F(SmilesImport, LargeMoleculesWithSeparateRingsPlaceAsRegularPolygons)
+{
+  constexpr double L = 28;
+  struct Case
+  {
+    const char* name;
+    std::string smiles;
+    // First atom and size of each ring, in SMILES order.
+    std::vector<std::pair<int, int>> rings;
+    double nearest; // bond lengths
+  };
+  std::vector<Case> cases;
+  Case polystyrene{ "polystyrene of 62 units", "", {}, 1 };
+  for (int k = 0; k < 62; ++k) {
+    polystyrene.smiles += "CC(c1ccccc1)";
+    polystyrene.rings.push_back({ 8 * k + 2, 6 });
+  }
+  cases.push_back(polystyrene);
+  // A chain between a cyclohexane and a cyclobutane, with a cyclopentyl branch halfway.
+  cases.push_back(
+    { "rings at the ends and on a branch",
+      "C1CCCCC1" + std::string(150, 'C') + "C(C2CCCC2)" + std::string(150, 'C') + "C3CCC3",
+      { { 0, 6 }, { 157, 5 }, { 312, 4 } },
+      std::sqrt(2.0) });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ImportResult r = readMolecules(c.smiles, ExchangeFormat::Smiles, "rings");
+    ASSERT_TRUE(r.drawing) << r.message;
+    const tAtoms& atoms = r.drawing->Atoms;
+    ASSERT_GT(atoms.Count(), 300);
+    std::set<std::pair<const tXY*, const tXY*>> bonded;
+    for (const tLink* b : r.drawing->Bonds) {
+      EXPECT_NEAR(b->RLength(), L, L * 1e-6);
+      bonded.insert({ b->Atm1, b->Atm2 });
+      bonded.insert({ b->Atm2, b->Atm1 });
+    }
+    for (const auto& [first, size] : c.rings) {
+      double cx = 0, cy = 0;
+      for (int i = first; i < first + size; ++i) {
+        cx += atoms.At(i)->x3 / size;
+        cy += atoms.At(i)->y3 / size;
+      }
+      const double radius = L / (2 * std::sin(std::numbers::pi / size));
+      for (int i = first; i < first + size; ++i)
+        EXPECT_NEAR(std::hypot(atoms.At(i)->x3 - cx, atoms.At(i)->y3 - cy), radius, L * 1e-6)
+          << "ring at " << first;
+    }
+    double nearest = 1e300;
+    for (int i = 0; i < atoms.Count(); ++i) {
+      const tXY* a = atoms.At(i);
+      for (int j = i + 1; j < atoms.Count(); ++j) {
+        const tXY* b = atoms.At(j);
+        if (!bonded.contains({ a, b }))
+          nearest = std::min(nearest, std::hypot(a->x3 - b->x3, a->y3 - b->y3));
+      }
+    }
+    EXPECT_NEAR(nearest, c.nearest * L, L * 1e-6);
   }
 }
 
