@@ -1,7 +1,6 @@
 #include "model/base_fragment.h"
 
 #include "model/defaults.h"
-#include "platform/checked.h"
 #include "platform/fixed_text.h"
 #include "platform/record_bytes.h"
 
@@ -62,8 +61,7 @@ void tbasefragment::getdata(FragmentDataRecord& r,
     frameRect.left, frameRect.top, frameRect.right, frameRect.bottom
   };
   for (std::size_t i = 0; i < 4; ++i)
-    putField(
-      r, offFrame + 2 * i, static_cast<std::uint16_t>(checkedNarrow<std::int16_t>(edges[i])));
+    putField(r, offFrame + 2 * i, static_cast<std::uint16_t>(edges[i] & 0xFFFF));
   r[offFlags] = flagBytes[0];
   r[offFlags + 1] = flagBytes[1];
   putField(r, offAtomCount, atomCount);
@@ -85,9 +83,11 @@ void tbasefragment::write3dheading(BinaryWriter& out) const
   out.u16(symbolKind);
   for (int i = 0; i < 3; ++i)
     out.u8(settings[static_cast<std::size_t>(i)]);
-  std::array<std::int16_t, 5> words = {
-    corners[0], corners[1], corners[2], corners[3], checkedNarrow<std::int16_t>(frameRect.left)
-  };
+  std::array<std::int16_t, 5> words = { corners[0],
+                                        corners[1],
+                                        corners[2],
+                                        corners[3],
+                                        static_cast<std::int16_t>(frameRect.left & 0xFFFF) };
   for (int start : cornerTransferStart) {
     out.i16(words[static_cast<std::size_t>(start)]);
     out.i16(words[static_cast<std::size_t>(start + 1)]);
