@@ -137,8 +137,7 @@ void TTrelvix3D::undo()
 
 void TTrelvix3D::toggleDrawMode3D()
 {
-  modelDefaults().DrawMode3D = !modelDefaults().DrawMode3D;
-  refreshBuildCodeItems();
+  m_layer->SetDrawMode3D(!modelDefaults().DrawMode3D);
 }
 
 void TTrelvix3D::refreshBuildCodeItems()
@@ -157,6 +156,12 @@ void TTrelvix3D::refreshBuildCodeItems()
 void TTrelvix3D::documentReplaced()
 {
   m_surface->syncView();
+  scheduleRepaint();
+}
+
+void TTrelvix3D::defaultsChanged()
+{
+  refreshBuildCodeItems();
   scheduleRepaint();
 }
 

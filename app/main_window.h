@@ -89,6 +89,7 @@ public:
   void undoStateChanged() override;
   void modeChanged() override;
   void busyChanged(bool busy) override;
+  void defaultsChanged() override;
 
 protected:
   void closeEvent(QCloseEvent* event) override;

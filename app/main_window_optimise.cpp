@@ -76,10 +76,8 @@ void TTrelvix3D::changeFont()
   // The font command changes the document and the default font in memory only; the defaults
   // file gets it with its next write.
   FontRecord record = modelDefaults().font;
-  if (!chooseFont(record))
-    return;
-  m_layer->SetFont(record);
-  modelDefaults().font = record;
+  if (chooseFont(record))
+    m_layer->SetFont(record);
 }
 
 } // namespace trelvix

@@ -50,10 +50,10 @@ int runBuild(trelvix::CliSession& session,
   } else {
     drawing = std::make_unique<trelvix::tDrawing>();
   }
-  trelvix::modelDefaults().DrawMode3D = threeD;
   if (yes)
     session.shell().setDefaultYesNo(trelvix::MessageAnswer::Yes);
   trelvix::CommandLayer layer(std::move(drawing));
+  layer.SetDrawMode3D(threeD);
   // Nothing will undo the steps: no undo copy per step, so building stays linear in its steps.
   layer.setUndoCopies(false);
   const trelvix::StepsOutcome outcome = trelvix::runBuildSteps(layer, steps);

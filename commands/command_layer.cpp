@@ -513,7 +513,25 @@ CommandResult CommandLayer::SetComments(const std::string& title,
 
 CommandResult CommandLayer::SetFont(const FontRecord& font)
 {
-  return perform([&] { m_drawing->ChangeFont(font); }, { .undo = UndoPolicy::Untracked });
+  CommandResult result =
+    perform([&] { m_drawing->ChangeFont(font); }, { .undo = UndoPolicy::Untracked });
+  if (result.acted()) {
+    modelDefaults().font = font;
+    tell([](CommandObserver& o) { o.defaultsChanged(); });
+  }
+  return result;
+}
+
+CommandResult CommandLayer::SetDrawMode3D(bool on)
+{
+  if (m_busy)
+    return refused();
+  CommandResult result;
+  result.changed = modelDefaults().DrawMode3D != on;
+  modelDefaults().DrawMode3D = on;
+  if (result.changed)
+    tell([](CommandObserver& o) { o.defaultsChanged(); });
+  return result;
 }
 
 CommandResult CommandLayer::Zoom(double factor)

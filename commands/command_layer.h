@@ -231,8 +231,12 @@ public:
   CommandResult SetComments(const std::string& title,
                             const std::string& author,
                             const std::string& notes);
-  /// Gives every text of the document the font (the Font command); no undo copy.
+  /// Gives every text of the document the font and makes it the default font of new texts (the
+  /// Font command); no undo copy. Observers hear both changes.
   CommandResult SetFont(const FontRecord& font);
+  /// Builds in 3D from now on (3D Draw Mode) or not; the build codes that need it follow.
+  /// Refused while busy; observers hear it.
+  CommandResult SetDrawMode3D(bool on);
   /// Scales the whole document by factor about the page's origin (a new bond-length scale);
   /// no undo copy.
   CommandResult Zoom(double factor);

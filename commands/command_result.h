@@ -53,6 +53,8 @@ public:
   virtual void modeChanged() {}
   /// A long command started (true) or ended (false).
   virtual void busyChanged(bool /*busy*/) {}
+  /// A default the program builds and draws with changed (the 3D draw mode, the font).
+  virtual void defaultsChanged() {}
 };
 
 } // namespace trelvix

@@ -6,6 +6,7 @@
 #include "document/drawing.h"
 #include "mechanics/stop_tool.h"
 #include "model/bond.h"
+#include "model/defaults.h"
 #include "model/structure_atom.h"
 #include "writable_document.h"
 
@@ -40,7 +41,7 @@ static_assert(std::is_same_v<decltype(std::declval<CommandLayer&>().drawing()), 
 /// Counts what the observers hear.
 struct Recorder : CommandObserver
 {
-  int replaced = 0, changed = 0, undo = 0, mode = 0;
+  int replaced = 0, changed = 0, undo = 0, mode = 0, defaults = 0;
   std::vector<bool> saved, busy;
   void documentReplaced() override { ++replaced; }
   void documentChanged() override { ++changed; }
@@ -48,6 +49,7 @@ struct Recorder : CommandObserver
   void undoStateChanged() override { ++undo; }
   void modeChanged() override { ++mode; }
   void busyChanged(bool b) override { busy.push_back(b); }
+  void defaultsChanged() override { ++defaults; }
 };
 
 class CommandLayerTest : public ModelTest
@@ -313,6 +315,24 @@ TEST_F(CommandLayerTest, ZoomAndFontAreEditsWithoutUndoCopies)
   EXPECT_TRUE(layer.SetFont(big).acted());
   for (const tXY* a : doc().Atoms)
     EXPECT_EQ(a->font.height, 40);
+  // The font is also the default of new texts from now on, and observers hear it.
+  EXPECT_EQ(modelDefaults().font.height, 40);
+  EXPECT_EQ(heard.defaults, 1);
+}
+
+// The 3D draw mode is a default the layer keeps: observers (the window's check marks and build
+// items) hear when it changes, and nothing when it is set to what it was.
+TEST_F(CommandLayerTest, TheDrawModeIsSetThroughTheLayerAndHeard)
+{
+  ASSERT_FALSE(modelDefaults().DrawMode3D);
+  EXPECT_TRUE(layer.SetDrawMode3D(true).changed);
+  EXPECT_TRUE(modelDefaults().DrawMode3D);
+  EXPECT_EQ(heard.defaults, 1);
+  EXPECT_FALSE(layer.SetDrawMode3D(true).changed);
+  EXPECT_EQ(heard.defaults, 1);
+  EXPECT_TRUE(layer.SetDrawMode3D(false).changed);
+  EXPECT_FALSE(modelDefaults().DrawMode3D);
+  EXPECT_EQ(heard.defaults, 2);
 }
 
 TEST_F(CommandLayerTest, BranchingOnAnAtomBondedToItselfIsNoCrash)
