@@ -82,6 +82,16 @@ std::string aceticAcidSdf(int n)
   return text;
 }
 
+/// Places the SMILES in 2D once per iteration, as Add from SMILES does.
+void timePlacing(benchmark::State& state, const std::string& smiles)
+{
+  ModelDefaultsScope defaults;
+  for (auto _ : state) {
+    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
+    benchmark::DoNotOptimize(r.drawing);
+  }
+}
+
 void readAndCount(benchmark::State& state, const std::string& text, ExchangeFormat format)
 {
   ModelDefaultsScope defaults;
@@ -176,13 +186,9 @@ BENCHMARK(BM_WritePolyeneMolfile)
 // A ring of n carbons from SMILES, placed in 2D: macrocycles must place in well under a second.
 void BM_PlaceCarbonRing(benchmark::State& state)
 {
-  ModelDefaultsScope defaults;
   const auto n = static_cast<std::size_t>(state.range(0));
   const std::string smiles = "C1" + std::string(n - 2, 'C') + "C1";
-  for (auto _ : state) {
-    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
-    benchmark::DoNotOptimize(r.drawing);
-  }
+  timePlacing(state, smiles);
 }
 BENCHMARK(BM_PlaceCarbonRing)
   ->Arg(20)
@@ -194,12 +200,8 @@ BENCHMARK(BM_PlaceCarbonRing)
 // A chain of n carbons from SMILES, placed in 2D: 500 well under a second, 10 000 under ten.
 void BM_PlaceCarbonChain(benchmark::State& state)
 {
-  ModelDefaultsScope defaults;
   const std::string smiles(static_cast<std::size_t>(state.range(0)), 'C');
-  for (auto _ : state) {
-    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
-    benchmark::DoNotOptimize(r.drawing);
-  }
+  timePlacing(state, smiles);
 }
 BENCHMARK(BM_PlaceCarbonChain)
   ->Arg(500)
@@ -212,15 +214,11 @@ BENCHMARK(BM_PlaceCarbonChain)
 // A para-polyphenylene of n rings from SMILES (6 n heavy atoms), placed in 2D.
 void BM_PlacePolyphenylene(benchmark::State& state)
 {
-  ModelDefaultsScope defaults;
   const auto n = static_cast<std::size_t>(state.range(0));
   std::string smiles = "c1ccccc1";
   for (std::size_t k = 1; k < n; ++k)
     smiles = "c1ccc(cc1)" + smiles;
-  for (auto _ : state) {
-    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
-    benchmark::DoNotOptimize(r.drawing);
-  }
+  timePlacing(state, smiles);
 }
 BENCHMARK(BM_PlacePolyphenylene)
   ->Arg(10)
@@ -234,14 +232,10 @@ BENCHMARK(BM_PlacePolyphenylene)
 // 62 units (496 heavy atoms) are to place in under a second, 1 250 (10 000) in under ten.
 void BM_PlacePolystyrene(benchmark::State& state)
 {
-  ModelDefaultsScope defaults;
   std::string smiles;
   for (long k = 0; k < state.range(0); ++k)
     smiles += "CC(c1ccccc1)";
-  for (auto _ : state) {
-    ImportResult r = readMolecules(smiles, ExchangeFormat::Smiles, "bench");
-    benchmark::DoNotOptimize(r.drawing);
-  }
+  timePlacing(state, smiles);
 }
 BENCHMARK(BM_PlacePolystyrene)
   ->Arg(12)

@@ -408,11 +408,8 @@ void CommandLayer::linkAtoms(double x, double y)
 
 CommandResult CommandLayer::AddText(int code, const std::string& text, double x, double y)
 {
-  if (code != labelCode && code != formulaCode) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (code != labelCode && code != formulaCode)
+    return unknownCommand();
   return perform([&] {
     if (tLAtm* placed = addTextAtom(code, x, y))
       placed->SetSymbol(text);
@@ -421,11 +418,8 @@ CommandResult CommandLayer::AddText(int code, const std::string& text, double x,
 
 CommandResult CommandLayer::SetText(tLAtm* text, const std::string& value)
 {
-  if (!text || !holds(m_drawing->Atoms, text)) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!text || !holds(m_drawing->Atoms, text))
+    return unknownCommand();
   tLAtm* keep = text;
   CommandResult result =
     perform([&] { text->SetSymbol(value); }, { .undo = UndoPolicy::Untracked });
@@ -536,22 +530,16 @@ CommandResult CommandLayer::SetDrawMode3D(bool on)
 
 CommandResult CommandLayer::Zoom(double factor)
 {
-  if (!(factor > 0) || !std::isfinite(factor)) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!(factor > 0) || !std::isfinite(factor))
+    return unknownCommand();
   return perform([&] { m_drawing->Zoom(factor); }, { .undo = UndoPolicy::Untracked });
 }
 
 CommandResult CommandLayer::SetView(int code)
 {
   const bool valid = (code >= 0 && code <= 19) || (code >= 100 && code <= 119);
-  if (!valid) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!valid)
+    return unknownCommand();
   // A view is no edit: the saved flag and the undo copies stay, and a style may be chosen while
   // the optimiser runs (its menu offers them).
   const std::uint8_t saved = m_drawing->savedFlag;
@@ -570,11 +558,8 @@ CommandResult CommandLayer::Optimize(OptimiseCommand command,
     return refused();
   m_pending = 0;
   tell([](CommandObserver& o) { o.modeChanged(); });
-  if (command == OptimiseCommand::OptimizeProtons && m_drawing->Atoms.nprotons() <= 0) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (command == OptimiseCommand::OptimizeProtons && m_drawing->Atoms.nprotons() <= 0)
+    return unknownCommand();
   return perform(
     [&] {
       tStructure& target = measuredObject();
@@ -695,11 +680,8 @@ CommandResult CommandLayer::AppendDrawing(std::unique_ptr<tDrawing> drawing)
 {
   if (blocked())
     return refused();
-  if (!drawing) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!drawing)
+    return unknownCommand();
   return perform([&] {
     // Its bonds take the length of this document's (or the default one in an empty
     // document); a document without bonds keeps its size.

@@ -10,21 +10,10 @@
 
 namespace trelvix {
 
-namespace {
-
-CommandResult unknown()
-{
-  CommandResult result;
-  result.known = false;
-  return result;
-}
-
-} // namespace
-
 CommandResult CommandLayer::StartAnimation()
 {
   if (m_busy || m_animation)
-    return unknown();
+    return unknownCommand();
   tDrawing& d = *m_drawing;
   // The positions as they are become the reference the frames turn from.
   d.update();
@@ -40,7 +29,7 @@ CommandResult CommandLayer::StartAnimation()
 CommandResult CommandLayer::AnimationFrame(double angle, int axis)
 {
   if (!m_animation)
-    return unknown();
+    return unknownCommand();
   tDrawing& d = *m_drawing;
   CommandResult result;
   try {
@@ -63,7 +52,7 @@ CommandResult CommandLayer::AnimationFrame(double angle, int axis)
 CommandResult CommandLayer::StopAnimation()
 {
   if (!m_animation)
-    return unknown();
+    return unknownCommand();
   putAnimationBack();
   currentShell().requestRepaint();
   tell([](CommandObserver& o) { o.documentChanged(); });

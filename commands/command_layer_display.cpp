@@ -26,11 +26,8 @@ CommandResult CommandLayer::ComputeCharges(const tStructure& object)
   tStructure* target = &object == m_drawing.get() ? m_drawing.get()
                        : group != groups.end()    ? *group
                                                   : nullptr;
-  if (!target) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!target)
+    return unknownCommand();
   // Derived from the positions like the drawing itself: the saved flag and the history stay.
   target->GetCharges();
   tell([](CommandObserver& o) { o.documentChanged(); });

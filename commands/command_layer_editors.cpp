@@ -219,11 +219,9 @@ CommandResult CommandLayer::openGroupEditor(tStructure* group)
 {
   if (blocked())
     return refused();
+  if (!group || !m_drawing->Groups.Contains(group))
+    return unknownCommand();
   CommandResult result;
-  if (!group || !m_drawing->Groups.Contains(group)) {
-    result.known = false;
-    return result;
-  }
   if (m_selection && m_selection != group)
     dropSelection();
   m_editedGroup = group;
@@ -264,11 +262,9 @@ CommandResult CommandLayer::chooseElement(int z)
 {
   if (blocked())
     return refused();
+  if (z < 1 || z > lastElementCode - elementCodeBase)
+    return unknownCommand();
   CommandResult result;
-  if (z < 1 || z > lastElementCode - elementCodeBase) {
-    result.known = false;
-    return result;
-  }
   m_pending = static_cast<std::uint16_t>(elementCodeBase + z);
   tell([](CommandObserver& o) { o.modeChanged(); });
   if (m_mode == EditorMode::AtomEditor && m_editedAtom && m_editedAtom->isatom())
@@ -278,11 +274,8 @@ CommandResult CommandLayer::chooseElement(int z)
 
 CommandResult CommandLayer::SetAtomText(const std::string& text)
 {
-  if (!m_editedAtom) {
-    CommandResult result;
-    result.known = false;
-    return result;
-  }
+  if (!m_editedAtom)
+    return unknownCommand();
   tXY* atom = m_editedAtom;
   return perform([&] { atom->SetSymbol(std::string_view(text).substr(0, 64)); },
                  { .keepLinkAtoms = true, .undo = UndoPolicy::Untracked });

@@ -21,11 +21,9 @@ CommandResult CommandLayer::OptimizeWith(ForceFieldChoice choice,
 {
   if (blocked())
     return refused();
+  if (!m_forceFieldOptimiser)
+    return unknownCommand();
   CommandResult result;
-  if (!m_forceFieldOptimiser) {
-    result.known = false;
-    return result;
-  }
   m_pending = 0;
   tell([](CommandObserver& o) { o.modeChanged(); });
   // A refusal has left the document as it was: it makes no step and leaves the saved flag.

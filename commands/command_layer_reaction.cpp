@@ -23,13 +23,6 @@ bool holds(const List& list, const T* item)
   return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-CommandResult unknown()
-{
-  CommandResult result;
-  result.known = false;
-  return result;
-}
-
 } // namespace
 
 CommandResult CommandLayer::OpenReactionView()
@@ -59,7 +52,7 @@ CommandResult CommandLayer::HighlightReactant(tStructure* group)
   if (blocked())
     return refused();
   if (group && !holds(m_drawing->Groups, group))
-    return unknown();
+    return unknownCommand();
   m_drawing->Color(false);
   if (group)
     group->color(highlightColour);
@@ -70,7 +63,7 @@ CommandResult CommandLayer::HighlightReactant(tStructure* group)
 CommandResult CommandLayer::SetAmount(tStructure* group, double moles)
 {
   if (!group || !holds(m_drawing->Groups, group) || !std::isfinite(moles))
-    return unknown();
+    return unknownCommand();
   // An amount moves no atom: the positions stay as they were taken.
   return perform([&] { group->amount = moles; },
                  { .undo = UndoPolicy::Untracked, .update = false });
@@ -80,7 +73,7 @@ CommandResult CommandLayer::SetPhase(tStructure* group, int phase)
 {
   if (!group || !holds(m_drawing->Groups, group) || phase < tbasefragment::Gas ||
       phase > tbasefragment::Solvent)
-    return unknown();
+    return unknownCommand();
   return perform([&] { group->setstate(static_cast<std::uint8_t>(phase)); },
                  { .undo = UndoPolicy::Untracked, .update = false });
 }

@@ -35,6 +35,15 @@ struct CommandResult
   }
 };
 
+/// The result of a command given a code, key, method or object the program does not know or
+/// cannot find: nothing happened.
+inline CommandResult unknownCommand()
+{
+  CommandResult result;
+  result.known = false;
+  return result;
+}
+
 /// Told of every change the command layer makes; the window keeps its caption, menus and
 /// surface in step from these. Every call happens after the change.
 class CommandObserver
