@@ -49,13 +49,18 @@ std::unique_ptr<tDrawing> readStandardInput(CliSession& session)
   return session.accept(std::move(drawing), "standard input", reason);
 }
 
+// Read into a .tvx document, the molecules are placed on its page; converted to another exchange
+// format, they keep the coordinates the file gave them.
 std::unique_ptr<tDrawing> readInput(CliSession& session,
                                     const std::string& path,
-                                    ExchangeFormat format)
+                                    ExchangeFormat format,
+                                    bool placeOnPage)
 {
   if (format == ExchangeFormat::Tvx)
     return path == "-" ? readStandardInput(session) : session.load(path);
-  ImportResult result = importFile(path, format);
+  ImportOptions options;
+  options.placeOnPage = placeOnPage;
+  ImportResult result = importFile(path, format, options);
   if (!result.drawing) {
     std::cerr << result.message << '\n';
     return nullptr;
@@ -151,6 +156,7 @@ int convertRecords(const std::string& input,
   for (const auto& [record, linesBefore] : records) {
     ImportOptions options;
     options.lineOffset = linesBefore;
+    options.placeOnPage = false;
     ImportResult read = readMolecules(record, from, name, options);
     if (!read.drawing) {
       std::cerr << read.message << '\n';
@@ -195,7 +201,7 @@ int runConvert(CliSession& session,
   }
   if (isLibrary(*from) && isLibrary(*to))
     return convertRecords(input, *from, output, *to);
-  std::unique_ptr<tDrawing> drawing = readInput(session, input, *from);
+  std::unique_ptr<tDrawing> drawing = readInput(session, input, *from, *to == ExchangeFormat::Tvx);
   if (!drawing)
     return userError;
   return writeOutput(session, *drawing, output, *to) ? 0 : userError;

@@ -25,6 +25,10 @@ struct ImportOptions
   /// Lines of the file before the text read (a record read on its own), for the line numbers
   /// of messages.
   int lineOffset = 0;
+  /// The molecules are moved onto the page side by side, their depths centred on 0, as a
+  /// document shows them; without it every coordinate stays where the file put it, so that a
+  /// conversion between exchange formats keeps the coordinates themselves, not only the lengths.
+  bool placeOnPage = true;
 };
 
 /// A document read from another program's file, or why it could not be.
@@ -36,9 +40,9 @@ struct ImportResult
 };
 
 /// Reads text in format (not Tvx) into a new document: each molecule becomes a structure, laid
-/// out side by side, with element atoms, charges, hydrogens and bond types as if drawn: 3D
-/// coordinates exactly (Å x BondScalePixels / 1.53), 2D ones scaled so that the mean bond is
-/// BondScalePixels long; SDF data items stay with their structures. sourceName names the input
+/// out side by side (see placeOnPage), with element atoms, charges, hydrogens and bond types as if
+/// drawn: 3D coordinates exactly (Å x BondScalePixels / 1.53), 2D ones scaled so that the mean bond
+/// is BondScalePixels long; SDF data items stay with their structures. sourceName names the input
 /// in messages ("NAME: line N: what"). Nothing is kept from an input with any error.
 ImportResult readMolecules(std::string_view text,
                            ExchangeFormat format,

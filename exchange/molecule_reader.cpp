@@ -635,7 +635,7 @@ ImportResult readMolecules(std::string_view text,
     checkCoordinates(molecules);
     for (MoleculeRecord& m : molecules)
       toDrawingUnits(m);
-    result.drawing = buildDrawing(molecules);
+    result.drawing = buildDrawing(molecules, options.placeOnPage);
     if (!molecules.front().name.empty())
       result.drawing->title = molecules.front().name.substr(0, tvx::titleSize - 1);
   } catch (const InputError& e) {

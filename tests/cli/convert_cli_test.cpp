@@ -1,6 +1,7 @@
 // The convert command end to end, and the SMILES info prints for each structure.
 #include "cli_runner.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -50,6 +51,45 @@ TEST_F(ConvertCli, ExamplesThroughSdfKeepTheirAtomsAndBonds)
     ++converted;
   }
   EXPECT_GE(converted, 5);
+}
+
+// A 3D molfile converted to XYZ and to an SDF keeps its atoms where the file has them, to the
+// digits written: a carbon at (10, 0, 0) Å stays there, not only its bond lengths.
+TEST_F(ConvertCli, AThreeDimensionalFileConvertedKeepsItsCoordinates)
+{
+  write("ethanol.mol",
+        "ethanol\n  handmade          3D\n\n"
+        "  3  2  0  0  0  0  0  0  0  0999 V2000\n"
+        "   10.0000    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+        "   11.5200    0.0000    0.0000 C   0  0  0  0  0  0  0  0  0  0  0  0\n"
+        "   12.0300    1.3450    0.5000 O   0  0  0  0  0  0  0  0  0  0  0  0\n"
+        "  1  2  1  0\n  2  3  1  0\nM  END\n");
+  ASSERT_EQ(run("convert ethanol.mol ethanol.xyz"), 0) << err;
+  std::ifstream xyz(dir / "ethanol.xyz");
+  std::string count, title, element;
+  std::getline(xyz, count);
+  std::getline(xyz, title);
+  const double expected[3][3] = { { 10, 0, 0 }, { 11.52, 0, 0 }, { 12.03, 1.345, 0.5 } };
+  for (const auto& atom : expected) {
+    double x = 0, y = 0, z = 0;
+    ASSERT_TRUE(xyz >> element >> x >> y >> z);
+    EXPECT_NEAR(x, atom[0], 0.001);
+    EXPECT_NEAR(y, atom[1], 0.001);
+    EXPECT_NEAR(z, atom[2], 0.001);
+  }
+  ASSERT_EQ(run("convert ethanol.mol ethanol.sdf"), 0) << err;
+  std::ifstream sdf(dir / "ethanol.sdf");
+  std::string lineText;
+  for (int i = 0; i < 4; ++i)
+    std::getline(sdf, lineText);
+  for (const auto& atom : expected) {
+    double x = 0, y = 0, z = 0;
+    ASSERT_TRUE(sdf >> x >> y >> z >> element);
+    std::getline(sdf, lineText);
+    EXPECT_NEAR(x, atom[0], 0.001);
+    EXPECT_NEAR(y, atom[1], 0.001);
+    EXPECT_NEAR(z, atom[2], 0.001);
+  }
 }
 
 TEST_F(ConvertCli, StandardStreamsTakeTheFormatOption)

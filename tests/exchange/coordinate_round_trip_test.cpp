@@ -215,6 +215,42 @@ TEST_F(CoordinateRoundTrip, EveryDistanceSurvivesEveryFormatAndTheDocumentFile)
   }
 }
 
+// Every atom where the fixture has it, in ångström: drawing units are Å × scale / 1.53, with y
+// and z pointing the other way (down the page and into the screen).
+void expectCoordinates(const tDrawing& d, const Fixture& f, int scale)
+{
+  ASSERT_EQ(d.Atoms.Count(), static_cast<int>(f.atoms.size()));
+  const double perUnit = 1.53 / scale;
+  for (std::size_t i = 0; i < f.atoms.size(); ++i) {
+    const tXY& a = *d.Atoms.At(static_cast<int>(i));
+    EXPECT_NEAR(a.x3 * perUnit, f.atoms[i].x, 0.001) << i;
+    EXPECT_NEAR(-a.y3 * perUnit, f.atoms[i].y, 0.001) << i;
+    EXPECT_NEAR(-a.z3 * perUnit, f.atoms[i].z, 0.001) << i;
+  }
+}
+
+TEST_F(CoordinateRoundTrip, ConvertedBetweenFormatsEveryCoordinateStaysWhereTheFileHasIt)
+{
+  // Not placed on a page: a conversion from one exchange format to another.
+  ImportOptions kept;
+  kept.placeOnPage = false;
+  for (const Fixture* f : { &ethanol, &chair }) {
+    for (const Format& in : formats) {
+      SCOPED_TRACE(std::string(f->name) + " from " + in.label);
+      ImportResult read = readMolecules(in.text(*f), in.format, in.label, kept);
+      ASSERT_TRUE(read.drawing) << read.message;
+      expectCoordinates(*read.drawing, *f, 28);
+      for (const Format& out : formats) {
+        SCOPED_TRACE(std::string("to ") + out.label);
+        const std::string text = exportDrawing(*read.drawing, out.format);
+        ImportResult back = readMolecules(text, out.format, out.label, kept);
+        ASSERT_TRUE(back.drawing) << back.message << "\n" << text;
+        expectCoordinates(*back.drawing, *f, 28);
+      }
+    }
+  }
+}
+
 TEST_F(CoordinateRoundTrip, SdfDataItemsStayWithTheirRecords)
 {
   const std::string sdf = molText(ethanol) +
